@@ -26,7 +26,7 @@ public:
     virtual void invalidate_rect(const trect&) { not_implemented("invalidate_rect"); }
     // Moves and sizes the surface (in its parent's coordinates); asize_changed reports whether
     // the new width or height differs from the old client width or height.
-    virtual void setbounds(bool& asize_changed, const trect&) { not_implemented("setbounds"); }
+    virtual void setbounds(bool& /*asize_changed*/, const trect&) { not_implemented("setbounds"); }
     // Has the surface's resize handling run later, as if its size had changed.
     virtual void post_resize() { not_implemented("post_resize"); }
     // The surface's tag: 101 main, 102 header, 103 footer, 104 overlay.
