@@ -1,0 +1,238 @@
+// The pixel contract of the Qt canvas, on tiny images.
+#include "shell/qt_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <string>
+#include <vector>
+
+#include "qt_app.h"
+
+namespace {
+
+constexpr QRgb white = 0xFFFFFFFF;
+
+struct tpixels {
+    QImage image;
+    tqt_canvas canvas{&image};
+    explicit tpixels(int w = 20, int h = 20) : image(w, h, QImage::Format_RGB32) {
+        qt_app();
+        image.fill(white);
+        canvas.set_image(&image);
+    }
+    bool inked(int x, int y) const { return image.pixel(x, y) != white; }
+    int count() const {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += inked(x, y);
+        return n;
+    }
+    // The inked pixels as "x,y" in reading order.
+    std::string list() const {
+        std::string s;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (inked(x, y)) s += (s.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
+        return s;
+    }
+    // Lowest and highest rows with ink, -1 when none.
+    int lowest_row() const {
+        for (int y = image.height() - 1; y >= 0; --y)
+            for (int x = 0; x < image.width(); ++x)
+                if (inked(x, y)) return y;
+        return -1;
+    }
+};
+
+TEST(QtCanvas, FillCoversLeftToRightMinusOneAndNothingElse) {
+    tpixels p;
+    p.canvas.set_brush_color(color_black);
+    p.canvas.fill_rect({3, 4, 13, 14});
+    EXPECT_EQ(100, p.count());
+    EXPECT_TRUE(p.inked(3, 4));
+    EXPECT_TRUE(p.inked(12, 13));
+    EXPECT_FALSE(p.inked(13, 13));
+    EXPECT_FALSE(p.inked(12, 14));
+}
+
+TEST(QtCanvas, EmptyOrInvertedRectanglesDrawNothing) {
+    tpixels p;
+    p.canvas.set_brush_color(color_black);
+    p.canvas.fill_rect({5, 5, 5, 10});
+    p.canvas.fill_rect({8, 8, 4, 4});
+    p.canvas.frame_rect({8, 8, 4, 4});
+    EXPECT_EQ(0, p.count());
+}
+
+TEST(QtCanvas, FrameIsOnePixelInsideTheRectangle) {
+    tpixels p;
+    p.canvas.set_brush_color(color_black);
+    p.canvas.frame_rect({2, 2, 6, 5});
+    EXPECT_EQ("2,2 3,2 4,2 5,2 2,3 5,3 2,4 3,4 4,4 5,4", p.list());
+}
+
+TEST(QtCanvas, LinesLeaveTheirEndPixel) {
+    struct tcase {
+        const char* name;
+        tpoint from, to;
+        const char* pixels;
+    };
+    const tcase cases[] = {
+        {"rightwards", {1, 1}, {5, 1}, "1,1 2,1 3,1 4,1"},
+        {"leftwards", {5, 1}, {1, 1}, "2,1 3,1 4,1 5,1"},
+        {"downwards", {2, 0}, {2, 3}, "2,0 2,1 2,2"},
+        {"diagonal", {0, 0}, {3, 3}, "0,0 1,1 2,2"},
+        {"a point", {4, 4}, {4, 4}, ""},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tpixels p(8, 8);
+        p.canvas.set_pen_color(color_black);
+        p.canvas.move_to(c.from.x, c.from.y);
+        p.canvas.line_to(c.to.x, c.to.y);
+        EXPECT_EQ(c.pixels, p.list());
+    }
+}
+
+TEST(QtCanvas, PolylineChainsLinesWithoutTheLastPoint) {
+    tpixels p(8, 8);
+    p.canvas.set_pen_color(color_black);
+    p.canvas.polyline({{1, 3}, {1, 1}, {4, 1}});
+    EXPECT_EQ("1,1 2,1 3,1 1,2 1,3", p.list());
+}
+
+TEST(QtCanvas, PolygonIsFilledAndClosed) {
+    tpixels p(12, 12);
+    p.canvas.set_pen_color(color_black);
+    p.canvas.set_brush_color(color_black);
+    p.canvas.polygon({{1, 5}, {5, 1}, {9, 5}});
+    EXPECT_TRUE(p.inked(9, 5));   // the last vertex, reached by the closing edge's start
+    EXPECT_TRUE(p.inked(5, 4));   // inside
+    EXPECT_FALSE(p.inked(5, 6));  // below the base
+    EXPECT_EQ(25, p.count());     // the solid triangle 9 + 7 + 5 + 3 + 1
+}
+
+TEST(QtCanvas, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+    tpixels p(8, 8);
+    p.canvas.set_pen_color(color_black);
+    p.canvas.set_brush_color(rgb_color(255, 0, 0));
+    p.canvas.rectangle({1, 1, 5, 5});
+    EXPECT_EQ(qRgb(0, 0, 0), p.image.pixel(4, 4));
+    EXPECT_EQ(qRgb(255, 0, 0), p.image.pixel(2, 2));
+    EXPECT_EQ(16, p.count());
+}
+
+TEST(QtCanvas, SystemColoursUseTheClassicPalette) {
+    struct tcase {
+        uint8_t number;
+        QRgb rgb;
+    };
+    for (tcase c : {tcase{6, qRgb(0, 0, 0)}, {15, qRgb(212, 208, 200)}, {16, qRgb(128, 128, 128)},
+                    {20, qRgb(255, 255, 255)}, {21, qRgb(64, 64, 64)}}) {
+        SCOPED_TRACE(c.number);
+        tpixels p(2, 2);
+        p.canvas.set_brush_color(system_color(c.number));
+        p.canvas.fill_rect({0, 0, 1, 1});
+        EXPECT_EQ(c.rgb, p.image.pixel(0, 0));
+    }
+    tpixels p(2, 2);
+    p.canvas.set_brush_color(rgb_color(1, 2, 3));
+    p.canvas.fill_rect({0, 0, 1, 1});
+    EXPECT_EQ(qRgb(1, 2, 3), p.image.pixel(0, 0));
+}
+
+TEST(QtCanvas, BottomLeftTextSitsWithItsDescentOnTheReferenceLine) {
+    tpixels p(60, 40);
+    p.canvas.set_font("tahoma", 10, false);
+    p.canvas.set_brush_style(tbrush_style::bs_clear);
+    p.canvas.set_text_align(ttext_halign::left, ttext_valign::bottom);
+    QFontMetrics metrics(tqt_canvas::make_font("tahoma", 10, false));
+    p.canvas.text_out(5, 30, u"H");
+    // The flat bottom of H is the baseline: the row above bottom minus descent.
+    EXPECT_EQ(30 - metrics.descent() - 1, p.lowest_row());
+    p.canvas.text_out(20, 30, u"g");
+    EXPECT_LT(p.lowest_row(), 30);
+    EXPECT_GT(p.lowest_row(), 30 - metrics.descent() - 1);
+}
+
+TEST(QtCanvas, RightAndCentreReferencePointsMeasureTheText) {
+    tpixels p(80, 30);
+    p.canvas.set_font("arial", 10, false);
+    p.canvas.set_brush_color(color_black);
+    const std::u16string text = u"MMM";
+    tsize extent = p.canvas.text_extent(text);
+    p.canvas.set_text_align(ttext_halign::right, ttext_valign::bottom);
+    p.canvas.text_out(70, 25, text);  // solid brush: the text cell is filled
+    EXPECT_TRUE(p.inked(70 - extent.cx, 25 - extent.cy));
+    EXPECT_FALSE(p.inked(70 - extent.cx - 1, 24));
+    EXPECT_FALSE(p.inked(70, 24));
+    EXPECT_FALSE(p.inked(69, 25));
+
+    tpixels q(80, 30);
+    q.canvas.set_font("arial", 10, false);
+    q.canvas.set_brush_color(color_black);
+    q.canvas.set_text_align(ttext_halign::centre, ttext_valign::bottom);
+    q.canvas.text_out(40, 25, text);
+    EXPECT_TRUE(q.inked(40 - extent.cx / 2, 24));
+    EXPECT_FALSE(q.inked(40 - extent.cx / 2 - 1, 24));
+}
+
+TEST(QtCanvas, ClippedTextFillsItsRectangleOnlyWithASolidBrush) {
+    tpixels p(40, 20);
+    p.canvas.set_font("tahoma", 10, false);
+    p.canvas.set_text_color(color_black);
+    p.canvas.set_brush_color(rgb_color(0, 0, 255));
+    p.canvas.set_text_align(ttext_halign::left, ttext_valign::bottom);
+    p.canvas.text_rect({2, 2, 12, 18}, 4, 16, u"WWWWWW");
+    EXPECT_EQ(qRgb(0, 0, 255), p.image.pixel(2, 2));
+    EXPECT_EQ(qRgb(0, 0, 255), p.image.pixel(11, 17));
+    EXPECT_EQ(10 * 16, p.count());  // the text stays inside the clip
+
+    tpixels q(40, 20);
+    q.canvas.set_font("tahoma", 10, false);
+    q.canvas.set_brush_style(tbrush_style::bs_clear);
+    q.canvas.set_text_align(ttext_halign::left, ttext_valign::bottom);
+    q.canvas.text_rect({2, 2, 30, 18}, 4, 16, u"W");
+    EXPECT_FALSE(q.inked(2, 2));
+    EXPECT_GT(q.count(), 0);
+}
+
+TEST(QtCanvas, FacesMapToTheInstalledFonts) {
+    qt_app();
+    struct tcase {
+        const char* face;
+        const char* family;
+    };
+    for (tcase c : {tcase{"tahoma", "Tahoma"}, {"arial", "Liberation Sans"}, {"courier new", "Liberation Mono"},
+                    {"verdana", "DejaVu Sans"}, {"segoe ui semibold", "Open Sans"}}) {
+        SCOPED_TRACE(c.face);
+        QFont font = tqt_canvas::make_font(c.face, 12, false);
+        EXPECT_EQ(16, font.pixelSize());
+        EXPECT_EQ(QString(c.family), QFontInfo(font).family());
+    }
+}
+
+TEST(QtCanvas, EveryPrimitiveReportsTheAreaItTouched) {
+    tpixels p;
+    std::vector<trect> damage;
+    p.canvas.set_damage_handler([&](const trect& r) { damage.push_back(r); });
+    p.canvas.fill_rect({1, 2, 5, 6});
+    p.canvas.move_to(0, 0);
+    p.canvas.line_to(4, 0);
+    ASSERT_EQ(2u, damage.size());
+    EXPECT_EQ((trect{1, 2, 5, 6}), damage[0]);
+    EXPECT_LE(damage[1].left, 0);
+    EXPECT_GE(damage[1].right, 4);
+}
+
+TEST(QtCanvas, ClipLimitsAllDrawing) {
+    tpixels p;
+    p.canvas.set_clip(trect{0, 0, 5, 5});
+    p.canvas.set_brush_color(color_black);
+    p.canvas.fill_rect({0, 0, 10, 10});
+    EXPECT_EQ(25, p.count());
+}
+
+}  // namespace
