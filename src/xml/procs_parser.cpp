@@ -1,0 +1,38 @@
+#include "xml/procs_parser.h"
+
+#include "procs/message_format.h"
+
+std::string tprocs_parser::get_token_denote(const tparser_generic& aparser) {
+    const char* format = nullptr;
+    switch (aparser.ftoken_type) {
+        case tt_singlechar: format = "Character [%s]"; break;
+        case tt_identifier: format = "Identifer [%s]"; break;
+        case tt_integer: format = "Number [%s]"; break;
+        case tt_string: format = "String [%s]"; break;
+        case tt_newline: return "Newline";
+        case tt_tag_start: return "Start Tag [<]";
+        case tt_tag_end: return "End Tag [>]";
+        case tt_tag_endterm: return "End Tag Terminate [/>]";
+        case tt_tag_term: return "Terminate Tag [</]";
+        case tt_comment: format = "Comment [%s]"; break;
+        default: return "??";
+    }
+    return tprocs_message::format(format, {aparser.get_token_asansistring()});
+}
+
+std::string tprocs_parser::get_token_type_denote(const tparser_generic& aparser) {
+    return get_token_type_denote(aparser.ftoken_type, aparser.ftoken_param1_int, aparser.ftoken_param1_boolean);
+}
+
+std::string tprocs_parser::get_token_type_denote(ttoken_type atype, int32_t aparam1_int, bool aparam1_boolean) {
+    static const char* const names[] = {
+        "None", "SingleChar", "Identifier", "Integer", "String", "Newline", "TagStart", "TagEnd", "TagEndTerm",
+        "TagTerm", "HexLiteral", "Float", "Text", "Delimiter", "Comment", "CommentOpen", "IntegerUnsigned",
+        "IdentifierQuoted", "Value", "Percentage"};
+    const int index = static_cast<int>(atype);
+    if (index < 0 || index > 19) return "??";
+    std::string result = names[index];
+    if (atype == tt_float) result += tprocs_message::format(".%ddp", {aparam1_int});
+    if ((atype == tt_integer || atype == tt_float) && aparam1_boolean) result += ".-ve";
+    return result;
+}
