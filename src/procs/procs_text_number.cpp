@@ -264,11 +264,12 @@ auto tprocs_text_number<CharT>::round_double(tview atext, int32_t adp) -> tstr {
 
 template <typename CharT>
 void tprocs_text_number<CharT>::increment_double(tstr& atext, size_t apos) {
+    const tstr original = atext;
     for (size_t pos = apos + 1; pos-- > 0;) {
         CharT c = atext.at(pos);
         if (c == CharT('.')) continue;
         if (!is_digit_char(c)) {
-            throw tvelmor_exception("Illegal double value \"%s\" in %s.increment_double();", text_arg(atext),
+            throw tvelmor_exception("Illegal double value \"%s\" in %s.increment_double();", text_arg(original),
                                     text_class_name<CharT>());
         }
         if (c != CharT('9')) {
