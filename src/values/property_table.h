@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <map>
 #include <memory>
@@ -278,3 +279,16 @@ inline tproperty_info prop_access(const char* aname, tproperty_kind akind, tprop
 
 // The factory of a concrete class, for tclass_info.
 template <typename T> std::unique_ptr<treflected_object> factory_of() { return std::make_unique<T>(); }
+
+// The descriptor of class T (derived from Parent), made once on first use. Usage in T's .cpp:
+//   const tclass_info& T::static_class() {
+//       return describe_class<T, Parent>("t...", {prop<&T::fx>("x").def(-1), ...});
+//   }
+template <typename T, typename Parent>
+const tclass_info& describe_class(const char* aname, std::initializer_list<tproperty_info> aproperties = {}) {
+    tfactory factory = nullptr;
+    if constexpr (!std::is_abstract_v<T> && std::is_default_constructible_v<T>) factory = factory_of<T>;
+    static const tclass_info info(aname, &Parent::static_class(), factory,
+                                  std::span<const tproperty_info>(aproperties.begin(), aproperties.size()));
+    return info;
+}
