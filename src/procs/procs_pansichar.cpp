@@ -17,6 +17,9 @@ int hex_value(char ach) {
 // The character at apos, or a zero character past the end (so a short text fails on it).
 char char_at(std::string_view atext, size_t apos) { return apos < atext.size() ? atext[apos] : '\0'; }
 
+// The character as message text; a missing one shows as nothing between the brackets.
+std::string char_text(char ach) { return ach ? std::string(1, ach) : std::string(); }
+
 }  // namespace
 
 void tprocs_pansichar::output_hexbyte(char*& aoutput, uint8_t anibble) {
@@ -56,7 +59,7 @@ void tprocs_pansichar::output_16hex_to_16byte(std::array<uint8_t, 16>& aresult, 
             if (c != '-') {
                 throw tvelmor_exception(
                     "Expecting delimiter [-] where %%%.2x [%s] in hex digts in %s.output_16hex_to_16byte();",
-                    static_cast<uint8_t>(c), std::string(1, c), class_name());
+                    static_cast<uint8_t>(c), char_text(c), class_name());
             }
             ++pos;
         }
@@ -64,7 +67,7 @@ void tprocs_pansichar::output_16hex_to_16byte(std::array<uint8_t, 16>& aresult, 
         if (!output_hex_to_byte(aresult[i], digits)) {
             char bad = hex_value(digits[0]) < 0 ? digits[0] : digits[1];
             throw tvelmor_exception("Invalid hex value %%%.2x [%s] in hex literal in %s.output_16hex_to_16byte();",
-                                    static_cast<uint8_t>(bad), std::string(1, bad), class_name());
+                                    static_cast<uint8_t>(bad), char_text(bad), class_name());
         }
         pos += 2;
     }

@@ -115,6 +115,18 @@ bool parse_integer(uint64_t& amagnitude, bool& anegative, std::basic_string_view
     return true;
 }
 
+template <typename T>
+bool narrowed(T& aresult, int64_t avalue) {
+    if (avalue < std::numeric_limits<T>::min() || avalue > std::numeric_limits<T>::max()) return false;
+    aresult = static_cast<T>(avalue);
+    return true;
+}
+
+template <typename T, typename CharT>
+[[noreturn]] T raise_strtoint(std::basic_string_view<CharT> atext) {
+    throw tvelmor_exception("%s.strtoint( \"%s\" ) not supported.", text_class_name<CharT>(), text_arg(atext));
+}
+
 }  // namespace
 
 template <typename CharT>
@@ -317,35 +329,25 @@ bool tprocs_text_number<CharT>::can_str_to_int64(int64_t& aresult, tview atext) 
 template <typename CharT>
 bool tprocs_text_number<CharT>::can_str_to_longint(int32_t& aresult, tview atext) {
     int64_t v = 0;
-    if (!can_str_to_int64(v, atext) || v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return false;
-    aresult = static_cast<int32_t>(v);
-    return true;
+    return can_str_to_int64(v, atext) && narrowed(aresult, v);
 }
 
 template <typename CharT>
 bool tprocs_text_number<CharT>::can_str_to_smallint(int16_t& aresult, tview atext) {
     int64_t v = 0;
-    if (!can_str_to_int64(v, atext) || v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max()) return false;
-    aresult = static_cast<int16_t>(v);
-    return true;
+    return can_str_to_int64(v, atext) && narrowed(aresult, v);
 }
 
 template <typename CharT>
 int64_t tprocs_text_number<CharT>::str_to_int64(tview atext) {
     int64_t v = 0;
-    if (!can_str_to_int64(v, atext)) {
-        throw tvelmor_exception("%s.strtoint( \"%s\" ) not supported.", text_class_name<CharT>(), text_arg(atext));
-    }
-    return v;
+    return can_str_to_int64(v, atext) ? v : raise_strtoint<int64_t>(atext);
 }
 
 template <typename CharT>
 int32_t tprocs_text_number<CharT>::str_to_longint(tview atext) {
     int32_t v = 0;
-    if (!can_str_to_longint(v, atext)) {
-        throw tvelmor_exception("%s.strtoint( \"%s\" ) not supported.", text_class_name<CharT>(), text_arg(atext));
-    }
-    return v;
+    return can_str_to_longint(v, atext) ? v : raise_strtoint<int32_t>(atext);
 }
 
 template class tprocs_text_number<char>;
