@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "containers/test_support.h"
+
 #include <cstring>
 #include <functional>
 #include <string>
@@ -13,16 +15,6 @@ using tbytes = std::vector<uint8_t>;
 
 tbytes contents(const tstack_stream& astack) {
     return tbytes(astack.get_data(), astack.get_data() + astack.get_count());
-}
-
-template <typename F>
-std::string message_of(F afunction) {
-    try {
-        afunction();
-    } catch (const tvelmor_exception& e) {
-        return e.what();
-    }
-    return "(no exception)";
 }
 
 struct tencoding_case {
