@@ -1,5 +1,7 @@
 #include "values/params_generic.h"
 
+#include "containers/reader_writer_generic.h"
+
 const tclass_info& tparams_generic::static_class() {
     return describe_class<tparams_generic, treflected_object>("tparams_generic");
 }
@@ -13,6 +15,11 @@ void tparams_generic::apply_defaults() {
         const tproperty_info& p = c.property(i);
         if (p.fhas_default && property_kind_is_integer(p.fkind)) p.set_integer(*this, p.fdefault);
     }
+}
+
+[[noreturn]] static void unsupported(const tparams_generic& arecord, const tproperty_info& aproperty, const char* aop) {
+    throw tvelmor_exception("Field [%s] type %s not implemented in %s.%s();", aproperty.fname,
+                            property_kind_name(aproperty.fkind), arecord.class_name(), aop);
 }
 
 static bool value_fits(const tproperty_info& aproperty, const tparam_value& avalue) {
@@ -32,10 +39,37 @@ void tparams_generic::assign_values(std::span<const tparam_value> avalues) {
         throw tvelmor_exception("Extra parameters in %s.get_params_data();", "toperate_rtti_class");
     for (size_t i = 0; i < avalues.size(); ++i) {
         const tproperty_info& p = c.property(static_cast<int32_t>(i));
-        if (!value_fits(p, avalues[i]))
-            throw tvelmor_exception("Field [%s] type %s not implemented in %s.push_params_data();", p.fname,
-                                    property_kind_name(p.fkind), class_name());
+        if (!value_fits(p, avalues[i])) unsupported(*this, p, "push_params_data");
         std::visit([&](const auto& v) { p.set(*this, v); }, avalues[i]);
+    }
+}
+
+void tparams_generic::push_data(twriter_generic& awriter) const {
+    const tclass_info& c = get_class();
+    for (int32_t i = 0; i < c.property_count(); ++i) {
+        const tproperty_info& p = c.property(i);
+        tproperty_value v = p.get(*this);
+        switch (p.fkind) {
+        case tproperty_kind::pk_smallint: awriter.write_smallint(static_cast<int16_t>(std::get<int64_t>(v))); break;
+        case tproperty_kind::pk_longint: awriter.write_longint(static_cast<int32_t>(std::get<int64_t>(v))); break;
+        case tproperty_kind::pk_boolean: awriter.write_boolean(std::get<bool>(v)); break;
+        case tproperty_kind::pk_unicodestring: awriter.write_unicodestring(std::get<std::u16string>(v)); break;
+        default: unsupported(*this, p, "push_data");
+        }
+    }
+}
+
+void tparams_generic::pop_data(treader_generic& areader) {
+    const tclass_info& c = get_class();
+    for (int32_t i = c.property_count() - 1; i >= 0; --i) {
+        const tproperty_info& p = c.property(i);
+        switch (p.fkind) {
+        case tproperty_kind::pk_smallint: p.set(*this, int64_t{areader.read_smallint()}); break;
+        case tproperty_kind::pk_longint: p.set(*this, int64_t{areader.read_longint()}); break;
+        case tproperty_kind::pk_boolean: p.set(*this, areader.read_boolean()); break;
+        case tproperty_kind::pk_unicodestring: p.set(*this, areader.read_unicodestring()); break;
+        default: unsupported(*this, p, "pop_data");
+        }
     }
 }
 

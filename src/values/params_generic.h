@@ -10,8 +10,8 @@
 #include "values/property_table.h"
 
 class Thandlermodule_page;
-class twriter_stack_stream;
-class treader_stack_stream;
+class twriter_generic;
+class treader_generic;
 
 // When a page's parameter record is released: right after once_created, or with the page.
 enum tdrop_point : uint8_t { dp_once_created, dp_never };
@@ -35,8 +35,8 @@ public:
     // Value i goes to property i; fewer values leave the rest at their defaults.
     void assign_values(std::span<const tparam_value> avalues);
     // Every property in declaration order onto the stack / back from it in reverse order.
-    void push_data(twriter_stack_stream& awriter) const;
-    void pop_data(treader_stack_stream& areader);
+    void push_data(twriter_generic& awriter) const;
+    void pop_data(treader_generic& areader);
 
 protected:
     // Gives every integer property that declares a default that default; each class's

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "containers/stack_stream.h"
 #include "values/test_helpers.h"
 
 
@@ -69,4 +70,68 @@ TEST(ParamsRecords, RegistryKnowsEveryParameterClass) {
     EXPECT_EQ(15u, r.count());
     std::unique_ptr<treflected_object> p = r.get("TPARAMS_ID").create();
     EXPECT_EQ(-1, static_cast<tparams_id&>(*p).fid);
+}
+
+TEST(ParamsRecords, PushedRecordComesBackFromTheStackIncludingEmptyText) {
+    tstack_stream stack;
+    tparams_search_plu out;
+    out.frow_start = 12;
+    out.fsearch = u"";
+    tparams_edit_contact contact;
+    contact.fid_record = 77;
+    contact.fparam_is_newrecord = true;
+    {
+        twriter_stack_stream writer(stack);
+        out.push_data(writer);
+        contact.push_data(writer);
+    }
+    // An int32, a bool; then an int32 and an empty text (its length alone).
+    EXPECT_EQ(4 + 4 + 4 + 1, stack.get_count());
+    treader_stack_stream reader(stack);
+    tparams_edit_contact contact_back;
+    contact_back.pop_data(reader);
+    EXPECT_EQ(77, contact_back.fid_record);
+    EXPECT_TRUE(contact_back.fparam_is_newrecord);
+    tparams_search_plu back;
+    back.fsearch = u"stale";
+    back.pop_data(reader);
+    EXPECT_EQ(12, back.frow_start);
+    EXPECT_EQ(u"", back.fsearch);
+    EXPECT_TRUE(stack.is_empty());
+}
+
+TEST(ParamsRecords, DefaultsSurviveARoundTrip) {
+    tstack_stream stack;
+    tparams_edit_cpinvoice_billitem out;
+    twriter_stack_stream writer(stack);
+    out.push_data(writer);
+    tparams_edit_cpinvoice_billitem back;
+    back.flineno = 5;
+    treader_stack_stream reader(stack);
+    back.pop_data(reader);
+    EXPECT_EQ(-1, back.flineno);
+}
+
+namespace {
+// A record with a property kind the page stacks cannot carry.
+class tparams_amount : public tparams_generic {
+public:
+    static const tclass_info& static_class() {
+        return describe_class<tparams_amount, tparams_generic>("tparams_amount", {prop<&tparams_amount::famount>("amount")});
+    }
+    const tclass_info& get_class() const override { return static_class(); }
+    tcurrency famount;
+};
+}  // namespace
+
+TEST(ParamsRecords, UnsupportedPropertyKindIsRefusedOnBothStackDirections) {
+    tstack_stream stack;
+    tparams_amount p;
+    twriter_stack_stream writer(stack);
+    EXPECT_EQ("Field [amount] type currency not implemented in tparams_amount.push_data();",
+              message_of([&] { p.push_data(writer); }));
+    treader_stack_stream reader(stack);
+    EXPECT_EQ("Field [amount] type currency not implemented in tparams_amount.pop_data();",
+              message_of([&] { p.pop_data(reader); }));
+    EXPECT_TRUE(stack.is_empty());
 }
