@@ -30,6 +30,12 @@ TEST(Scramble, EveryTextUpTo16BytesComesBack) {
     }
 }
 
+TEST(Scramble, StoredFormsMadeWithTheProgramKeyStillRead) {
+    // Changing the key would make every stored scrambled credential unreadable.
+    EXPECT_EQ(tprocs_scramble::scramble16("SYSDBA"), "c1740554-6d2be2b4-3d09d7a0-93e61da7");
+    EXPECT_EQ(tprocs_scramble::unscramble16("C1740554-6D2BE2B4-3D09D7A0-93E61DA7"), "SYSDBA");
+}
+
 TEST(Scramble, TheFormDoesNotShowTheText) {
     std::array<uint8_t, 16> plain{};
     std::string text = "SYSDBA";
