@@ -51,6 +51,15 @@ size_t line_break_at(std::basic_string_view<CharT> atext, size_t apos) {
     return atext[apos] == CharT('\n') ? 1 : 0;
 }
 
+// Hands a token read by can_read_delimited out with the next position and the result.
+template <typename CharT>
+int32_t delivered(std::basic_string<CharT>& atoken, std::basic_string_view<CharT> apiece, int32_t& apos,
+                  size_t anext, int32_t aresult) {
+    atoken.assign(apiece);
+    apos = static_cast<int32_t>(anext);
+    return aresult;
+}
+
 }  // namespace
 
 template <typename CharT>
@@ -129,33 +138,23 @@ int32_t tprocs_text_helpers<CharT>::count_char(tview atext, CharT ach) {
 }
 
 template <typename CharT>
-int32_t tprocs_text_helpers<CharT>::can_read_delimited(tstr& atoken, tview atext, int32_t& apos, CharT adelimiter) {
+int32_t tprocs_text_helpers<CharT>::can_read_delimited(tstr& atoken, tview atext, int32_t& apos,
+                                                       CharT adelimiter) {
     if (apos < 1 || static_cast<size_t>(apos) > atext.size()) return rd_none;
     size_t start = static_cast<size_t>(apos) - 1;
     size_t hit = atext.find(adelimiter, start);
-    if (hit == tview::npos) {
-        atoken = tstr(atext.substr(start));
-        apos = static_cast<int32_t>(atext.size()) + 1;
-        return rd_last;
-    }
-    atoken = tstr(atext.substr(start, hit - start));
-    apos = static_cast<int32_t>(hit) + 2;
-    return rd_delimited;
+    if (hit == tview::npos) return delivered(atoken, atext.substr(start), apos, atext.size() + 1, rd_last);
+    return delivered(atoken, atext.substr(start, hit - start), apos, hit + 2, rd_delimited);
 }
 
 template <typename CharT>
-int32_t tprocs_text_helpers<CharT>::can_read_delimited_reverse(tstr& atoken, tview atext, int32_t& apos, CharT adelimiter) {
+int32_t tprocs_text_helpers<CharT>::can_read_delimited_reverse(tstr& atoken, tview atext, int32_t& apos,
+                                                               CharT adelimiter) {
     if (apos < 1 || static_cast<size_t>(apos) > atext.size()) return rd_none;
     size_t last = static_cast<size_t>(apos) - 1;
     size_t hit = atext.rfind(adelimiter, last);
-    if (hit == tview::npos) {
-        atoken = tstr(atext.substr(0, last + 1));
-        apos = 0;
-        return rd_last;
-    }
-    atoken = tstr(atext.substr(hit + 1, last - hit));
-    apos = static_cast<int32_t>(hit);
-    return rd_delimited;
+    if (hit == tview::npos) return delivered(atoken, atext.substr(0, last + 1), apos, 0, rd_last);
+    return delivered(atoken, atext.substr(hit + 1, last - hit), apos, hit, rd_delimited);
 }
 
 template <typename CharT>
