@@ -77,3 +77,12 @@ struct tmsg_params_toprow {
 struct tmsg_params_checked {
     bool checked = false;
 };
+
+// Blocks of the container's control services (execute_control_service): the grid row count and
+// the focus searches write an int32_t, cs_focus_control reads a bool, and the scroll-bar redraw
+// reads this block.
+struct tscrollbar_redraw_params {
+    int16_t range = 0;
+    int16_t position_old = 0;
+    int16_t position_new = 0;
+};

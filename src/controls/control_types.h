@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <initializer_list>
+
+#include "procs/procs_types.h"
 
 // Kinds of runtime controls, in the order the declarations and dumps use.
 enum tvelmor_control_type : uint8_t {
@@ -96,29 +97,14 @@ enum tbutton_kind : uint8_t { bk_yes, bk_no, bk_ok, bk_cancel, bk_close, bk_go }
 enum tvelmor_edit_option : uint8_t { eo_listen_text_changes };
 enum tvelmor_grid_option : uint8_t { go_select_cell, go_listen_data_requests, go_can_select_cell };
 
-// A small set over an enumeration of at most 32 values; declarations write it as [a, b].
+// Sets come from procs; declarations store them as bit masks (bit i = value i).
 template <typename E>
-class tenum_set {
-public:
-    constexpr tenum_set() = default;
-    constexpr tenum_set(std::initializer_list<E> avalues) {
-        for (E v : avalues) include(v);
-    }
-    static constexpr tenum_set from_bits(uint32_t abits) {
-        tenum_set s;
-        s.fbits = abits;
-        return s;
-    }
-    constexpr bool contains(E a) const { return (fbits >> static_cast<unsigned>(a)) & 1u; }
-    constexpr void include(E a) { fbits |= 1u << static_cast<unsigned>(a); }
-    constexpr void exclude(E a) { fbits &= ~(1u << static_cast<unsigned>(a)); }
-    constexpr bool empty() const { return fbits == 0; }
-    constexpr uint32_t bits() const { return fbits; }
-    constexpr bool operator==(const tenum_set&) const = default;
-
-private:
-    uint32_t fbits = 0;
-};
+tenum_set<E> enum_set_from_bits(uint32_t abits) {
+    tenum_set<E> r;
+    for (uint32_t i = 0; i < 32; ++i)
+        if ((abits >> i) & 1u) r.include(static_cast<E>(i));
+    return r;
+}
 
 using tvelmor_panel_options = tenum_set<tvelmor_panel_option>;
 using tvelmor_iterate_options = tenum_set<tvelmor_iterate_option>;

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "controls/control_types.h"
 
-class tcanvas;
+class tgraphbox_generic;
+class tcontainer_controls_generic;
 struct trect;
 class tvelmor_control;
 class tvelmor_theme;
@@ -35,8 +37,13 @@ public:
     // Focus commands the controllers ask for (Tab, Shift+Tab, Enter).
     virtual void execute_command2(thandler_command acommand) = 0;
 
-    // The canvas and font cell of the owner's drawing surface, for redraws a control triggers
+    // The owner's control container (controls reach misc objects and services through it).
+    virtual tcontainer_controls_generic* get_controls() = 0;
+
+    // The owner's drawing surface, whose canvas and font cell serve redraws a control triggers
     // itself (a scroll bar following its grid). Nullptr when the owner has no surface.
-    virtual tcanvas* owner_canvas() { return nullptr; }
-    virtual int32_t* owner_font_tag() { return nullptr; }
+    virtual tgraphbox_generic* get_graphbox() { return nullptr; }
+
+    // Shows a debug dump (show_debug101); the page layer puts it in a message box.
+    virtual void show_debug_text(const std::string& atext) { (void)atext; }
 };

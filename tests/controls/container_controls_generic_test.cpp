@@ -4,6 +4,9 @@
 
 #include <functional>
 
+#include "controls/geometry.h"
+#include "controls/recording_canvas.h"
+
 namespace {
 
 class tcontainer_test_named : public tcontainer_controls_generic {
@@ -20,10 +23,8 @@ struct tcase {
 }  // namespace
 
 TEST(ContainerControlsGeneric, EveryOpenOperationRaisesItsNotImplementedMessageWithTheRunTimeClass) {
-    // trect is only passed by reference here, so a dummy reinterpreted buffer is enough.
-    alignas(8) char rect_buffer[64] = {};
-    trect& rect = *reinterpret_cast<trect*>(rect_buffer);
-    tcanvas& canvas = *reinterpret_cast<tcanvas*>(rect_buffer);
+    trect rect;
+    trecording_canvas canvas;
     int32_t font_tag = 0, tag = 0;
     const tcase cases[] = {
         {"get_panel", [&](auto& c) { c.get_panel(2101); }, "tcontainer_test_named.get_panel(); not implemented."},
