@@ -11,8 +11,12 @@ namespace {
 constexpr int32_t days_before_month[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 constexpr uint16_t month_days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// Leap days in years 1..ayears.
-int32_t leap_days(int32_t ayears) { return ayears / 4 - ayears / 100 + ayears / 400; }
+// Day count of 1 January of the year, in 64 bits so that decoding any 32-bit day count
+// (even far outside years 1..9999) cannot overflow.
+int64_t first_day_of(int64_t ayear) {
+    int64_t before = ayear - 1;
+    return 366 + 365 * before + before / 4 - before / 100 + before / 400;
+}
 
 template <typename CharT>
 bool can_of_text_as(int32_t& aresult, std::basic_string_view<CharT> aformat,
@@ -47,9 +51,7 @@ bool tprocs_daycount::is_leapyear(uint16_t ayear) {
     return ayear % 400 == 0 || (ayear % 4 == 0 && ayear % 100 != 0);
 }
 
-int32_t tprocs_daycount::first_day(int32_t ayear) {
-    return 366 + 365 * (ayear - 1) + leap_days(ayear - 1);
-}
+int32_t tprocs_daycount::first_day(int32_t ayear) { return static_cast<int32_t>(first_day_of(ayear)); }
 
 int32_t tprocs_daycount::day_count_formonth(uint16_t amonth, bool aleapyear) {
     if (amonth < 1 || amonth > 12) {
@@ -86,11 +88,11 @@ int32_t tprocs_daycount::encode(uint16_t ayear, uint16_t amonth, uint16_t aday) 
 void tprocs_daycount::decode(int32_t adaycount, uint16_t& ayear, uint16_t& amonth, uint16_t& aday) {
     // The estimate is off by one year near some year boundaries (1 January 1996, 31 December
     // 2036); the corrections make decode the exact inverse of encode.
-    int32_t year = static_cast<int32_t>(std::trunc(adaycount / 365.2425));
-    while (adaycount < first_day(year)) --year;
-    while (adaycount >= first_day(year + 1)) ++year;
+    auto year = static_cast<int64_t>(std::trunc(adaycount / 365.2425));
+    while (adaycount < first_day_of(year)) --year;
+    while (adaycount >= first_day_of(year + 1)) ++year;
     bool leap = is_leapyear(static_cast<uint16_t>(year));
-    int32_t dayofyear = adaycount - first_day(year) + 1;
+    auto dayofyear = static_cast<int32_t>(adaycount - first_day_of(year) + 1);
     ayear = static_cast<uint16_t>(year);
     amonth = tomonth_daycount(dayofyear, leap);
     aday = static_cast<uint16_t>(dayofyear - day_count_formonth(amonth, leap));

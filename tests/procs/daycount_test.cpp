@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "procs/procs_daycount.h"
 #include "thrown_message.h"
 
@@ -92,6 +94,16 @@ TEST(Daycount, DecodeHandlesTheYearsWhereTheEstimateIsOneOff) {
         EXPECT_EQ(y, date.year);
         EXPECT_EQ(m, date.month);
         EXPECT_EQ(d, date.day);
+    }
+}
+
+TEST(Daycount, DecodeOfDayCountsFarOutsideTheCalendarStillGivesAMonth) {
+    for (int32_t n : {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, -1}) {
+        SCOPED_TRACE(n);
+        uint16_t y = 0, m = 0, d = 0;
+        tprocs_daycount::decode(n, y, m, d);
+        EXPECT_GE(m, 1);
+        EXPECT_LE(m, 12);
     }
 }
 
