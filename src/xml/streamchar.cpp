@@ -51,9 +51,10 @@ bool tstreamchar_ansi_fileread::read_char_a(char& achar) {
     return true;
 }
 
+// The first block is read by the first read, so that bad bytes in it are reported while the
+// document is being loaded, with a position.
 tstreamchar_utf8_fileread::tstreamchar_utf8_fileread(const std::string& afilename) : flst(afilename) {
     ffile_open = true;
-    read_block();
 }
 
 void tstreamchar_utf8_fileread::read_preamble() {

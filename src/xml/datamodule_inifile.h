@@ -1,0 +1,52 @@
+// The settings module: reads data/velmor.ini from the program folder at start-up and answers which
+// database domains (named database folders) exist; writes the first settings file on first run.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "xml/dataset_list.h"
+#include "xml/xmlfile_inifile.h"
+
+// One database domain: a name and the folder that holds its database.
+class telement_domain : public treflected_object {
+public:
+    static const tclass_info& static_class();
+    const tclass_info& get_class() const override { return static_class(); }
+
+    std::string fname;
+    std::string fpath;
+};
+
+class Tdatamodule_inifile : public Tdatamodule_loadandsave_generic, public twriter_xml_generic {
+public:
+    static constexpr int32_t interface_domains = 101;
+
+    // Reads the settings file when it exists; a malformed file raises the loader's error.
+    Tdatamodule_inifile();
+
+    // The settings file: data/velmor.ini in the program folder.
+    static std::string get_settings_filename();
+
+    void add_node(int16_t axmlnode_id, txmlnode_generic& axmlnode);
+    int32_t get_domain_count() const { return static_cast<int32_t>(flist_domains.size()); }
+    std::string get_domain_name(int32_t aindex) const;
+    std::string get_domain_path(int32_t aindex) const;
+    // 101: the domains as rows of name and path.
+    std::unique_ptr<tprototype_dataset> create_interface(int32_t ainterfaceno);
+    // Adds the domain "Demo Data" and writes the whole settings file.
+    void create_file_demo(const std::string& adbpath);
+    bool debug_mode() const { return false; }
+    void save_to_file_astext(const std::string& afilename) const;
+
+    void save_to_stream(Tdatamodule_xmlfile_generic& axmlfile, std::ostream& astream) override;
+    void write_xmldata(int32_t aid, txmlnode_generic& axmlnode, const tvelmor_object* adataobject) override;
+    const char* class_name() const override { return "Tdatamodule_inifile"; }
+
+    tlist_reflected flist_domains;  // of telement_domain
+    bool floaded = false;
+
+private:
+    const telement_domain& domain(int32_t aindex, const char* aoperation) const;
+};
