@@ -1,20 +1,18 @@
-// One QApplication for a test program, created on first use, offscreen unless told otherwise.
+// The program's application object for a test program, created on first use, offscreen unless
+// told otherwise.
 #pragma once
 
-#include <QApplication>
 #include <cstdlib>
 
-#include "shell/fonts.h"
+#include "shell/application.h"
 
-inline QApplication& qt_app() {
-    static QApplication* app = [] {
+inline tapplication& qt_app() {
+    static tapplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char name[] = "test_shell";
         static char* argv[] = {name, nullptr};
-        auto* a = new QApplication(argc, argv);
-        tshell_fonts::register_fonts();
-        return a;
+        return new tapplication(argc, argv);
     }();
     return *app;
 }

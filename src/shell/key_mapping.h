@@ -1,0 +1,48 @@
+// Turns Qt's keys and modifiers into the system's 16-bit virtual key codes and shift sets
+// (Shift 1, Alt 2, Ctrl 4; for the mouse also Left 8, Right 16, Middle 32), and back, for the
+// script driver that types like a user on a US keyboard.
+#pragma once
+
+#include <QString>
+#include <Qt>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tshift {
+constexpr uint32_t shift = 1;
+constexpr uint32_t alt = 2;
+constexpr uint32_t ctrl = 4;
+constexpr uint32_t left = 8;
+constexpr uint32_t right = 16;
+constexpr uint32_t middle = 32;
+}  // namespace tshift
+
+namespace tvk {
+constexpr uint16_t back = 8, tab = 9, enter = 13, shift = 16, control = 17, menu = 18, capital = 20,
+                   escape = 27, space = 32, prior = 33, next = 34, end = 35, home = 36, left = 37,
+                   up = 38, right = 39, down = 40, insert = 45, del = 46, f1 = 112;
+}  // namespace tvk
+
+// A key as the script driver sends it: the Qt key, the modifiers to hold and the text it types.
+struct tqt_keystroke {
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+class tkey_mapping {
+public:
+    // 0 for a key the system has no code for.
+    static uint16_t virtual_key(int aqt_key);
+    static uint32_t shift_state(Qt::KeyboardModifiers amodifiers);
+    static uint32_t mouse_state(Qt::KeyboardModifiers amodifiers, Qt::MouseButtons abuttons);
+    // 0 left, 1 right, 2 middle.
+    static int32_t mouse_button(Qt::MouseButton abutton);
+
+    // The keystroke that types a printable ASCII character on a US keyboard; nullopt otherwise.
+    static std::optional<tqt_keystroke> keystroke_for_char(char16_t ach);
+    // A named key ("F3", "Enter", "Esc", "PageDown", "A", "5", ...) with modifiers written
+    // before it ("Shift+Tab", "Ctrl+Alt+X"); nullopt for an unknown name.
+    static std::optional<tqt_keystroke> keystroke_for_name(const std::string& aname);
+};

@@ -1,0 +1,141 @@
+#include "shell/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <cstdlib>
+
+#include "shell/form_main.h"
+
+namespace {
+
+QString qstring(const std::u16string& atext) {
+    return QString::fromUtf16(atext.data(), static_cast<qsizetype>(atext.size()));
+}
+
+std::u16string u16(const QString& atext) { return atext.toStdU16String(); }
+
+std::string with_slash(std::string afolder) {
+    if (afolder.empty() || afolder.back() != '/') afolder += '/';
+    return afolder;
+}
+
+}  // namespace
+
+tqt_platform::~tqt_platform() = default;
+
+void tqt_platform::post_message(uint32_t amsg, int64_t awparam, int64_t alparam) {
+    fform->post_private(amsg, awparam, alparam);
+}
+
+void tqt_platform::process_messages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+int32_t tqt_platform::start_timer(int32_t ainterval_ms, std::function<void()> acallback) {
+    int32_t id = fnext_timer++;
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(ainterval_ms);
+    Tform_main* form = fform;
+    QObject::connect(timer.get(), &QTimer::timeout, [form, callback = std::move(acallback)] {
+        form->guarded(callback);
+    });
+    timer->start();
+    ftimers[id] = std::move(timer);
+    return id;
+}
+
+void tqt_platform::stop_timer(int32_t aid) {
+    auto it = ftimers.find(aid);
+    if (it == ftimers.end()) return;
+    // A timer may stop itself from its own callback: let Qt free it once that has returned.
+    it->second->stop();
+    it->second.release()->deleteLater();
+    ftimers.erase(it);
+}
+
+tsize tqt_platform::get_main_clientsize() { return {fform->width(), fform->height()}; }
+
+void tqt_platform::set_main_clientsize(int32_t awidth, int32_t aheight) { fform->resize(awidth, aheight); }
+
+void tqt_platform::close_main_window() { fform->close(); }
+
+trect tqt_platform::get_workarea() {
+    QScreen* screen = fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
+    QRect r = screen->availableGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+tsize tqt_platform::get_screen_size() {
+    QScreen* screen = fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
+    return {screen->geometry().width(), screen->geometry().height()};
+}
+
+std::string tqt_platform::get_program_folder() {
+    if (!fprogram_folder.empty()) return with_slash(fprogram_folder);
+    return with_slash(QCoreApplication::applicationDirPath().toStdString());
+}
+
+std::string tqt_platform::get_programdata_folder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg) return with_slash(xdg);
+    return with_slash(QDir::homePath().toStdString() + "/.local/share");
+}
+
+bool tqt_platform::get_capslock() { return fform->get_capslock(); }
+
+void tqt_platform::set_modal_answers(tmessage_box_answer amessage_box, tpath_answer apath) {
+    fmessage_box_answer = std::move(amessage_box);
+    fpath_answer = std::move(apath);
+}
+
+tmsgbox_result tqt_platform::message_box(const std::u16string& atext, const std::u16string& acaption,
+                                         tmsgbox_buttons abuttons, tmsgbox_icon aicon) {
+    if (fmessage_box_answer) return fmessage_box_answer(atext, acaption, abuttons);
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (abuttons == tmsgbox_buttons::ok_cancel) buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    if (abuttons == tmsgbox_buttons::yes_no) buttons = QMessageBox::Yes | QMessageBox::No;
+    if (abuttons == tmsgbox_buttons::yes_no_cancel) buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (aicon == tmsgbox_icon::information) icon = QMessageBox::Information;
+    if (aicon == tmsgbox_icon::warning) icon = QMessageBox::Warning;
+    if (aicon == tmsgbox_icon::error) icon = QMessageBox::Critical;
+    if (aicon == tmsgbox_icon::question) icon = QMessageBox::Question;
+    QMessageBox box(icon, qstring(acaption), qstring(atext), buttons, fform);
+    switch (box.exec()) {
+        case QMessageBox::Ok: return tmsgbox_result::ok;
+        case QMessageBox::Yes: return tmsgbox_result::yes;
+        case QMessageBox::No: return tmsgbox_result::no;
+        case QMessageBox::Cancel: return tmsgbox_result::cancel;
+        default: return tmsgbox_result::none;
+    }
+}
+
+bool tqt_platform::select_folder(std::u16string& afolder, const std::u16string& acaption) {
+    std::optional<std::u16string> chosen;
+    if (fpath_answer) {
+        chosen = fpath_answer(acaption);
+    } else {
+        QString folder = QFileDialog::getExistingDirectory(fform, qstring(acaption), qstring(afolder));
+        if (!folder.isEmpty()) chosen = u16(folder);
+    }
+    if (!chosen) return false;
+    afolder = *chosen;
+    return true;
+}
+
+bool tqt_platform::select_file(std::u16string& afilename, const std::u16string& acaption,
+                               const std::u16string& afilter, bool as_save) {
+    std::optional<std::u16string> chosen;
+    if (fpath_answer) {
+        chosen = fpath_answer(acaption);
+    } else {
+        QString file = as_save ? QFileDialog::getSaveFileName(fform, qstring(acaption), qstring(afilename), qstring(afilter))
+                               : QFileDialog::getOpenFileName(fform, qstring(acaption), qstring(afilename), qstring(afilter));
+        if (!file.isEmpty()) chosen = u16(file);
+    }
+    if (!chosen) return false;
+    afilename = *chosen;
+    return true;
+}
