@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "expect_error.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -53,16 +55,8 @@ TEST(MessageQueue, EmptyQueueOffersNothingAndDoesNotTakeTheLock) {
     EXPECT_FALSE(q.pull_next_message(msg));
     EXPECT_EQ(77, msg.ftag);
     // The lock was never taken, so releasing it is the programming error.
-    EXPECT_THROW(
-        {
-            try {
-                q.release_message_lock();
-            } catch (const tvelmor_exception& e) {
-                EXPECT_STREQ("Internal Error in Tdatamodule_messages.release_message_lock();", e.what());
-                throw;
-            }
-        },
-        tvelmor_exception);
+    EXPECT_VELMOR_ERROR(q.release_message_lock(),
+                        "Internal Error in Tdatamodule_messages.release_message_lock();");
 }
 
 TEST(MessageQueue, RepeatedDrawRunsOnceAndItsSecondEntryIsConsumedStaleLater) {
@@ -113,16 +107,8 @@ TEST(MessageQueue, EraseMessageTakesTheGreaterParameterAndOtherJobsAreRefused) {
     q.add_message(401, jt_erase_panel, ht_main, 2102, 0);
     EXPECT_EQ((std::vector<tpulled>{{true, jt_erase_panel, ht_main, 2102, 1}}), drain(q));
 
-    EXPECT_THROW(
-        {
-            try {
-                q.add_message(501, jt_draw_control, ht_main, 5, 1);
-            } catch (const tvelmor_exception& e) {
-                EXPECT_STREQ("Unsupported job jt_draw_control in Tdatamodule_messages.add_message();", e.what());
-                throw;
-            }
-        },
-        tvelmor_exception);
+    EXPECT_VELMOR_ERROR(q.add_message(501, jt_draw_control, ht_main, 5, 1),
+                        "Unsupported job jt_draw_control in Tdatamodule_messages.add_message();");
     EXPECT_EQ(0, q.get_pending_count());
 }
 
@@ -149,16 +135,8 @@ TEST(MessageQueue, LockIsNotReentrantAndADoubleReleaseRaises) {
     EXPECT_FALSE(q.get_message_lock());
     q.release_message_lock();
     EXPECT_TRUE(q.has_messages_available());
-    EXPECT_THROW(
-        {
-            try {
-                q.release_message_lock();
-            } catch (const tvelmor_exception& e) {
-                EXPECT_STREQ("Internal Error in Tdatamodule_messages.release_message_lock();", e.what());
-                throw;
-            }
-        },
-        tvelmor_exception);
+    EXPECT_VELMOR_ERROR(q.release_message_lock(),
+                        "Internal Error in Tdatamodule_messages.release_message_lock();");
     EXPECT_TRUE(q.get_message_lock());
 }
 

@@ -1,0 +1,130 @@
+#include "pages/handlermodule_page.h"
+
+#include "controls/canvas.h"
+#include "controls/element.h"
+#include "controls/miscobject.h"
+#include "pages/page_controller_generic.h"
+#include "values/params_generic.h"
+
+Thandlermodule_page::Thandlermodule_page(tpage_controller_generic* aowner, thandler_type ahandler_type,
+                                         tgraphbox_generic* agraphbox,
+                                         std::unique_ptr<tcontainer_controls_generic> acontrols)
+    : fowner(aowner), fhandler_type(ahandler_type), fgraphbox(agraphbox), fcontrols(std::move(acontrols)) {
+    if (!fcontrols) fcontrols = std::make_unique<tcontainer_controls_generic>();
+}
+
+Thandlermodule_page::~Thandlermodule_page() = default;
+
+void Thandlermodule_page::add_element(std::unique_ptr<tvelmor_object> acontrol) {
+    fcontrols->add_element(std::move(acontrol));
+}
+void Thandlermodule_page::add_control(std::unique_ptr<tvelmor_control> acontrol) {
+    fcontrols->add_control(std::move(acontrol));
+}
+void Thandlermodule_page::add_miscobject(std::unique_ptr<tvelmor_miscobject> avalue) {
+    fcontrols->add_miscobject(std::move(avalue));
+}
+void Thandlermodule_page::finish_adds(int32_t astageno) { fcontrols->finish_adds(astageno); }
+
+tcanvas& Thandlermodule_page::canvas() { return *fgraphbox->get_canvas(); }
+
+Tdatamodule_messages& Thandlermodule_page::get_messages() {
+    if (!fowner) return Thandlermodule_generic::get_messages();
+    return fowner->get_messages();
+}
+
+void Thandlermodule_page::draw_control(tvelmor_control* acontrol, bool as_erase) {
+    if (acontrol->visible)
+        fcontrols->draw_control(canvas(), fgraphbox->ffont_tag, acontrol);
+    else if (as_erase)
+        erase_viewport(acontrol->tag, 0);
+}
+
+void Thandlermodule_page::draw_control(int32_t atag, bool as_erase) {
+    // A tag this page does not have (a job queued by a page since replaced) draws nothing.
+    if (tvelmor_control* control = fcontrols->get_control(atag)) draw_control(control, as_erase);
+}
+
+bool Thandlermodule_page::control_focus(int32_t atag, bool avalue) {
+    return execute_control_service(&avalue, cs_focus_control, atag);
+}
+
+void Thandlermodule_page::control_paint_default(tvelmor_control* acontrol, tvelmor_theme*, const trect&,
+                                                int32_t, int32_t) {
+    // Grids paint their cells through their header misc objects, which their renderer reaches
+    // itself; nothing is left to paint here for a grid.
+    if (acontrol->id == ac_grid || acontrol->id == ac_dbgrid) return;
+    throw tvelmor_exception("%s.control_paint_default( %s ) not implmented.", class_name(),
+                            control_type_name(acontrol->id));
+}
+
+bool Thandlermodule_page::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (ffocused_tag == 0) return false;
+    return fcontrols->send_key(ffocused_tag, canvas(), fgraphbox->ffont_tag, get_readonly(), akey, ashift,
+                               as_keyup);
+}
+
+void Thandlermodule_page::handle_resize(bool as_skip_draw) {
+    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
+    if (!as_skip_draw) handle_paint();
+}
+
+void Thandlermodule_page::handle_paint() { fcontrols->draw_controls(canvas(), fgraphbox->ffont_tag); }
+
+void Thandlermodule_page::handle_mousemove(tshift_state ashift, int32_t ax, int32_t ay) {
+    fcontrols->handle_mousemove(canvas(), fgraphbox->ffont_tag, ashift, ax, ay);
+}
+
+void Thandlermodule_page::handle_mousedown(tmouse_button abutton, tshift_state ashift, int32_t ax, int32_t ay,
+                                           bool as_mouseup) {
+    fcontrols->handle_mousedown(canvas(), fgraphbox->ffont_tag, abutton, ashift, ax, ay, as_mouseup);
+}
+
+void Thandlermodule_page::execute_command2(thandler_command acommand) {
+    int32_t next = 0;
+    switch (acommand) {
+        case cn_focus_next:
+            if (ffocused_tag != 0 && execute_control_service(&next, cs_can_get_next_focus, ffocused_tag))
+                set_focused_tag(next, false);
+            return;
+        case cn_focus_prior:
+            if (ffocused_tag != 0 && execute_control_service(&next, cs_can_get_prior_focus, ffocused_tag))
+                set_focused_tag(next, false);
+            return;
+        case cn_focus_next_panel: {
+            uint8_t skip_draw = 0;
+            execute_command(&skip_draw, cn_focus_next_panel);
+            return;
+        }
+        case cn_focus_off:
+            // Only a control further on counts: from the last one the focus goes nowhere.
+            if (ffocused_tag != 0)
+                set_focused_tag(fcontrols->can_get_next_focus(next, ffocused_tag) == fo_greaterthan ? next : 0,
+                                false);
+            return;
+    }
+    throw tvelmor_exception("%s.execute_command2( %s ); not implemented.", class_name(),
+                            handler_command_name(acommand));
+}
+
+void Thandlermodule_page::execute_command(void* aparams, thandler_command acommand) {
+    if (acommand != cn_focus_next_panel)
+        throw tvelmor_exception("%s.execute_command( %s ); not implemented.", class_name(),
+                                handler_command_name(acommand));
+    int32_t next = 0;
+    if (execute_control_service(&next, cs_can_get_next_focus_panel, ffocused_tag))
+        set_focused_tag(next, *static_cast<const uint8_t*>(aparams) != 0);
+}
+
+tvelmor_miscobject* Thandlermodule_page::get_miscobject(int32_t) { return nullptr; }
+
+bool Thandlermodule_page::get_screen_params(tscreen_params&) { return false; }
+
+void Thandlermodule_page::save_params(tparams_generic&) {}
+void Thandlermodule_page::bind_data() {}
+void Thandlermodule_page::once_created() {}
+void Thandlermodule_page::show_debug101() { not_implemented("show_debug101"); }
+
+bool Thandlermodule_page::execute_control_service(void* aresult, tcontrol_service acontrol_service, int32_t atag) {
+    return fcontrols->execute_control_service(aresult, acontrol_service, atag);
+}

@@ -1,0 +1,80 @@
+// The base of every page, header, footer and overlay handler module: it occupies one surface,
+// owns the page's control container and its parameter record, hands events to the container and
+// offers the focus commands and drawing helpers the pages build on.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "controls/surface.h"
+#include "pages/handlermodule_generic.h"
+#include "pages/page_hooks.h"
+
+class tpage_controller_generic;
+class tparams_generic;
+class icontrols_iterator;
+
+class Thandlermodule_page : public Thandlermodule_generic {
+public:
+    // acontrols: the container the module owns; nullptr creates the product's container.
+    Thandlermodule_page(tpage_controller_generic* aowner, thandler_type ahandler_type, tgraphbox_generic* agraphbox,
+                        std::unique_ptr<tcontainer_controls_generic> acontrols = nullptr);
+    ~Thandlermodule_page() override;
+    const char* class_name() const override { return "Thandlermodule_page"; }
+
+    void add_element(std::unique_ptr<tvelmor_object> acontrol) override;
+    void add_control(std::unique_ptr<tvelmor_control> acontrol) override;
+    void add_miscobject(std::unique_ptr<tvelmor_miscobject> avalue) override;
+    void finish_adds(int32_t astageno) override;
+
+    void draw_control(tvelmor_control* acontrol, bool as_erase) override;
+    void draw_control(int32_t atag, bool as_erase) override;
+    bool control_focus(int32_t atag, bool avalue) override;
+    void control_paint_default(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
+                               int32_t arow, int32_t acol) override;
+    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
+    void handle_resize(bool as_skip_draw) override;
+    void handle_paint() override;
+    void handle_mousemove(tshift_state ashift, int32_t ax, int32_t ay) override;
+    void handle_mousedown(tmouse_button abutton, tshift_state ashift, int32_t ax, int32_t ay,
+                          bool as_mouseup) override;
+    void execute_command2(thandler_command acommand) override;
+    void execute_command(void* aparams, thandler_command acommand) override;
+    tvelmor_miscobject* get_miscobject(int32_t atag) override;
+    tcontainer_controls_generic* get_controls() override { return fcontrols.get(); }
+    tgraphbox_generic* get_graphbox() override { return fgraphbox; }
+
+    // The page keeps its parameters here (see the handler class's create_params).
+    virtual void save_params(tparams_generic& aparams);
+    virtual void bind_data();
+    virtual void once_created();
+    virtual void show_debug101();
+    // The page's declared screen settings; false when it declares none.
+    virtual bool get_screen_params(tscreen_params& aparams);
+    // Editable pages answer true while they only show their data; keys then edit nothing.
+    virtual bool get_readonly() const { return false; }
+
+    bool execute_control_service(void* aresult, tcontrol_service acontrol_service, int32_t atag);
+    void draw_panel(int32_t atag_panel);
+    void draw_controls(icontrols_iterator& alist_controls);
+    void invalidate_panel(int32_t atag);
+    // Low byte of adeflate: pixels; high byte: 0x01/0x02/0x04/0x08 move the left/top/right/bottom
+    // edge inward, 0x10/0x20/0x40/0x80 outward.
+    void invalidate_viewport(int32_t atag, int32_t adeflate);
+    void erase_viewport(int32_t atag, int32_t adeflate);
+    // aparam 0: the left edge moves in one pixel; 1: the right and bottom edges move out one.
+    void erase_panel(int32_t atag, int32_t aparam);
+
+    tpage_controller_generic* fowner;
+    thandler_type fhandler_type;
+    tgraphbox_generic* fgraphbox;
+    std::unique_ptr<tcontainer_controls_generic> fcontrols;
+    std::unique_ptr<tparams_generic> fparams;
+
+protected:
+    Tdatamodule_messages& get_messages() override;
+    tcanvas& canvas();
+};
+
+// The viewport rectangle adjusted by a deflate value (see invalidate_viewport).
+trect deflate_rect(const trect& arect, int32_t adeflate);

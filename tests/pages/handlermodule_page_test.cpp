@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "page_fixture.h"
+
+using tstrings = std::vector<std::string>;
+
+class HandlerModule : public tpage_fixture {
+protected:
+    void SetUp() override {
+        tpage_fixture::SetUp();
+        fcontroller->page_enter(int16_t{1}, true);
+        event_log().clear();
+    }
+    // The draws waiting in the queue, in order.
+    std::vector<int32_t> queued_draws() {
+        std::vector<int32_t> tags;
+        while (fmessages.has_messages_available()) {
+            tmessage_lock_scope lock(fmessages);
+            tmsg_queued msg;
+            if (fmessages.pull_next_message(msg)) {
+                EXPECT_EQ(jt_draw_control, msg.fjob);
+                EXPECT_EQ(ht_main, msg.fhandler);
+                tags.push_back(msg.ftag);
+            }
+        }
+        return tags;
+    }
+    bool focused(int32_t atag) {
+        return static_cast<tvelmor_control_focusable*>(main_page().fcontrols->get_control(atag))->is_focused;
+    }
+};
+
+TEST_F(HandlerModule, MovingTheFocusAsksThePageAndQueuesDrawsOfBothControls) {
+    Thandlermodule_test& page = main_page();
+    page.set_focused_tag(101, false);
+    page.set_focused_tag(102, false);
+    EXPECT_EQ(102, page.ffocused_tag);
+    EXPECT_FALSE(focused(101));
+    EXPECT_TRUE(focused(102));
+    EXPECT_EQ((std::vector<int32_t>{101, 102}), queued_draws());
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a message 1108 tag 101", "Thandlermodule_test_a message 1108 tag 102"}),
+              event_log());
+
+    // The same tag again: no question, no draw.
+    page.set_focused_tag(102, false);
+    EXPECT_EQ(2u, event_log().size());
+    EXPECT_FALSE(fmessages.has_messages_available());
+}
+
+TEST_F(HandlerModule, AVetoKeepsTheFocusAndQueuesNothing) {
+    Thandlermodule_test& page = main_page();
+    page.set_focused_tag(101, true);
+    page.fveto_tag = 103;
+    page.set_focused_tag(103, false);
+    EXPECT_EQ(101, page.ffocused_tag);
+    EXPECT_TRUE(focused(101));
+    EXPECT_FALSE(focused(103));
+    EXPECT_EQ(0, fmessages.get_pending_count());
+}
+
+TEST_F(HandlerModule, FocusToTagZeroRemovesItAndSkipDrawQueuesNothing) {
+    Thandlermodule_test& page = main_page();
+    page.set_focused_tag(101, true);
+    EXPECT_EQ(0, fmessages.get_pending_count());
+    page.set_focused_tag(0, false);
+    EXPECT_EQ(0, page.ffocused_tag);
+    EXPECT_FALSE(focused(101));
+    EXPECT_EQ((std::vector<int32_t>{101}), queued_draws());
+}
+
+TEST_F(HandlerModule, FocusCommandsMoveAlongTheFocusOrder) {
+    struct tcase {
+        const char* name;
+        int32_t from;
+        thandler_command command;
+        int32_t expected;
+    };
+    const tcase cases[] = {
+        {"next", 101, cn_focus_next, 102},
+        {"next from the last wraps", 201, cn_focus_next, 101},
+        {"prior", 102, cn_focus_prior, 101},
+        {"prior from the first stays", 101, cn_focus_prior, 101},
+        {"next panel", 102, cn_focus_next_panel, 201},
+        {"off moves on", 102, cn_focus_off, 103},
+        {"off from the last leaves none", 201, cn_focus_off, 0},
+        {"next without focus does nothing", 0, cn_focus_next, 0},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Thandlermodule_test& page = main_page();
+        page.set_focused_tag(c.from, true);
+        page.execute_command2(c.command);
+        EXPECT_EQ(c.expected, page.ffocused_tag);
+    }
+    EXPECT_VELMOR_ERROR(main_page().execute_command(nullptr, cn_focus_off),
+                        "Thandlermodule_test_a.execute_command( cn_focus_off ); not implemented.");
+}
+
+TEST_F(HandlerModule, KeysReachTheFocusedControlOnly) {
+    Thandlermodule_test& page = main_page();
+    EXPECT_FALSE(fcontroller->handle_keydown(40, 0, false));
+    page.set_focused_tag(102, true);
+    EXPECT_TRUE(fcontroller->handle_keydown(40, 0, true));
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a keydown 40", "Thandlermodule_test_a message 1108 tag 102",
+                        "Thandlermodule_test_a keydown 40", "Thandlermodule_test_a key 40 up to 102"}),
+              event_log());
+}
+
+TEST_F(HandlerModule, ViewportHelpersAdjustTheRectangleByTheDeflateFlags) {
+    // Control 101's viewport is (10, 20, 110, 40).
+    struct tcase {
+        const char* name;
+        int32_t deflate;
+        trect expected;
+    };
+    const tcase cases[] = {
+        {"amount 0 ignores the flags", 0xFF00, {10, 20, 110, 40}},
+        {"all edges inward by 2", 0x0F02, {12, 22, 108, 38}},
+        {"all edges outward by 3", 0xF003, {7, 17, 113, 43}},
+        {"left in, bottom out by 1", 0x8101, {11, 20, 110, 41}},
+    };
+    tfake_surface& main = surface(ht_main);
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        main.finvalidated_rects.clear();
+        main.fcanvas.clear();
+        main_page().invalidate_viewport(101, c.deflate);
+        ASSERT_EQ(1u, main.finvalidated_rects.size());
+        EXPECT_EQ(c.expected, main.finvalidated_rects[0]);
+        main_page().erase_viewport(101, c.deflate);
+        std::ostringstream fill;
+        fill << "fill_rect " << c.expected.left << ' ' << c.expected.top << ' ' << c.expected.right + 1 << ' '
+             << c.expected.bottom + 1;
+        EXPECT_EQ(fill.str(), main.fcanvas.lines().back());
+    }
+}
+
+TEST_F(HandlerModule, ErasePanelMovesTheEdgesByItsParameter) {
+    // Panel 2101 is (0, 0, 300, 200).
+    struct tcase {
+        const char* name;
+        int32_t param;
+        const char* fill;
+    };
+    const tcase cases[] = {
+        {"0 moves the left edge in", 0, "fill_rect 1 0 300 200"},
+        {"1 moves right and bottom out", 1, "fill_rect 0 0 301 201"},
+        {"2 fills the panel exactly", 2, "fill_rect 0 0 300 200"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        main_page().erase_panel(2101, c.param);
+        const auto& lines = surface(ht_main).fcanvas.lines();
+        EXPECT_EQ(c.fill, lines.back());
+        EXPECT_EQ("brush_color 13160660", lines[lines.size() - 2]);
+    }
+}
+
+TEST(HandlerModuleBase, OperationsAPageMustOverrideRaiseNamingTheClass) {
+    class Thandlermodule_bare : public Thandlermodule_generic {
+    public:
+        const char* class_name() const override { return "Thandlermodule_bare"; }
+    } bare;
+    EXPECT_VELMOR_ERROR(bare.handle_paint(), "Thandlermodule_bare.handle_paint(); not implemented.");
+    EXPECT_VELMOR_ERROR(bare.handle_mousemove(0, 1, 1), "Thandlermodule_bare.handle_mousemove(); not implemented");
+    EXPECT_VELMOR_ERROR(bare.run_task(1, 0), "Thandlermodule_bare.run_task(); not implemented");
+    EXPECT_VELMOR_ERROR(bare.finish_adds(1), "Thandlermodule_bare.finish_adds(); not implemented.");
+    EXPECT_FALSE(bare.handle_keydown(13, 0, false));
+    EXPECT_FALSE(bare.callback_message2(101, 1103));
+
+    Thandlermodule_page page(nullptr, ht_main, nullptr);
+    EXPECT_VELMOR_ERROR(page.show_debug101(), "Thandlermodule_page.show_debug101(); not implemented.");
+    EXPECT_VELMOR_ERROR(page.run_task(1, 0), "Thandlermodule_page.run_task(); not implemented");
+}

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "controls/control_messages.h"
+#include "page_fixture.h"
+
+using tstrings = std::vector<std::string>;
+
+namespace {
+std::vector<tparam_value> pair_values(std::u16string acaption, int64_t acount) {
+    return {tparam_value{std::move(acaption)}, tparam_value{acount}};
+}
+}  // namespace
+
+class PageController : public tpage_fixture {};
+
+TEST_F(PageController, ParametersComeBackUnchangedAfterAPushAndAPop) {
+    struct tcase {
+        const char* name;
+        std::u16string caption;
+        int64_t count;
+    };
+    const tcase cases[] = {
+        {"plain text", u"Smith & Sons", 12},
+        {"accents, CJK and a surrogate pair", u"Grüße – 東京 \U0001F600", -5},
+        {"empty string", u"", 0},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fcontroller->page_enter(test_page_a(), pair_values(c.caption, c.count), true);
+        EXPECT_EQ(c.caption, main_page().fcaption);
+        fcontroller->page_enter(test_page_b(), pair_values(u"other", 1), false);
+        EXPECT_TRUE(fcontroller->is_toppage(1));
+        fcontroller->page_exit();
+        ASSERT_EQ(1, fcontroller->get_pageno());
+        EXPECT_EQ(c.caption, main_page().fcaption);
+        EXPECT_EQ(c.count, main_page().fcount);
+        // The record was released after once_created.
+        EXPECT_EQ(nullptr, main_page().fparams);
+    }
+}
+
+TEST_F(PageController, FewerValuesLeaveDefaultsAndUnsavedParametersComeBackAsDefaults) {
+    fcontroller->page_enter(test_page_a(), std::vector<tparam_value>{tparam_value{std::u16string(u"x")}}, true);
+    EXPECT_EQ(7, main_page().fcount);
+
+    // Page C keeps nothing in save_params, so its id comes back as the declared -1.
+    fcontroller->page_enter(test_page_c(), std::vector<tparam_value>{tparam_value{int64_t{42}}}, false);
+    fcontroller->page_enter(test_page_b(), {}, false);
+    fcontroller->page_exit();
+    EXPECT_EQ((tstrings{"Thandlermodule_test_c once_created id 42", "Thandlermodule_test_c once_created id -1"}),
+              events("Thandlermodule_test_c once_created"));
+}
+
+TEST_F(PageController, RefusedParametersRaiseAndLeaveTheControllerUsable) {
+    fcontroller->page_enter(test_page_a(), pair_values(u"start", 1), true);
+    struct tcase {
+        const char* name;
+        std::vector<tparam_value> values;
+        const char* message;
+    };
+    const tcase cases[] = {
+        {"three values into two parameters",
+         {tparam_value{std::u16string(u"a")}, tparam_value{int64_t{1}}, tparam_value{true}},
+         "Extra parameters in toperate_rtti_class.get_params_data();"},
+        {"an integer into a string parameter",
+         {tparam_value{int64_t{1}}},
+         "Field [caption] type unicodestring not implemented in tparams_test_pair.push_params_data();"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_VELMOR_ERROR(fcontroller->page_enter(test_page_b(), c.values, false), c.message);
+        EXPECT_EQ(1, fcontroller->get_pageno());
+        EXPECT_FALSE(fcontroller->is_locked());
+        EXPECT_FALSE(fcontroller->is_toppage(1));
+    }
+    EXPECT_VELMOR_ERROR(fcontroller->page_enter(test_page_unregistered(), {}, false),
+                        "Application request on unregistered handler class Thandlermodule_test_x in "
+                        "tpage_controller_generic.get_pageno_handlerclass();");
+    // Nothing was left on the entry stack: the next change works.
+    fcontroller->page_enter(test_page_b(), pair_values(u"next", 2), false);
+    EXPECT_EQ(2, fcontroller->get_pageno());
+    EXPECT_TRUE(fcontroller->is_toppage(1));
+}
+
+TEST_F(PageController, UnknownPagesAndPagesWithoutARecordRaiseTheirMessages) {
+    EXPECT_VELMOR_ERROR(fcontroller->page_enter(int16_t{9}, true),
+                        "Page handler class not assigned in tpage_controller_generic.get_handlerclass_pageno();");
+    EXPECT_FALSE(fcontroller->is_locked());
+
+    fcontroller->page_enter(int16_t{4}, true);
+    EXPECT_VELMOR_ERROR(fcontroller->page_enter(int16_t{1}, false),
+                        "Thandlermodule_test_d.get_params_class() not implemented.");
+    EXPECT_EQ(4, fcontroller->get_pageno());
+
+    EXPECT_VELMOR_ERROR(fcontroller->register_page(5, test_page_a()),
+                        "Page 5 registered after the page table was closed in tpage_table.register_page();");
+}
+
+TEST_F(PageController, JumpThenExitReturnsPastTheJumpedFromPage) {
+    fcontroller->page_enter(test_page_a(), pair_values(u"first", 1), true);
+    fcontroller->page_enter(test_page_b(), pair_values(u"second", 2), false);
+    fcontroller->page_enter(test_page_c(), {}, true);
+    EXPECT_TRUE(fcontroller->is_toppage(1));
+    EXPECT_TRUE(fcontroller->is_toppage(1));  // asking does not pop
+    fcontroller->page_exit();
+    EXPECT_EQ(1, fcontroller->get_pageno());
+    EXPECT_EQ(u"first", main_page().fcaption);
+    EXPECT_FALSE(fplatform.fclosed);
+    EXPECT_FALSE(fcontroller->is_toppage(1));
+}
+
+TEST_F(PageController, ExitFromTheFirstPageClosesTheMainWindow) {
+    fcontroller->page_enter(int16_t{1}, true);
+    fcontroller->page_exit();
+    EXPECT_TRUE(fplatform.fclosed);
+    EXPECT_EQ(1, fcontroller->get_pageno());
+}
+
+TEST_F(PageController, EnteringRunsTheLifeCycleAndOneResizePass) {
+    surface(ht_footer).fvisible = false;
+    fcontroller->page_enter(int16_t{1}, true);
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a bind_data", "Thandlermodule_test_a once_created",
+                        "Thandlermodule_test_a resize"}),
+              events("Thandlermodule_test_a"));
+    // The main window took the size of the page's form.
+    EXPECT_EQ((tsize{1090, 860}), fplatform.fclient);
+    EXPECT_EQ(1, surface(ht_main).finvalidated);
+}
+
+TEST_F(PageController, AResizeDuringAPageChangeIsIgnored) {
+    Thandlermodule_test::fresize_while_created = true;
+    fcontroller->page_enter(int16_t{1}, true);
+    // Only the resize pass after the change reached the page.
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a resize"}), events("Thandlermodule_test_a resize"));
+    fcontroller->handle_resize(ht_main, true);
+    EXPECT_EQ(2u, events("Thandlermodule_test_a resize").size());
+}
+
+TEST_F(PageController, KeysGoToTheOverlayWhileOneIsOpen) {
+    fcontroller->page_enter(int16_t{1}, true);
+    main_page().set_focused_tag(101, true);
+    event_log().clear();
+
+    fcontroller->run_ontop(std::make_unique<Thandlermodule_test_ontop>(fcontroller.get(), ho_dialog, 9102));
+    EXPECT_TRUE(surface(ht_ontop).fvisible);
+    EXPECT_EQ((trect{564, 6, 764, 100}), surface(ht_ontop).fbounds);
+    fcontroller->handle_keydown(65, 0, false);
+    fcontroller->handle_keydown(13, 0, false);
+    EXPECT_EQ(nullptr, fcontroller->get_handler_ontop());
+    EXPECT_FALSE(surface(ht_ontop).fvisible);
+    fcontroller->handle_keydown(66, 0, false);
+    const tstrings expected{"ontop keydown 65",
+                            "ontop keydown 13",
+                            "Thandlermodule_test_a message 1107 tag 9102 result 1",
+                            "ontop closed itself, result 1",
+                            "Thandlermodule_test_a keydown 66",
+                            "Thandlermodule_test_a key 66 down to 101"};
+    EXPECT_EQ(expected, event_log());
+}
+
+TEST_F(PageController, AnOverlayOfTheSameSizeStillGetsItsLayout) {
+    fcontroller->page_enter(int16_t{1}, true);
+    fcontroller->run_ontop(std::make_unique<Thandlermodule_test_ontop>(fcontroller.get(), ho_dialog, 9102));
+    EXPECT_EQ(0, surface(ht_ontop).fposted_resizes);
+    fcontroller->close_ontop();
+    fcontroller->run_ontop(std::make_unique<Thandlermodule_test_ontop>(fcontroller.get(), ho_dialog, 9102));
+    EXPECT_EQ(1, surface(ht_ontop).fposted_resizes);
+}
+
+TEST_F(PageController, EachRunOfTheQueueRunsExactlyOneJobAndReleasesTheLockOnError) {
+    fcontroller->page_enter(int16_t{1}, true);
+    event_log().clear();
+    fmessages.add_message(501, jt_draw_control, ht_main, 101);
+    fmessages.add_message(301, jt_run_task, ht_main, 666);
+    fmessages.add_message(401, jt_erase_panel, ht_main, 2101, 1);
+
+    EXPECT_VELMOR_ERROR(fcontroller->run_next_queued_message(), "Task 666 failed");
+    EXPECT_TRUE(fmessages.has_messages_available());
+    EXPECT_EQ(1u, event_log().size());
+    EXPECT_TRUE(fcontroller->run_next_queued_message());
+    EXPECT_TRUE(fcontroller->run_next_queued_message());
+    EXPECT_FALSE(fcontroller->run_next_queued_message());
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a task 666 param 0", "Thandlermodule_test_a draw 101"}), event_log());
+    // The erase filled the panel, moved out by one pixel at the right and bottom.
+    EXPECT_EQ("fill_rect 0 0 301 201", surface(ht_main).fcanvas.lines().back());
+}
+
+TEST_F(PageController, JobsOfAReplacedPageNeverReachTheNextPage) {
+    fcontroller->page_enter(int16_t{1}, true);
+    fmessages.add_message(301, jt_run_task, ht_main, 101);
+    fmessages.add_message(501, jt_draw_control, ht_main, 103);
+    fcontroller->page_enter(test_page_b(), {}, false);
+    event_log().clear();
+    while (fcontroller->run_next_queued_message()) {
+    }
+    EXPECT_EQ(tstrings{}, event_log());
+
+    // The new page's own jobs run.
+    fmessages.add_message(301, jt_run_task, ht_main, 101);
+    fcontroller->run_next_queued_message();
+    fcontroller->run_next_queued_message();
+    EXPECT_EQ((tstrings{"Thandlermodule_test_b task 101 param 0"}), event_log());
+}
+
+TEST_F(PageController, QueuedJobsForOtherSlotsAndBadSlotsAreRefused) {
+    tmsg_queued msg;
+    msg.fhandler = ht_ontop;
+    EXPECT_VELMOR_ERROR(fcontroller->run_queued_message(msg),
+                        "Unsupported handler [3] in tpage_controller_generic.run_queued_message();");
+    EXPECT_VELMOR_ERROR(fcontroller->handle_paint(7), "tpage_controller_generic.get_handler( 7 ) not supported");
+    // An empty slot takes events without complaint.
+    fcontroller->handle_paint(ht_ontop);
+    msg.fhandler = ht_main;
+    fcontroller->run_queued_message(msg);
+}
+
+TEST_F(PageController, ScreenParametersDecideTheFooterAndTheHeaderSurfaces) {
+    tscreen_params params;
+    params.ffooter_visible = false;
+    params.fheader_visible = true;
+    Thandlermodule_test::fnext_screen_params = &params;
+    surface(ht_header).fvisible = false;
+    fcontroller->page_enter(int16_t{1}, true);
+    EXPECT_FALSE(surface(ht_footer).fvisible);
+    EXPECT_TRUE(surface(ht_header).fvisible);
+
+    Thandlermodule_test::fnext_screen_params = nullptr;
+    fcontroller->page_enter(int16_t{2}, true);
+    EXPECT_FALSE(surface(ht_header).fvisible);
+    EXPECT_FALSE(surface(ht_footer).fvisible);
+}
