@@ -1,0 +1,50 @@
+#include "database/fb_client.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+Firebird::IMaster* tfb_client::master() {
+    static Firebird::IMaster* m = Firebird::fb_get_master_interface();
+    return m;
+}
+
+Firebird::IUtil* tfb_client::util() { return master()->getUtilInterface(); }
+
+std::string tfb_client::status_text(const Firebird::IStatus* astatus) {
+    char buffer[2048];
+    util()->formatStatus(buffer, sizeof buffer, const_cast<Firebird::IStatus*>(astatus));
+    std::string text(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+void tfb_client::ensure_lock_folder() {
+    const char* current = std::getenv("FIREBIRD_LOCK");
+    if (current && *current)
+        return;
+    std::filesystem::path folder;
+    if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run) {
+        folder = std::filesystem::path(run) / "velmor_accounts" / "firebird";
+    } else if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+        folder = std::filesystem::path(data) / "velmor_accounts" / "firebird_lock";
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        folder = std::filesystem::path(home) / ".local" / "share" / "velmor_accounts" / "firebird_lock";
+    } else {
+        folder = std::filesystem::temp_directory_path() / ("velmor_firebird_" + std::to_string(getuid()));
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    ::chmod(folder.c_str(), 0700);
+    ::setenv("FIREBIRD_LOCK", folder.c_str(), 1);
+}
+
+void tfb_status::raise() {
+    std::string text = tfb_client::status_text(this);
+    clearException();
+    throw tvelmor_exception(text);
+}

@@ -1,0 +1,78 @@
+// The connection to one database (embedded engine for a local path, a server for "host:path")
+// and its transactions. Statements and transactions bound to a connection are told when it
+// closes, so no engine handle outlives its attachment.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "procs/velmor_exception.h"
+
+namespace Firebird {
+class IAttachment;
+class ITransaction;
+}  // namespace Firebird
+
+class tfb_database;
+
+// Something that holds engine handles of a connection and lets them go when it closes.
+class tfb_database_user {
+public:
+    virtual ~tfb_database_user() = default;
+    virtual void database_closing() = 0;
+};
+
+class tfb_database : public tvelmor_object {
+public:
+    tfb_database() = default;
+    ~tfb_database() override;
+    tfb_database(const tfb_database&) = delete;
+    tfb_database& operator=(const tfb_database&) = delete;
+    const char* class_name() const override { return "tfb_database"; }
+
+    // Connection parameters as "name=value": user_name, password, lc_ctype, sql_role_name.
+    std::vector<std::string>& params() { return fparams; }
+    // Kept for the record; the client library linked into the program is the one used.
+    std::string flibrary_name;
+    std::string fdatabase_name;
+
+    void open();
+    // Creates a new database file (UTF8, dialect 3) and leaves the connection open.
+    void create(int32_t apage_size = 8192);
+    void close();
+    bool connected() const { return fattachment != nullptr; }
+
+    Firebird::IAttachment* attachment() const;
+    void add_user(tfb_database_user* auser);
+    void remove_user(tfb_database_user* auser);
+
+private:
+    std::vector<unsigned char> build_dpb(bool acreate, int32_t apage_size) const;
+    void attach(bool acreate, int32_t apage_size);
+
+    std::vector<std::string> fparams;
+    Firebird::IAttachment* fattachment = nullptr;
+    std::vector<tfb_database_user*> fusers;
+};
+
+class tfb_transaction : public tvelmor_object, public tfb_database_user {
+public:
+    explicit tfb_transaction(tfb_database& adatabase);
+    ~tfb_transaction() override;
+    tfb_transaction(const tfb_transaction&) = delete;
+    tfb_transaction& operator=(const tfb_transaction&) = delete;
+    const char* class_name() const override { return "tfb_transaction"; }
+
+    void start();
+    void commit();
+    void rollback();
+    bool active() const { return ftransaction != nullptr; }
+
+    tfb_database& database() const { return fdatabase; }
+    Firebird::ITransaction* handle() const;
+    void database_closing() override;
+
+private:
+    tfb_database& fdatabase;
+    Firebird::ITransaction* ftransaction = nullptr;
+};

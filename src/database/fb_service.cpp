@@ -1,0 +1,158 @@
+#include "database/fb_service.h"
+
+#include <filesystem>
+
+#include "database/fb_client.h"
+
+namespace {
+
+std::string lower(std::string a) {
+    for (char& c : a)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return a;
+}
+
+std::vector<unsigned char> buffer_of(Firebird::IXpbBuilder* ab, tfb_status& ast) {
+    const unsigned char* b = ab->getBuffer(&ast);
+    return std::vector<unsigned char>(b, b + ab->getBufferLength(&ast));
+}
+
+// Adds the file lists common to backup and restore.
+void add_files(Firebird::IXpbBuilder* ab, tfb_status& ast, const std::vector<std::string>& adatabases,
+               const std::vector<std::string>& abackups) {
+    for (const std::string& d : adatabases)
+        ab->insertString(&ast, isc_spb_dbname, d.c_str());
+    for (const std::string& b : abackups)
+        ab->insertString(&ast, isc_spb_bkp_file, b.c_str());
+}
+
+}  // namespace
+
+tfb_service::~tfb_service() {
+    try {
+        detach();
+    } catch (...) {
+    }
+}
+
+void tfb_service::attach() {
+    if (fservice)
+        return;
+    tfb_client::ensure_lock_folder();
+    tfb_status st;
+    tfb_ref<Firebird::IXpbBuilder> spb(
+        tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_ATTACH, nullptr, 0));
+    for (const std::string& p : fparams) {
+        size_t eq = p.find('=');
+        if (eq == std::string::npos)
+            continue;
+        std::string name = lower(p.substr(0, eq)), value = p.substr(eq + 1);
+        if (name == "user_name")
+            spb->insertString(&st, isc_spb_user_name, value.c_str());
+        else if (name == "password")
+            spb->insertString(&st, isc_spb_password, value.c_str());
+    }
+    std::vector<unsigned char> b = buffer_of(spb.get(), st);
+    tfb_ref<Firebird::IProvider> provider(tfb_client::master()->getDispatcher());
+    fservice = provider->attachServiceManager(&st, "service_mgr", static_cast<unsigned>(b.size()), b.data());
+}
+
+void tfb_service::start() {
+    if (!fservice)
+        throw tvelmor_exception("Service not attached in %s.start();", class_name());
+    before_start();
+    std::vector<unsigned char> b = build_start();
+    tfb_status st;
+    fservice->start(&st, static_cast<unsigned>(b.size()), b.data());
+    feof = false;
+}
+
+std::string tfb_service::get_next_line() {
+    if (feof)
+        return {};
+    const unsigned char items[] = {isc_info_svc_line};
+    unsigned char buffer[16384];
+    tfb_status st;
+    try {
+        fservice->query(&st, 0, nullptr, sizeof items, items, sizeof buffer, buffer);
+    } catch (...) {
+        feof = true;
+        service_failed();
+        throw;
+    }
+    unsigned length = buffer[0] == isc_info_svc_line ? buffer[1] | (buffer[2] << 8) : 0;
+    if (length == 0) {
+        feof = true;
+        try {
+            output_ended();
+        } catch (...) {
+            service_failed();
+            throw;
+        }
+        return {};
+    }
+    std::string line(reinterpret_cast<const char*>(buffer + 3), std::min<size_t>(length, sizeof buffer - 3));
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
+        line.pop_back();
+    output_line(line);
+    return fverbose ? line : std::string();
+}
+
+void tfb_service::detach() {
+    feof = true;
+    fb_end(fservice, [](Firebird::IService* s, tfb_status* st) { s->detach(st); });
+}
+
+std::vector<unsigned char> tfb_backup_service::build_start() const {
+    tfb_status st;
+    tfb_ref<Firebird::IXpbBuilder> spb(
+        tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_START, nullptr, 0));
+    spb->insertTag(&st, isc_action_svc_backup);
+    add_files(spb.get(), st, fdatabase_files, fbackup_files);
+    if (fverbose)
+        spb->insertTag(&st, isc_spb_verbose);
+    return buffer_of(spb.get(), st);
+}
+
+std::vector<unsigned char> tfb_restore_service::build_start() const {
+    tfb_status st;
+    tfb_ref<Firebird::IXpbBuilder> spb(
+        tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_START, nullptr, 0));
+    spb->insertTag(&st, isc_action_svc_restore);
+    // For a restore the backup files come first, then the database files.
+    for (const std::string& b : fbackup_files)
+        spb->insertString(&st, isc_spb_bkp_file, b.c_str());
+    for (const std::string& d : fdatabase_files)
+        spb->insertString(&st, isc_spb_dbname, d.c_str());
+    spb->insertTag(&st, isc_spb_verbose);
+    if (fpage_buffers > 0)
+        spb->insertInt(&st, isc_spb_res_buffers, fpage_buffers);
+    spb->insertInt(&st, isc_spb_options, isc_spb_res_create);
+    return buffer_of(spb.get(), st);
+}
+
+void tfb_restore_service::before_start() {
+    ffinished = false;
+    fnew_files.clear();
+    for (const std::string& d : fdatabase_files)
+        if (!std::filesystem::exists(d))
+            fnew_files.push_back(d);
+}
+
+void tfb_restore_service::service_failed() {
+    std::error_code ec;
+    for (const std::string& d : fnew_files)
+        std::filesystem::remove(d, ec);
+    fnew_files.clear();
+}
+
+void tfb_restore_service::output_line(const std::string& aline) {
+    if (aline.find("finishing, closing, and going home") != std::string::npos)
+        ffinished = true;
+}
+
+void tfb_restore_service::output_ended() {
+    if (!ffinished)
+        throw tvelmor_exception("Restore of [%s] did not finish in %s.get_next_line();",
+                                fbackup_files.empty() ? std::string() : fbackup_files.front(), class_name());
+}

@@ -1,0 +1,80 @@
+// Backup and restore through the engine's services (service_mgr): set the library, the user
+// parameters and the file lists, attach, start, read the verbose output line by line until its
+// end, detach. The caller detaches also on error (detach is safe to call twice).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "procs/velmor_exception.h"
+
+namespace Firebird {
+class IService;
+}
+
+class tfb_service : public tvelmor_object {
+public:
+    tfb_service() = default;
+    ~tfb_service() override;
+    tfb_service(const tfb_service&) = delete;
+    tfb_service& operator=(const tfb_service&) = delete;
+    const char* class_name() const override { return "tfb_service"; }
+
+    std::string flibrary_name;             // kept for the record, as for the connection
+    std::vector<std::string> fparams;      // "user_name=...", "password=..."
+    std::vector<std::string> fdatabase_files;
+    std::vector<std::string> fbackup_files;
+    bool fverbose = true;
+
+    void attach();
+    void start();
+    // True once the service has no more output (and has finished).
+    bool eof() const { return feof; }
+    // The next line of output; an empty line at the end. Raises the engine's error when the
+    // service failed.
+    std::string get_next_line();
+    void detach();
+    bool active() const { return fservice != nullptr; }
+
+protected:
+    virtual std::vector<unsigned char> build_start() const = 0;
+    virtual void before_start() {}
+    virtual void service_failed() {}
+    // Sees every output line, shown or not; at the end it may still declare the run failed.
+    virtual void output_line(const std::string&) {}
+    virtual void output_ended() {}
+
+    Firebird::IService* fservice = nullptr;
+    bool feof = true;
+
+private:
+};
+
+class tfb_backup_service : public tfb_service {
+public:
+    const char* class_name() const override { return "tfb_backup_service"; }
+
+protected:
+    std::vector<unsigned char> build_start() const override;
+};
+
+// Creates a new database from a backup; it never replaces a file that exists. When the restore
+// fails, the half-restored file it made is deleted. A backup cut short can end the engine's run
+// without an error, so the restore always runs verbose and counts as done only when the engine
+// reports that it finished.
+class tfb_restore_service : public tfb_service {
+public:
+    const char* class_name() const override { return "tfb_restore_service"; }
+    int32_t fpage_buffers = 0;  // 0: the backup's own setting
+
+protected:
+    std::vector<unsigned char> build_start() const override;
+    void before_start() override;
+    void service_failed() override;
+    void output_line(const std::string& aline) override;
+    void output_ended() override;
+
+private:
+    std::vector<std::string> fnew_files;  // database files that did not exist at start
+    bool ffinished = false;               // the engine reported the restore complete
+};
