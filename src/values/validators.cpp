@@ -98,6 +98,19 @@ bool tvalidator_decimal::validate_value(bool& achanged, const std::u16string& av
 }
 std::u16string tvalidator_decimal::get_text(bool) { return tus::decimal_to_str(fowner->get_asint64(), fprecision, fscale); }
 
+std::unique_ptr<tvalidator_generic> create_validator(tvelmor_value_type_extended akind, tvalue_generic2& aowner,
+                                                     int16_t aprecision, int16_t ascale, const char* aclass_name) {
+    switch (akind) {
+    case vf_longint: return std::make_unique<tvalidator_longint>(aowner);
+    case vf_unicodestring: return std::make_unique<tvalidator_unicodestring>(aowner);
+    case vf_currency: return std::make_unique<tvalidator_currency>(aowner);
+    case vf_int64: return std::make_unique<tvalidator_int64>(aowner);
+    case vf_date: return std::make_unique<tvalidator_date>(aowner);
+    case vf_decimal: return std::make_unique<tvalidator_decimal>(aowner, aprecision, ascale);
+    default: throw tvelmor_exception("Unsupported value type %d in %s.create();", static_cast<int32_t>(akind), aclass_name);
+    }
+}
+
 // ---- Date entry ----
 
 static bool digits_to_number(std::u16string_view atext, uint16_t& avalue) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "values/value_generic2.h"
@@ -81,6 +82,13 @@ public:
     bool validate_value(bool& achanged, const std::u16string& avalue) override;
     std::u16string get_text(bool as_focused) override;
 };
+
+class tvalidator_decimal;
+
+// The validator for an edited field of value kind akind, working on aowner's own value. A kind
+// without a validator raises "Unsupported value type %d in %s.create();" naming aclass_name.
+std::unique_ptr<tvalidator_generic> create_validator(tvelmor_value_type_extended akind, tvalue_generic2& aowner,
+                                                     int16_t aprecision, int16_t ascale, const char* aclass_name);
 
 class tvalidator_decimal : public tvalidator_generic {
 public:

@@ -190,3 +190,18 @@ TEST(Validators, BaseValidatorRaisesForItsAbstractOperations) {
     val.clear();
     val.delete_last(u'1');
 }
+
+TEST(Validators, FactoryGivesTheValidatorOfEachKindAndRefusesTheOthers) {
+    tvalue_int64_test v;
+    std::unique_ptr<tvalidator_generic> decimal = create_validator(vf_decimal, v, 3, 2, "tfield_link");
+    bool changed = false;
+    EXPECT_FALSE(decimal->validate_value(changed, u"12.34"));  // five digits in a precision of three
+    EXPECT_TRUE(decimal->validate_value(changed, u"1.25"));
+    EXPECT_EQ(125, v.fvalue);
+    EXPECT_STREQ("tvalidator_date", create_validator(vf_date, v, 0, 0, "tfield_link")->class_name());
+    for (tvelmor_value_type_extended kind : {vf_ansistring, vf_boolean, vf_smallint}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        EXPECT_EQ("Unsupported value type " + std::to_string(kind) + " in tfield_link.create();",
+                  message_of([&] { create_validator(kind, v, 0, 0, "tfield_link"); }));
+    }
+}
