@@ -1,6 +1,7 @@
 #include "pages/handlermodule_page.h"
 
 #include "controls/canvas.h"
+#include "controls/container_controls.h"
 #include "controls/element.h"
 #include "controls/miscobject.h"
 #include "pages/page_controller_generic.h"
@@ -10,7 +11,7 @@ Thandlermodule_page::Thandlermodule_page(tpage_controller_generic* aowner, thand
                                          tgraphbox_generic* agraphbox,
                                          std::unique_ptr<tcontainer_controls_generic> acontrols)
     : fowner(aowner), fhandler_type(ahandler_type), fgraphbox(agraphbox), fcontrols(std::move(acontrols)) {
-    if (!fcontrols) fcontrols = std::make_unique<tcontainer_controls_generic>();
+    if (!fcontrols) fcontrols = std::make_unique<tcontainer_controls2>(this);
 }
 
 Thandlermodule_page::~Thandlermodule_page() = default;
