@@ -202,16 +202,26 @@ template <auto M> tproperty_value get_member(const treflected_object& ainstance,
     else return v;
 }
 
-template <auto M> void set_member(treflected_object& ainstance, const tproperty_info&, tproperty_value&& avalue) {
+// An object of another class than the property's is refused, never stored as a null reference.
+template <typename P>
+P object_for(const treflected_object& ainstance, const tproperty_info& ainfo, treflected_object* aobject) {
+    P p = dynamic_cast<P>(aobject);
+    if (aobject && !p)
+        throw tvelmor_exception("Class Mismatch [%s] on property %s of %s;", aobject->class_name(), ainfo.fname,
+                                ainstance.class_name());
+    return p;
+}
+
+template <auto M> void set_member(treflected_object& ainstance, const tproperty_info& ainfo, tproperty_value&& avalue) {
     using T = typename member_traits<decltype(M)>::type;
     T& v = member_of<M>(ainstance);
     if constexpr (std::is_enum_v<T> || (std::is_integral_v<T> && !std::is_same_v<T, bool>)) {
         v = static_cast<T>(std::get<int64_t>(avalue));
     } else if constexpr (std::is_pointer_v<T>) {
-        v = dynamic_cast<T>(std::get<treflected_object*>(avalue));
+        v = object_for<T>(ainstance, ainfo, std::get<treflected_object*>(avalue));
     } else if constexpr (is_unique_ptr<T>::value) {
         // An owning member takes over the object it is given.
-        v.reset(dynamic_cast<typename T::pointer>(std::get<treflected_object*>(avalue)));
+        v.reset(object_for<typename T::pointer>(ainstance, ainfo, std::get<treflected_object*>(avalue)));
     } else {
         v = std::move(std::get<T>(avalue));
     }

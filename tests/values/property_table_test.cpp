@@ -116,6 +116,19 @@ TEST(PropertyTable, OwnedObjectPropertyTakesOverAndReferencedOneOnlyPoints) {
     EXPECT_NE(nullptr, s.fchild.get());
     EXPECT_EQ(&other, s.fbuddy);
     EXPECT_EQ(s.fchild.get(), std::get<treflected_object*>(c.property(6).get(s)));
+
+    // An object of an unrelated class is refused; the caller keeps it and the member is unchanged.
+    tsample_base base;
+    treflected_object unrelated;
+    try {
+        c.property(6).set(s, static_cast<treflected_object*>(&base));
+        FAIL() << "no exception";
+    } catch (const tvelmor_exception& e) {
+        EXPECT_STREQ("Class Mismatch [tsample_base] on property child of tsample;", e.what());
+    }
+    EXPECT_NE(nullptr, s.fchild.get());
+    EXPECT_THROW(c.property(7).set(s, &unrelated), tvelmor_exception);
+    EXPECT_EQ(&other, s.fbuddy);
 }
 
 TEST(PropertyTable, AbstractClassRefusesToCreate) {
