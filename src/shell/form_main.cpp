@@ -166,6 +166,9 @@ void Tform_main::route_key(QKeyEvent& aevent, bool as_keyup) {
     }
     uint16_t vk = tkey_mapping::virtual_key(aevent.key());
     uint32_t shift = tkey_mapping::shift_state(aevent.modifiers());
+    // A modifier key counts itself as held while going down and no longer once it is up.
+    uint32_t own = vk == tvk::shift ? tshift::shift : vk == tvk::control ? tshift::ctrl : vk == tvk::menu ? tshift::alt : 0;
+    shift = as_keyup ? (shift & ~own) : (shift | own);
     // Ctrl+Tab and Alt+Tab belong to the platform, in both directions.
     if (vk == 0 || (vk == tvk::tab && (shift & (tshift::ctrl | tshift::alt)))) {
         aevent.ignore();

@@ -1,0 +1,129 @@
+// The script driver against the real window over the stand-in controller.
+#include "shell/script_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "form_main_fixture.h"
+#include "shell/qt_platform.h"
+
+namespace {
+
+using strings = std::vector<std::string>;
+
+struct tscript_fixture : tform_main_fixture {
+    tqt_platform platform{form.get()};
+    tplatform* previous = tplatform::set_instance(&platform);
+    tscript_driver driver{*form, platform};
+    ~tscript_fixture() { tplatform::set_instance(previous); }
+
+    int run(const std::string& ascript) {
+        if (!driver.load_text(ascript, "test.script")) return tscript_driver::exit_bad_script;
+        return driver.run();
+    }
+};
+
+TEST(ScriptDriver, KeysAndTypedTextArriveAsAUserWouldPressThem) {
+    tscript_fixture f;
+    ASSERT_EQ(tscript_driver::exit_ok, f.run("key Shift+Tab\nkey Ctrl+Home\ntype \"aB!\"\nkeydown F3\n"));
+    EXPECT_EQ((strings{"keydown 16 s1", "keydown 9 s1", "keyup 9 s1", "keyup 16 s0",
+                       "keydown 17 s4", "keydown 36 s4", "keyup 36 s4", "keyup 17 s0",
+                       "keydown 65 s0", "keyup 65 s0",
+                       "keydown 16 s1", "keydown 66 s1", "keyup 66 s1", "keyup 16 s0",
+                       "keydown 16 s1", "keydown 49 s1", "keyup 49 s1", "keyup 16 s0",
+                       "keydown 114 s0"}),
+              f.events->with_prefix("key"));
+}
+
+TEST(ScriptDriver, IdleWaitsUntilTheQueueHasDrained) {
+    tscript_fixture f;
+    f.events->on_key = [&](uint16_t akey, uint32_t, bool as_keyup) {
+        if (akey == 13 && !as_keyup) f.events->jobs = {"draw 101", "draw 102", "load rows"};
+    };
+    ASSERT_EQ(tscript_driver::exit_ok, f.run("key Enter\nidle\n")) << f.driver.failure();
+    EXPECT_TRUE(f.events->jobs.empty());
+    EXPECT_EQ(3u, f.events->with_prefix("job").size());
+}
+
+TEST(ScriptDriver, ChecksFailTheRunWithAClearMessage) {
+    struct tcase {
+        const char* name;
+        const char* script;
+        int exit_code;
+        const char* failure;
+    };
+    const tcase cases[] = {
+        {"page matches", "expect-page 1\n", tscript_driver::exit_ok, ""},
+        {"page differs", "# start\n\nexpect-page 5\n", tscript_driver::exit_failed,
+         "test.script line 3: expected page 5 in the main slot, found page 1"},
+        {"text matches", "expect-text main 102 \"Accounts\"\n", tscript_driver::exit_ok, ""},
+        {"text differs", "expect-text main 102 \"Sites\"\n", tscript_driver::exit_failed,
+         "test.script line 1: control 102 on the main surface shows \"Accounts\", expected \"Sites\""},
+        {"no such control", "expect-text header 7 \"x\"\n", tscript_driver::exit_failed,
+         "test.script line 1: no control 7 with a caption or text on the header surface"},
+        {"window still open", "expect-closed\n", tscript_driver::exit_failed,
+         "test.script line 1: expected the window to have closed; it is open"},
+        {"unknown command", "key F3\njump 5\n", tscript_driver::exit_bad_script,
+         "test.script line 2: unknown command \"jump\""},
+        {"unknown key", "key Hyper+F3\n", tscript_driver::exit_bad_script, "test.script line 1: unknown key \"Hyper+F3\""},
+        {"untypeable text", "type \"Zürich\"\n", tscript_driver::exit_bad_script,
+         "test.script line 1: no key types the character \"ü\""},
+        {"missing argument", "expect-page\n", tscript_driver::exit_bad_script,
+         "test.script line 1: expect-page takes 1 argument(s)"},
+        {"open quote", "type \"abc\n", tscript_driver::exit_bad_script, "test.script line 1: a quoted text is not closed"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tscript_fixture f;
+        f.events->texts[{0, 102}] = u"Accounts";
+        EXPECT_EQ(c.exit_code, f.run(c.script));
+        EXPECT_EQ(std::string(c.failure), f.driver.failure());
+    }
+}
+
+TEST(ScriptDriver, AnErrorFailsTheRunUnlessTheScriptExpectsIt) {
+    {
+        tscript_fixture f;
+        f.events->fail_on = "keydown 27 s0";
+        EXPECT_EQ(tscript_driver::exit_failed, f.run("key Esc\nkey F2\n"));
+        EXPECT_EQ("test.script line 2: unexpected error: Key failed: keydown 27 s0", f.driver.failure());
+        EXPECT_TRUE(f.events->with_prefix("keydown 113").empty());
+    }
+    {
+        tscript_fixture f;
+        f.events->fail_on = "keydown 27 s0";
+        EXPECT_EQ(tscript_driver::exit_ok, f.run("key Esc\nexpect-error \"Key failed: keydown 27 s0\"\nkey F2\n"))
+            << f.driver.failure();
+        EXPECT_EQ(strings{"keydown 113 s0"}, f.events->with_prefix("keydown 113"));
+    }
+}
+
+TEST(ScriptDriver, MessageBoxesTakeTheScriptedAnswerAndAnUnansweredOneFails) {
+    tscript_fixture f;
+    std::vector<tmsgbox_result> results;
+    f.events->on_key = [&](uint16_t akey, uint32_t, bool as_keyup) {
+        if (akey != 27 || as_keyup) return;
+        results.push_back(tplatform::instance().message_box(u"Save changes ?", u"Velmor Accounts",
+                                                            tmsgbox_buttons::yes_no_cancel, tmsgbox_icon::question));
+    };
+    EXPECT_EQ(tscript_driver::exit_ok, f.run("answer no\nkey Esc\nexpect-message \"Save changes ?\"\n"));
+    EXPECT_EQ(std::vector<tmsgbox_result>{tmsgbox_result::no}, results);
+    EXPECT_EQ(tscript_driver::exit_failed, f.run("key Esc\nkey F2\n"));
+    EXPECT_EQ("test.script line 1: a message box asked \"Save changes ?\" and the script gave no answer", f.driver.failure());
+    EXPECT_EQ(tmsgbox_result::cancel, results.back());
+}
+
+TEST(ScriptDriver, ScreenshotSavesTheWholeWindowAsPng) {
+    QTemporaryDir dir;
+    tscript_fixture f;
+    f.form->show();
+    std::string path = dir.path().toStdString() + "/shots/first.png";
+    ASSERT_EQ(tscript_driver::exit_ok, f.run("screenshot \"" + path + "\"\n")) << f.driver.failure();
+    QImage image(QString::fromStdString(path));
+    EXPECT_EQ(QSize(770, 710), image.size());
+    EXPECT_EQ(qRgb(212, 208, 200), image.pixel(100, 100));
+}
+
+}  // namespace
