@@ -30,7 +30,8 @@ public:
     tfb_database& operator=(const tfb_database&) = delete;
     const char* class_name() const override { return "tfb_database"; }
 
-    // Connection parameters as "name=value": user_name, password, lc_ctype, sql_role_name.
+    // Connection parameters as "name=value": user_name, password, lc_ctype, sql_role_name, and
+    // set_page_buffers (stores the page-cache size in the database header).
     std::vector<std::string>& params() { return fparams; }
     // Kept for the record; the client library linked into the program is the one used.
     std::string flibrary_name;
