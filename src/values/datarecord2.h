@@ -8,8 +8,9 @@
 #include "values/dben_catalogue.h"
 #include "values/stream_record.h"
 #include "values/value_generic2.h"
+#include "values/value_object.h"
 
-class tdatarecord2 : public tvalue_generic2 {
+class tdatarecord2 : public tvalue_generic2, public ivalue_object {
 public:
     static const tclass_info& static_class();
     const tclass_info& get_class() const override { return static_class(); }
@@ -47,7 +48,8 @@ public:
     void set_ascurrency1(int32_t aindex, tcurrency avalue) override;
     void set_asunicodestring1(int32_t aindex, const std::u16string& avalue) override;
     void set_asdouble1(int32_t aindex, double avalue) override;
-    // The record owns the object from now on; the one it replaces is freed.
+    // The record owns the object from now on and frees the one it replaces; when the write is
+    // refused the object stays with the caller.
     void set_asobject1(int32_t aindex, treflected_object* avalue) override;
 
 protected:

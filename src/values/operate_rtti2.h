@@ -3,14 +3,9 @@
 #pragma once
 
 #include "values/rtti_core.h"
+#include "values/value_object.h"
 #include "values/value_generic2.h"
 
-// What an instance says about which of its fields hold a value.
-class ivalue_object {
-public:
-    virtual ~ivalue_object() = default;
-    virtual bool get_field_is_assigned(int32_t aindex) const = 0;
-};
 
 class toperate_rtti_class2 : public tvalue_generic2 {
 public:

@@ -93,6 +93,13 @@ TEST(ReflectiveAccess, BoundInstanceAnswersByIndexAndAsksForAssignedState) {
     EXPECT_TRUE(plain.get_field_is_assigned(2));
     EXPECT_EQ(vt_double, plain.get_field_type(3));
     EXPECT_EQ(vt_ansistring, plain.get_field_type(4));
+
+    // A data record answers for itself.
+    tdbrecord_invoice_data2 data;
+    data.set_aslongint1(2, 101);
+    toperate_rtti_object2 over_record(data, &data);
+    EXPECT_TRUE(over_record.get_field_is_assigned(2));
+    EXPECT_FALSE(over_record.get_field_is_assigned(3));
 }
 
 TEST(ReflectiveAccess, RangeIndexTypeAndClassErrors) {
