@@ -3,6 +3,7 @@
 #include "controls/canvas.h"
 #include "controls/container_controls.h"
 #include "controls/element.h"
+#include "controls/grid_controls.h"
 #include "controls/miscobject.h"
 #include "pages/page_controller_generic.h"
 #include "values/params_generic.h"
@@ -50,13 +51,23 @@ bool Thandlermodule_page::control_focus(int32_t atag, bool avalue) {
     return execute_control_service(&avalue, cs_focus_control, atag);
 }
 
-void Thandlermodule_page::control_paint_default(tvelmor_control* acontrol, tvelmor_theme*, const trect&,
-                                                int32_t, int32_t) {
-    // Grids paint their cells through their header misc objects, which their renderer reaches
-    // itself; nothing is left to paint here for a grid.
-    if (acontrol->id == ac_grid || acontrol->id == ac_dbgrid) return;
-    throw tvelmor_exception("%s.control_paint_default( %s ) not implmented.", class_name(),
-                            control_type_name(acontrol->id));
+void Thandlermodule_page::control_paint_default(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
+                                                int32_t arow, int32_t acol) {
+    auto* grid = dynamic_cast<tvelmor_customgrid*>(acontrol);
+    if (!grid)
+        throw tvelmor_exception("%s.control_paint_default( %s ) not implmented.", class_name(),
+                                control_type_name(acontrol->id));
+    if (grid->header == 0) return;
+    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(grid->header));
+    if (!render) return;
+    std::u16string text;
+    if (grid->header2 != 0) {
+        tvelmor_miscobject* source = fcontrols->get_miscobject(grid->header2);
+        const auto* plain = dynamic_cast<const tvelmor_grid*>(grid);
+        const bool transpose = plain && plain->transpose;
+        if (!source || !source->get_textvalue_rowcol(text, transpose ? acol : arow, transpose ? arow : acol)) return;
+    }
+    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme, text, arect, arow, acol);
 }
 
 bool Thandlermodule_page::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "controls/grid_controls.h"
+#include "controls/miscobject.h"
 #include "page_fixture.h"
 
 using tstrings = std::vector<std::string>;
@@ -173,4 +175,60 @@ TEST(HandlerModuleBase, OperationsAPageMustOverrideRaiseNamingTheClass) {
     Thandlermodule_page page(nullptr, ht_main, nullptr);
     EXPECT_VELMOR_ERROR(page.show_debug101(), "Thandlermodule_page.show_debug101(); not implemented.");
     EXPECT_VELMOR_ERROR(page.run_task(1, 0), "Thandlermodule_page.run_task(); not implemented");
+}
+
+namespace {
+class tmiscobject_test_render : public tmiscobject_render {
+public:
+    tmiscobject_test_render() : tmiscobject_render(nullptr, 501, am_gridcolumns) {}
+    void control_paint(int32_t&, tcanvas&, tvelmor_control*, tvelmor_theme*, const std::u16string& atext,
+                       const trect&, int32_t arow, int32_t acol) override {
+        log_event("paint " + std::to_string(arow) + "," + std::to_string(acol) + " '" + utf16_to_utf8(atext) + "'");
+    }
+};
+
+// Cell texts "r<row>c<col>"; row 9 has none.
+class tmiscobject_test_source : public tvelmor_miscobject {
+public:
+    tmiscobject_test_source() : tvelmor_miscobject(nullptr, 502, am_listrows) {}
+    bool get_textvalue_rowcol(std::u16string& atext, int32_t arow, int32_t acol) override {
+        if (arow == 9) return false;
+        atext = utf8_to_utf16("r" + std::to_string(arow) + "c" + std::to_string(acol));
+        return true;
+    }
+};
+}  // namespace
+
+TEST_F(HandlerModule, DefaultCellPaintingTakesTheTextFromTheGridsSource) {
+    tmiscobject_test_render render;
+    tmiscobject_test_source source;
+    main_page().container().fmiscobjects = {{501, &render}, {502, &source}};
+    struct tcase {
+        const char* name;
+        int32_t header, header2;
+        bool transpose;
+        int32_t row, col;
+        tstrings expected;
+    };
+    const tcase cases[] = {
+        {"text of the cell", 501, 502, false, 2, 1, {"paint 2,1 'r2c1'"}},
+        {"transposed grid exchanges row and column", 501, 502, true, 2, 1, {"paint 2,1 'r1c2'"}},
+        {"no text available paints nothing", 501, 502, false, 9, 0, {}},
+        {"without a text source the cell has no text", 501, 0, false, 3, 0, {"paint 3,0 ''"}},
+        {"without a header nothing is painted", 0, 502, false, 1, 1, {}},
+        {"a header that does not paint is ignored", 502, 502, false, 1, 1, {}},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tvelmor_grid grid(&main_page());
+        grid.header = c.header;
+        grid.header2 = c.header2;
+        grid.transpose = c.transpose;
+        event_log().clear();
+        main_page().control_paint_default(&grid, nullptr, trect{0, 0, 50, 20}, c.row, c.col);
+        EXPECT_EQ(c.expected, event_log());
+    }
+    tvelmor_control_focusable edit(&main_page(), ac_edit);
+    EXPECT_VELMOR_ERROR(main_page().control_paint_default(&edit, nullptr, trect{}, 0, 0),
+                        "Thandlermodule_test_a.control_paint_default( ac_edit ) not implmented.");
 }

@@ -1,9 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "controls/control_messages.h"
+#include "controls/control_kinds.h"
 #include "page_fixture.h"
 
 using tstrings = std::vector<std::string>;
+
+namespace {
+tstrings operator+(tstrings a, const tstrings& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+}  // namespace
 
 namespace {
 std::vector<tparam_value> pair_values(std::u16string acaption, int64_t acount) {
@@ -214,18 +222,97 @@ TEST_F(PageController, QueuedJobsForOtherSlotsAndBadSlotsAreRefused) {
     fcontroller->run_queued_message(msg);
 }
 
-TEST_F(PageController, ScreenParametersDecideTheFooterAndTheHeaderSurfaces) {
+TEST_F(PageController, ScreenParametersReachTheHeaderAndFooterWithoutDrawing) {
     tscreen_params params;
-    params.ffooter_visible = false;
+    params.ffooter_visible = true;
+    params.ffooter_buttons_invisible = 2 | 256;
+    params.ffooter_buttons_enabled = 4;
     params.fheader_visible = true;
+    params.fheader_caption = u"Accounts";
+    params.fheader_caption_width = 300;
+    params.fheader_buttons_visible = 0b0101;   // menu and minus
+    params.fheader_buttons_disabled = 0b0100;  // minus
     Thandlermodule_test::fnext_screen_params = &params;
-    surface(ht_header).fvisible = false;
+    surface(ht_footer).fvisible = false;
     fcontroller->page_enter(int16_t{1}, true);
-    EXPECT_FALSE(surface(ht_footer).fvisible);
+
+    const tstrings expected{"footer default captions",
+                            "footer invisible 258",
+                            "footer enabled 4",
+                            "header 1 = 300",
+                            "header 0 = Accounts",
+                            "header 2 = true",
+                            "header 3 = true",
+                            "header 4 = false",
+                            "header 8 = true",
+                            "header 9 = false",
+                            "header 10 = true",
+                            "header 5 = false",
+                            "header 6 = true",
+                            "header 7 = false"};
+    tstrings settings;
+    for (const std::string& line : events("footer ") + events("header "))
+        if (line.find("resize") == std::string::npos) settings.push_back(line);
+    EXPECT_EQ(expected, settings);
+    EXPECT_TRUE(surface(ht_footer).fvisible);
     EXPECT_TRUE(surface(ht_header).fvisible);
+    // Both visible strips took part in the resize pass, without drawing.
+    EXPECT_EQ((tstrings{"header resize skip_draw", "footer resize skip_draw"}), events("header resize") + events("footer resize"));
+}
+
+TEST_F(PageController, TheHeaderIsRedrawnAndRelaidOnlyWhenItStaysAndTheWindowKeepsItsSize) {
+    tscreen_params params;
+    params.fheader_visible = true;
+    params.fheader_caption_width = 300;
+    Thandlermodule_test::fnext_screen_params = &params;
+    fcontroller->page_enter(int16_t{1}, true);  // the window took the form's size
+    EXPECT_EQ(0, surface(ht_header).finvalidated);
+
+    params.fheader_caption_width = 250;
+    fcontroller->page_enter(int16_t{2}, true);  // same size, new caption width
+    EXPECT_EQ(1, surface(ht_header).finvalidated);
+    EXPECT_EQ((tstrings{"header layout 770x589"}), events("header layout"));
+
+    fcontroller->page_enter(int16_t{1}, true);  // same width: redrawn, not laid out
+    EXPECT_EQ(2, surface(ht_header).finvalidated);
+    EXPECT_EQ(1u, events("header layout").size());
 
     Thandlermodule_test::fnext_screen_params = nullptr;
     fcontroller->page_enter(int16_t{2}, true);
     EXPECT_FALSE(surface(ht_header).fvisible);
     EXPECT_FALSE(surface(ht_footer).fvisible);
+}
+
+TEST_F(PageController, ClosingADropDownUpdatesItsComboBoxOnlyWhenTheChoiceChanged) {
+    struct tcase {
+        const char* name;
+        int32_t result;
+        int32_t expected_index;
+        tstrings expected;
+    };
+    const tcase cases[] = {
+        {"cancelled", -1, 1,
+         {"Thandlermodule_test_a draw 301", "Thandlermodule_test_a message 1107 tag 301 result -1"}},
+        {"same item", 1, 1,
+         {"Thandlermodule_test_a draw 301", "Thandlermodule_test_a message 1107 tag 301 result 1"}},
+        {"new item", 3, 3,
+         {"Thandlermodule_test_a draw 301", "Thandlermodule_test_a message 1109 tag 301",
+          "Thandlermodule_test_a message 1107 tag 301 result 3"}},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fcontroller->page_enter(int16_t{1}, true);
+        auto combobox = std::make_unique<tvelmor_combobox>(&main_page());
+        combobox->tag = 301;
+        combobox->item_index = 1;
+        tvelmor_combobox& box = *combobox;
+        main_page().container().fcontrols.push_back(std::move(combobox));
+
+        fcontroller->run_ontop(std::make_unique<Thandlermodule_test_ontop>(fcontroller.get(), ho_combobox, 301));
+        fcontroller->get_handler_ontop()->fmodalresult = c.result;
+        event_log().clear();
+        fcontroller->close_ontop();
+        EXPECT_EQ(c.expected_index, box.item_index);
+        EXPECT_EQ(c.expected, event_log());
+    }
 }

@@ -18,6 +18,11 @@ tvelmor_control* tfake_container::get_control(int32_t atag) {
     return nullptr;
 }
 
+tvelmor_miscobject* tfake_container::get_miscobject(int32_t atag) {
+    const auto it = fmiscobjects.find(atag);
+    return it == fmiscobjects.end() ? nullptr : it->second;
+}
+
 void tfake_container::add_element(std::unique_ptr<tvelmor_object> aobject) {
     log_event("add_element " + std::string(aobject->class_name()));
 }
@@ -161,6 +166,32 @@ bool Thandlermodule_test::get_screen_params(tscreen_params& aparams) {
     return true;
 }
 
+void Thandlermodule_test_header::set_header_param(tparams_header aparam_header, const std::u16string& avalue) {
+    log_event("header " + std::to_string(aparam_header) + " = " + utf16_to_utf8(avalue));
+}
+
+bool Thandlermodule_test_header::set_header_param(tparams_header aparam_header, int16_t avalue) {
+    log_event("header " + std::to_string(aparam_header) + " = " + std::to_string(avalue));
+    const bool changed = avalue != fcaption_width;
+    fcaption_width = avalue;
+    return changed;
+}
+
+void Thandlermodule_test_header::set_header_param(tparams_header aparam_header, bool avalue, bool as_skip_draw) {
+    log_event("header " + std::to_string(aparam_header) + " = " + (avalue ? "true" : "false") +
+              (as_skip_draw ? "" : " drawn"));
+}
+
+void Thandlermodule_test_header::default_button_captions() { log_event("footer default captions"); }
+
+void Thandlermodule_test_header::set_buttons_invisible(uint16_t avalue, bool as_skip_draw) {
+    log_event("footer invisible " + std::to_string(avalue) + (as_skip_draw ? "" : " drawn"));
+}
+
+void Thandlermodule_test_header::set_buttons_enabled(uint16_t avalue, bool as_skip_draw) {
+    log_event("footer enabled " + std::to_string(avalue) + (as_skip_draw ? "" : " drawn"));
+}
+
 Thandlermodule_test_ontop::Thandlermodule_test_ontop(tpage_controller_generic* aowner, tvelmor_ontop aid,
                                                      int32_t atag_ontop)
     : Thandlermodule_ontop(aowner, aid, atag_ontop, nullptr, std::make_unique<tfake_container>()) {
@@ -193,9 +224,18 @@ constexpr char name_b[] = "Thandlermodule_test_b";
 constexpr char name_c[] = "Thandlermodule_test_c";
 constexpr char name_d[] = "Thandlermodule_test_d";
 constexpr char name_x[] = "Thandlermodule_test_x";
+constexpr char name_header[] = "header";
+constexpr char name_footer[] = "footer";
+
+template <const char* Name>
+std::unique_ptr<Thandlermodule_page> create_test_header(tpage_controller_generic* aowner, thandler_type ahandler_type,
+                                                        tgraphbox_generic* agraphbox) {
+    return std::make_unique<Thandlermodule_test_header>(aowner, ahandler_type, agraphbox, Name);
+}
 
 const Tform_page2 form_large("Tform_page_test_large", 1090, 860);
 const Tform_page2 form_small("Tform_page_test_small", 1026, 809);
+const Tform_page2 form_strip("Tform_page_test_strip", 770, 54);
 }  // namespace
 
 const thandler_class& test_page_a() {
@@ -219,6 +259,15 @@ const thandler_class& test_page_unregistered() {
     return c;
 }
 
+const thandler_class& test_header() {
+    static const thandler_class c(name_header, &create_test_header<name_header>, &form_strip, nullptr);
+    return c;
+}
+const thandler_class& test_footer() {
+    static const thandler_class c(name_footer, &create_test_header<name_footer>, &form_strip, nullptr);
+    return c;
+}
+
 // ---- fixture ----
 
 void tpage_fixture::SetUp() {
@@ -229,7 +278,8 @@ void tpage_fixture::SetUp() {
     auto boxes = std::make_unique<tgraphboxes>();
     for (thandler_type slot : {ht_main, ht_header, ht_footer, ht_ontop})
         boxes->add(slot, std::make_unique<tfake_surface>(101 + slot));
-    fcontroller = std::make_unique<tpage_controller_generic>(std::move(boxes), fmessages);
+    fcontroller = std::make_unique<tpage_controller_generic>(std::move(boxes), fmessages, &test_header(),
+                                                             &test_footer());
     fcontroller->register_page(1, test_page_a());
     fcontroller->register_page(2, test_page_b());
     fcontroller->register_page(3, test_page_c());

@@ -85,7 +85,7 @@ public:
     tvelmor_control* get_control(int32_t atag) override;
     void get_viewport(int32_t atag, trect& arect) override { arect = fviewports.at(atag); }
     void get_panel_viewport(int32_t atag, trect& arect) override { arect = fviewports.at(atag); }
-    tvelmor_miscobject* get_miscobject(int32_t) override { return nullptr; }
+    tvelmor_miscobject* get_miscobject(int32_t atag) override;
     void add_element(std::unique_ptr<tvelmor_object> aobject) override;
     void add_control(std::unique_ptr<tvelmor_control> acontrol) override;
     void finish_adds(int32_t astageno) override { log_event("finish_adds " + std::to_string(astageno)); }
@@ -104,6 +104,7 @@ public:
 
     std::string fname = "page";
     std::vector<std::unique_ptr<tvelmor_control_focusable>> fcontrols;
+    std::map<int32_t, tvelmor_miscobject*> fmiscobjects;  // not owned
     std::map<int32_t, trect> fviewports;
 };
 
@@ -147,6 +148,20 @@ public:
     static inline const tscreen_params* fnext_screen_params = nullptr;
 };
 
+// The header and footer: they log the settings the controller gives them.
+class Thandlermodule_test_header : public Thandlermodule_test, public iheader_settings, public ifooter_settings {
+public:
+    using Thandlermodule_test::Thandlermodule_test;
+    void set_header_param(tparams_header aparam_header, const std::u16string& avalue) override;
+    bool set_header_param(tparams_header aparam_header, int16_t avalue) override;
+    void set_header_param(tparams_header aparam_header, bool avalue, bool as_skip_draw) override;
+    void default_button_captions() override;
+    void set_buttons_invisible(uint16_t avalue, bool as_skip_draw) override;
+    void set_buttons_enabled(uint16_t avalue, bool as_skip_draw) override;
+
+    int16_t fcaption_width = 0;
+};
+
 // An overlay that closes itself on Enter (result 1) and Esc (result 2).
 class Thandlermodule_test_ontop : public Thandlermodule_ontop {
 public:
@@ -162,6 +177,8 @@ const thandler_class& test_page_b();
 const thandler_class& test_page_c();
 const thandler_class& test_page_d();
 const thandler_class& test_page_unregistered();
+const thandler_class& test_header();
+const thandler_class& test_footer();
 
 // A controller over four fake surfaces with the test pages registered, and a fake platform.
 class tpage_fixture : public ::testing::Test {
