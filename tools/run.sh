@@ -6,4 +6,16 @@ cd "$(dirname "$0")/.."
 sh tools/setup.sh
 cmake -S . -B build >/dev/null
 cmake --build build -j2 --target velmor_accounts
-exec build/bin/velmor_accounts "$@"
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/bin/velmor_accounts "$@"
+fi
+# No display: the real program on a virtual one, driven by a script that waits for the first
+# page to settle and takes a screenshot. Errors are printed, not fatal, so the picture is taken.
+shots="$(pwd)/build/screenshots"
+mkdir -p "$shots"
+shot="$shots/velmor_accounts-$(date +%Y%m%d-%H%M%S).png"
+script="$(mktemp)"
+trap 'rm -f "$script"' EXIT
+printf 'ignore-errors\nidle\nwait 200\nidle\nscreenshot "%s"\n' "$shot" >"$script"
+xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/velmor_accounts --script "$script" "$@" >/dev/null
+echo "Screenshot of the program as a user would see it: $shot"

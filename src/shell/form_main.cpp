@@ -76,7 +76,9 @@ void Tform_main::form_create(const tevents_factory& afactory) {
         graphboxes[slot] = std::make_unique<tgraphbox_panel>(panel);
     }
     fevents = afactory(*this, std::move(graphboxes));
-    fevents->enter_first_page();
+    // A first page that cannot be entered leaves the main slot empty; the window still opens
+    // and the error is shown.
+    guarded([&] { fevents->enter_first_page(); });
 }
 
 void Tform_main::layout_surfaces() {

@@ -1,27 +1,131 @@
-// Program entry. --help and --version are answered before any window or display is needed.
+// Program entry. --help and --version are answered before any window or display is needed; then
+// the process-wide modules are created in their fixed order, the main window last, and the
+// message loop (or the script driver) runs until the last page is left.
+#include <QMessageBox>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
+
+#include "pages/page_controller.h"
+#include "shell/application.h"
+#include "shell/form_main.h"
+#include "shell/page_events.h"
+#include "shell/qt_platform.h"
+#include "shell/script_driver.h"
+#include "xml/datamodule_inifile.h"
 
 #ifndef VELMOR_VERSION
 #define VELMOR_VERSION "0"
 #endif
 
-int main(int argc, char** argv) {
+namespace {
+
+struct toptions {
+    bool help = false;
+    bool version = false;
+    std::string script;
+    std::string error;
+};
+
+toptions parse_options(int argc, char** argv) {
+    toptions o;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Velmor Accounts %s\n", VELMOR_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Velmor Accounts %s\n\n"
-                        "Usage: velmor_accounts [--script FILE] [--help] [--version]\n"
-                        "  --script FILE   run the user actions in FILE against the program\n"
-                        "  --help          show this help\n"
-                        "  --version       show the version\n",
-                        VELMOR_VERSION);
-            return 0;
+        if (std::strcmp(argv[i], "--version") == 0) o.version = true;
+        else if (std::strcmp(argv[i], "--help") == 0) o.help = true;
+        else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) o.script = argv[++i];
+        else if (std::strcmp(argv[i], "--script") == 0) o.error = "--script needs a file";
+        // Qt's own options (-platform, -display, ...) are left to the application object.
+        else if (argv[i][0] == '-' && argv[i][1] == '-') o.error = std::string("unknown option ") + argv[i];
+    }
+    return o;
+}
+
+void print_usage() {
+    std::printf("Velmor Accounts %s\n\n"
+                "Usage: velmor_accounts [--script FILE] [--help] [--version]\n"
+                "  --script FILE   run the user actions in FILE against the program (see docs/shell.md);\n"
+                "                  the exit code is 0 when every check passed\n"
+                "  --help          show this help\n"
+                "  --version       show the version\n",
+                VELMOR_VERSION);
+}
+
+// What the first page depends on, answered by the modules created at start-up.
+class tstartup_state : public istartup_state {
+public:
+    explicit tstartup_state(Tdatamodule_inifile& ainifile) : finifile(ainifile) {}
+    bool settings_loaded() override { return finifile.floaded; }
+    void open_database(int32_t adomain) override {
+        throw tvelmor_exception("The database of domain %d cannot be opened: this build has no database module.",
+                                adomain);
+    }
+
+private:
+    Tdatamodule_inifile& finifile;
+};
+
+// The product's pages; each domain library adds its registration here.
+void register_product_pages(tpage_controller_generic&) {}
+
+int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
+    // The process-wide modules, in start-up order.
+    Tdatamodule_inifile inifile;
+    Tdatamodule_messages messages;
+    tstartup_state startup(inifile);
+
+    Tform_main form;
+    aplatform.set_form(&form);
+    std::unique_ptr<tscript_driver> driver;
+    if (!aoptions.script.empty()) {
+        driver = std::make_unique<tscript_driver>(form, aplatform);
+        if (!driver->load_file(aoptions.script)) {
+            std::fprintf(stderr, "%s\n", driver->failure().c_str());
+            return tscript_driver::exit_bad_script;
         }
     }
-    std::printf("Velmor Accounts %s\n", VELMOR_VERSION);
-    return 0;
+    form.form_create([&](Tform_main&, Tform_main::tgraphbox_array aboxes) -> std::unique_ptr<tform_main_events> {
+        auto graphboxes = std::make_unique<tgraphboxes>();
+        for (int slot = 0; slot < 4; ++slot) graphboxes->add(static_cast<thandler_type>(slot), std::move(aboxes[slot]));
+        auto controller = std::make_unique<tpage_controller>(std::move(graphboxes), messages, startup,
+                                                             register_product_pages);
+        return std::make_unique<tpage_events>(std::move(controller), messages);
+    });
+    form.show();
+    if (!driver) return aapp.exec();
+    int rc = driver->run();
+    if (rc != tscript_driver::exit_ok) std::fprintf(stderr, "%s\n", driver->failure().c_str());
+    return rc;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    toptions options = parse_options(argc, argv);
+    if (options.version) {
+        std::printf("Velmor Accounts %s\n", VELMOR_VERSION);
+        return 0;
+    }
+    if (options.help) {
+        print_usage();
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "velmor_accounts: %s (try --help)\n", options.error.c_str());
+        return 2;
+    }
+    tapplication app(argc, argv);
+    tqt_platform platform;
+    tplatform::set_instance(&platform);
+    int rc = 1;
+    try {
+        rc = run_window(app, platform, options);
+    } catch (const std::exception& e) {
+        // An error before the message loop runs (an unreadable settings file, a broken window
+        // design) ends the program with its message.
+        std::fprintf(stderr, "velmor_accounts: %s\n", e.what());
+        if (options.script.empty()) QMessageBox::critical(nullptr, "Velmor Accounts", QString::fromUtf8(e.what()));
+    }
+    tplatform::set_instance(nullptr);
+    return rc;
 }

@@ -1,13 +1,13 @@
 #include "shell/qt_platform.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <cstdlib>
 
+#include "procs/program_folders.h"
+#include "procs/velmor_exception.h"
 #include "shell/form_main.h"
 
 namespace {
@@ -27,8 +27,13 @@ std::string with_slash(std::string afolder) {
 
 tqt_platform::~tqt_platform() = default;
 
+Tform_main& tqt_platform::form(const char* aoperation) {
+    if (!fform) throw tvelmor_exception("No main window in %s.%s();", "tqt_platform", aoperation);
+    return *fform;
+}
+
 void tqt_platform::post_message(uint32_t amsg, int64_t awparam, int64_t alparam) {
-    fform->post_private(amsg, awparam, alparam);
+    form("post_message").post_private(amsg, awparam, alparam);
 }
 
 void tqt_platform::process_messages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
@@ -55,35 +60,30 @@ void tqt_platform::stop_timer(int32_t aid) {
     ftimers.erase(it);
 }
 
-tsize tqt_platform::get_main_clientsize() { return {fform->width(), fform->height()}; }
+tsize tqt_platform::get_main_clientsize() { return {form("get_main_clientsize").width(), form("get_main_clientsize").height()}; }
 
-void tqt_platform::set_main_clientsize(int32_t awidth, int32_t aheight) { fform->resize(awidth, aheight); }
+void tqt_platform::set_main_clientsize(int32_t awidth, int32_t aheight) { form("set_main_clientsize").resize(awidth, aheight); }
 
-void tqt_platform::close_main_window() { fform->close(); }
+void tqt_platform::close_main_window() { form("close_main_window").close(); }
 
 trect tqt_platform::get_workarea() {
-    QScreen* screen = fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = fform && fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
     QRect r = screen->availableGeometry();
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 tsize tqt_platform::get_screen_size() {
-    QScreen* screen = fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = fform && fform->screen() ? fform->screen() : QGuiApplication::primaryScreen();
     return {screen->geometry().width(), screen->geometry().height()};
 }
 
-std::string tqt_platform::get_program_folder() {
-    if (!fprogram_folder.empty()) return with_slash(fprogram_folder);
-    return with_slash(QCoreApplication::applicationDirPath().toStdString());
-}
+std::string tqt_platform::get_program_folder() { return with_slash(tprogram_folders::get_program_folder()); }
 
 std::string tqt_platform::get_programdata_folder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg) return with_slash(xdg);
-    return with_slash(QDir::homePath().toStdString() + "/.local/share");
+    return with_slash(tprogram_folders::get_program_data_folder());
 }
 
-bool tqt_platform::get_capslock() { return fform->get_capslock(); }
+bool tqt_platform::get_capslock() { return fform && fform->get_capslock(); }
 
 void tqt_platform::set_modal_answers(tmessage_box_answer amessage_box, tpath_answer apath) {
     fmessage_box_answer = std::move(amessage_box);

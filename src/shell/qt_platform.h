@@ -14,7 +14,7 @@ class Tform_main;
 
 class tqt_platform : public tplatform {
 public:
-    explicit tqt_platform(Tform_main* aform) : fform(aform) {}
+    explicit tqt_platform(Tform_main* aform = nullptr) : fform(aform) {}
     ~tqt_platform() override;
 
     void post_message(uint32_t amsg, int64_t awparam, int64_t alparam) override;
@@ -41,16 +41,18 @@ public:
         std::function<tmsgbox_result(const std::u16string&, const std::u16string&, tmsgbox_buttons)>;
     using tpath_answer = std::function<std::optional<std::u16string>(const std::u16string& acaption)>;
     void set_modal_answers(tmessage_box_answer amessage_box, tpath_answer apath);
-    // The program folder, when it is not the executable's (tests).
-    void set_program_folder(const std::string& afolder) { fprogram_folder = afolder; }
+    // The platform exists before the main window (the modules created first may ask for
+    // folders); the window is given to it once created.
+    void set_form(Tform_main* aform) { fform = aform; }
 
     int32_t active_timer_count() const { return static_cast<int32_t>(ftimers.size()); }
 
 private:
+    Tform_main& form(const char* aoperation);
+
     Tform_main* fform;
     std::map<int32_t, std::unique_ptr<QTimer>> ftimers;
     int32_t fnext_timer = 1;
     tmessage_box_answer fmessage_box_answer;
     tpath_answer fpath_answer;
-    std::string fprogram_folder;
 };

@@ -29,7 +29,7 @@ constexpr tcommand commands[] = {
     {"key", 1, 1},         {"keydown", 1, 1},     {"keyup", 1, 1},       {"type", 1, 1},
     {"click", 3, 3},       {"idle", 0, 0},        {"wait", 1, 1},        {"screenshot", 1, 1},
     {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
-    {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1},
+    {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1}, {"ignore-errors", 0, 0},
 };
 
 const std::map<std::string, int32_t> surface_slots = {{"main", 0}, {"header", 1}, {"footer", 2}, {"overlay", 3}};
@@ -188,7 +188,8 @@ int tscript_driver::run() {
     if (!ffailure.empty()) return exit_bad_script;
     process_events();
     for (const tstep& step : fsteps) {
-        if (step.command != "expect-error" && !check_errors(step)) return exit_failed;
+        if (step.command != "expect-error" && step.command != "ignore-errors" && !check_errors(step))
+            return exit_failed;
         if (fform.is_closed() && step.command != "expect-closed" && step.command != "screenshot")
             return fail(step, "the window has closed"), exit_failed;
         if (!run_step(step)) return exit_failed;
@@ -199,6 +200,7 @@ int tscript_driver::run() {
 }
 
 bool tscript_driver::check_errors(const tstep& astep) {
+    if (fignore_errors) ferrors.clear();
     if (ferrors.empty()) return true;
     return fail(astep, "unexpected error: " + ferrors.front());
 }
@@ -214,6 +216,10 @@ bool tscript_driver::run_step(const tstep& astep) {
     if (c == "idle") return idle(astep);
     if (c == "screenshot") return screenshot(astep);
     if (c == "expect-text") return expect_text(astep);
+    if (c == "ignore-errors") {
+        fignore_errors = true;
+        return true;
+    }
     if (c == "answer") {
         fanswers.push_back(answers.at(a[0]));
         return true;

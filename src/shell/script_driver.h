@@ -61,4 +61,5 @@ private:
     std::deque<std::optional<std::u16string>> fpaths;      // for the next choosers
     std::vector<std::u16string> fmessages;                 // texts of the message boxes shown
     std::string fmodal_failure;                            // a modal window nobody answered
+    bool fignore_errors = false;                           // errors are printed, not failures
 };
