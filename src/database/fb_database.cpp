@@ -46,6 +46,8 @@ std::vector<unsigned char> tfb_database::build_dpb(bool acreate, int32_t apage_s
             dpb->insertString(&st, isc_dpb_password, value.c_str());
         else if (name == "sql_role_name")
             dpb->insertString(&st, isc_dpb_sql_role_name, value.c_str());
+        else if (name == "force_write")
+            dpb->insertInt(&st, isc_dpb_force_write, std::stoi(value));
         else if (name == "set_page_buffers")
             dpb->insertInt(&st, isc_dpb_set_page_buffers, std::stoi(value));
         else if (name == "lc_ctype") {

@@ -31,7 +31,7 @@ public:
     const char* class_name() const override { return "tfb_database"; }
 
     // Connection parameters as "name=value": user_name, password, lc_ctype, sql_role_name, and
-    // set_page_buffers (stores the page-cache size in the database header).
+    // set_page_buffers (stores the page-cache size in the database header), force_write (0/1).
     std::vector<std::string>& params() { return fparams; }
     // Kept for the record; the client library linked into the program is the one used.
     std::string flibrary_name;

@@ -26,3 +26,21 @@ protected:
 // The install/schema.sql of the source tree.
 std::string schema_script_path();
 std::string read_text_file(const std::string& apath);
+
+#include <memory>
+
+#include "database/datamodule_database_customers.h"
+#include "xml/datamodule_inifile.h"
+
+// The program's modules over two domains (folders d0 and d1 with schema databases); domain 0 open.
+class tdatamodule_test : public tdatabase_test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Runs a statement with its own transaction and returns the first column of the first row.
+    int64_t number(const std::string& asql);
+    void execute(const std::string& asql) { fdatabase->execute_query(asql, true); }
+
+    std::unique_ptr<Tdatamodule_inifile> finifile;
+    std::unique_ptr<Tdatamodule_database_customers> fdatabase;
+};

@@ -1,0 +1,118 @@
+#include "database/datamodule_database_customers.h"
+
+#include "database/procs_fibplus.h"
+#include "procs/procs_scramble.h"
+#include "procs/program_folders.h"
+#include "xml/datamodule_inifile.h"
+
+namespace {
+Tdatamodule_database_customers* the_module = nullptr;
+}
+
+Tdatamodule_database_customers::Tdatamodule_database_customers(Tdatamodule_inifile* ainifile) : finifile(ainifile) {
+    if (!the_module)
+        the_module = this;
+}
+
+Tdatamodule_database_customers::~Tdatamodule_database_customers() {
+    try {
+        close_database();
+    } catch (...) {
+    }
+    if (the_module == this)
+        the_module = nullptr;
+}
+
+Tdatamodule_database_customers& Tdatamodule_database_customers::instance() {
+    if (!the_module)
+        throw tvelmor_exception("Database module not created in %s.instance();", "Tdatamodule_database_customers");
+    return *the_module;
+}
+
+std::string Tdatamodule_database_customers::user_name() { return tprocs_scramble::unscramble16(user_name_scrambled); }
+
+void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
+    if (fdatabase_no == adatabase_no && database_customers.connected())
+        return;
+    close_database();
+    if (!finifile)
+        throw tvelmor_exception("Settings module not assigned in %s.open_database();", class_name());
+    database_customers.params().clear();
+    database_customers.params().push_back("user_name=" + user_name());
+    database_customers.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
+    std::string path = finifile->get_domain_path(adatabase_no);
+    if (!path.empty() && path.back() != '/')
+        path += '/';
+    database_customers.fdatabase_name = path + "accounts.fdb";
+    database_customers.open();
+    fdatabase_path = path;
+    fdatabase_no = adatabase_no;
+}
+
+void Tdatamodule_database_customers::close_database() {
+    if (fdatabase_no == -1 && !database_customers.connected())
+        return;
+    database_customers.close();
+    fdatabase_path.clear();
+    fdatabase_no = -1;
+}
+
+void Tdatamodule_database_customers::start_transaction() {
+    if (fdatabase_no == -1)
+        throw tvelmor_exception("Database not open in %s.start_transaction();", class_name());
+    Transaction1.start();
+}
+
+void Tdatamodule_database_customers::commit() { Transaction1.commit(); }
+void Tdatamodule_database_customers::rollback() { Transaction1.rollback(); }
+
+void Tdatamodule_database_customers::run_transaction(const std::function<void()>& arunmethod) {
+    start_transaction();
+    try {
+        arunmethod();
+        commit();
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+void Tdatamodule_database_customers::run_transaction(trunproc& arunproc) {
+    run_transaction([&] { arunproc.run(); });
+}
+
+bool Tdatamodule_database_customers::load_record(tfb_query& aquery, treflected_object& arecord) {
+    bool found = false;
+    run_transaction([&] {
+        aquery.execute();
+        if (aquery.eof()) {
+            aquery.close();
+            return;
+        }
+        tprocs_fibplus::record_load(arecord, aquery);
+        aquery.close();
+        found = true;
+    });
+    return found;
+}
+
+void Tdatamodule_database_customers::execute_query(tfb_query& aquery, bool as_transaction) {
+    auto run = [&] {
+        try {
+            aquery.execute();
+        } catch (...) {
+            aquery.close();
+            throw;
+        }
+        aquery.close();
+    };
+    if (as_transaction)
+        run_transaction(run);
+    else
+        run();
+}
+
+void Tdatamodule_database_customers::execute_query(const std::string& asql, bool astransaction) {
+    query_work.set_sql(asql);
+    execute_query(query_work, astransaction);
+}
