@@ -167,9 +167,11 @@ tvelmor_theme* tcontainer_controls2::get_theme(int32_t atag) {
     return c ? get_theme(c) : nullptr;
 }
 
-tvelmor_theme* tcontainer_controls2::get_theme_by_tag(int32_t atag_theme) { return box_themes.get_item(atag_theme); }
+// A theme tag outside the page's themes (0 included) names no theme.
+tvelmor_theme* tcontainer_controls2::get_theme_by_tag(int32_t atag_theme) {
+    return box_themes.finalized() ? box_themes.get_item2(atag_theme, true) : nullptr;
+}
 
-// Drawing and input treat a theme tag outside the themes as no theme.
 tvelmor_theme* tcontainer_controls2::find_theme(const tvelmor_control& acontrol) const {
     return box_themes.finalized() ? box_themes.get_item2(acontrol.tag_theme, true) : nullptr;
 }

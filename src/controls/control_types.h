@@ -55,6 +55,9 @@ constexpr tshift_state ss_shift = 1;
 constexpr tshift_state ss_alt = 2;
 constexpr tshift_state ss_ctrl = 4;
 
+// The footer's function-key buttons a page can caption.
+enum tfooter_button : uint8_t { fb_f2, fb_f3, fb_f7, fb_f9 };
+
 enum tvelmor_panel_option : uint8_t { po_focus_next_panel };
 enum tvelmor_iterate_option : uint8_t { ai_include_invisible };
 

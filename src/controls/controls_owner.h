@@ -44,6 +44,12 @@ public:
     // itself (a scroll bar following its grid). Nullptr when the owner has no surface.
     virtual tgraphbox_generic* get_graphbox() { return nullptr; }
 
+    // A page's screen parameters hand the captions of their footer buttons to the footer page.
+    virtual void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) {
+        (void)abutton;
+        (void)acaption;
+    }
+
     // Shows a debug dump (show_debug101); the page layer puts it in a message box.
     virtual void show_debug_text(const std::string& atext) { (void)atext; }
 };

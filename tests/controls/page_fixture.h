@@ -10,6 +10,11 @@
 #include "controls/container_controls.h"
 #include "controls/controls_owner.h"
 #include "controls/element.h"
+#include "controls/grid_controls.h"
+#include "controls/theme.h"
+
+#include <algorithm>
+#include <iterator>
 
 struct tsent_message {
     int32_t tag;
@@ -34,10 +39,14 @@ public:
     void control_paint_default(tvelmor_control*, tvelmor_theme*, const trect&, int32_t, int32_t) override {}
     void execute_command2(thandler_command) override {}
     tcontainer_controls_generic* get_controls() override { return &controls; }
+    void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) override {
+        footer_captions.push_back(std::to_string(abutton) + "=" + utf16_to_utf8(acaption));
+    }
 
     tcontainer_controls2 controls;
     std::vector<tsent_message> messages;
     std::vector<std::string> painted;
+    std::vector<std::string> footer_captions;
     std::function<bool(void*, int32_t, int32_t)> answer;
     tcontainer_controls_generic* parent_miscobjects = nullptr;
 };
@@ -72,4 +81,45 @@ T* add_focusable(ttest_owner& aowner, int32_t atag, int32_t atag_panel, int16_t 
     T* c = add_test_control<T>(aowner, atag, atag_panel);
     c->focus_order = afocus_order;
     return c;
+}
+
+// A grid renderer for tests: rows of row_height below a two-pixel frame, and hit tests that are
+// recorded; the real grid renderers are tested with the drawing code.
+class ttest_grid_renderer : public tvelmor_render_grid_generic {
+public:
+    const char* class_name() const override { return "ttest_grid_renderer"; }
+    int32_t get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol, const trect& arect) const override;
+    bool get_pt_cell(int32_t& arow, int32_t& acol, const tvelmor_customgrid& acontrol, const trect& arect, int32_t ax,
+                     int32_t ay) const override;
+    mutable std::vector<int32_t> hit_tested;  // tags of the grids asked
+};
+
+// Puts the test grid renderer behind every grid renderer name while it lives.
+class tuse_test_grid_renderer {
+public:
+    tuse_test_grid_renderer() {
+        auto& table = trenderer_table::global();
+        std::copy(std::begin(table.grid), std::end(table.grid), fsaved);
+        std::fill(std::begin(table.grid), std::end(table.grid), &renderer);
+    }
+    ~tuse_test_grid_renderer() { std::copy(std::begin(fsaved), std::end(fsaved), trenderer_table::global().grid); }
+    ttest_grid_renderer renderer;
+
+private:
+    const tvelmor_render_grid_generic* fsaved[5];
+};
+
+inline int32_t ttest_grid_renderer::get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol,
+                                                                 const trect& arect) const {
+    return acontrol.row_height > 0 ? (arect.bottom - arect.top - 2) / acontrol.row_height : 0;
+}
+
+inline bool ttest_grid_renderer::get_pt_cell(int32_t& arow, int32_t& acol, const tvelmor_customgrid& acontrol,
+                                             const trect& arect, int32_t ax, int32_t ay) const {
+    hit_tested.push_back(acontrol.tag);
+    if (ax < arect.left || ax > arect.right || ay < arect.top || ay > arect.bottom || acontrol.row_height <= 0)
+        return false;
+    arow = acontrol.row_top + (ay - arect.top - 2) / acontrol.row_height;
+    acol = 0;
+    return true;
 }
