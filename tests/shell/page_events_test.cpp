@@ -1,0 +1,126 @@
+// The real main window over the real page controller and message queue, with one small test page:
+// the path a key takes to a page, and the queued jobs it leaves behind.
+#include "shell/page_events.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include "qt_app.h"
+#include "shell/form_main.h"
+#include "pages/handler_class.h"
+#include "pages/page_controller_generic.h"
+#include "pages/page_form.h"
+#include "shell/qt_platform.h"
+
+namespace {
+
+std::vector<std::string> page_log;
+
+// A form without declarations that gives the window a client size of 400 x 300.
+class tform_page_tiny : public tform_page_generic {
+public:
+    const char* class_name() const override { return "Tform_page_tiny"; }
+    void load_handler(Thandlermodule_generic&, tplatform* aform) const override {
+        if (aform) aform->set_main_clientsize(400, 300);
+    }
+};
+const tform_page_tiny form_tiny;
+
+// Enter queues three tasks; Esc leaves the page; paints fill a square.
+class Thandlermodule_tiny : public Thandlermodule_page {
+public:
+    using Thandlermodule_page::Thandlermodule_page;
+    const char* class_name() const override { return "Thandlermodule_tiny"; }
+    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override {
+        if (as_keyup) return false;
+        page_log.push_back("key " + std::to_string(akey) + " s" + std::to_string(ashift));
+        if (akey == 13) {
+            for (int32_t tag : {301, 302, 303}) fowner->get_messages().add_task(100, jt_run_task, ht_main, tag, mp_none, 0);
+        }
+        if (akey == 27) fowner->page_exit();
+        return true;
+    }
+    void run_task(int32_t atag, int32_t) override {
+        page_log.push_back("task " + std::to_string(atag) + ", " +
+                           std::to_string(fowner->get_messages().get_pending_count()) + " pending");
+    }
+    void handle_resize(bool as_skip_draw) override {
+        page_log.push_back("resize");
+        if (!as_skip_draw) handle_paint();
+    }
+    void handle_paint() override {
+        canvas().set_brush_color(rgb_color(0, 128, 0));
+        canvas().fill_rect({10, 10, 30, 30});
+    }
+};
+
+const thandler_class& tiny_page() {
+    static const thandler_class c("Thandlermodule_tiny", &handler_factory_of<Thandlermodule_tiny>, &form_tiny, nullptr);
+    return c;
+}
+
+struct tprogram_fixture {
+    tapplication& app;
+    std::unique_ptr<Tform_main> form;
+    tqt_platform platform;
+    tplatform* previous;
+    Tdatamodule_messages messages;
+    std::vector<std::string> errors;
+
+    tprogram_fixture() : app(qt_app()), form(std::make_unique<Tform_main>()), platform(form.get()), previous(tplatform::set_instance(&platform)) {
+        page_log.clear();
+        form->set_error_reporter([this](const std::string& m) { errors.push_back(m); });
+        form->form_create([this](Tform_main&, Tform_main::tgraphbox_array aboxes) -> std::unique_ptr<tform_main_events> {
+            auto graphboxes = std::make_unique<tgraphboxes>();
+            for (int slot = 0; slot < 4; ++slot) graphboxes->add(static_cast<thandler_type>(slot), std::move(aboxes[slot]));
+            auto controller = std::make_unique<tpage_controller_generic>(std::move(graphboxes), messages);
+            controller->register_page(0, tiny_page());
+            controller->register_pages_finish();
+            return std::make_unique<tpage_events>(std::move(controller), messages);
+        });
+        form->show();
+        process();
+    }
+    ~tprogram_fixture() {
+        form.reset();
+        tplatform::set_instance(previous);
+    }
+    void process() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+    void press(Qt::Key akey) {
+        QKeyEvent down(QEvent::KeyPress, akey, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &down);
+        QKeyEvent up(QEvent::KeyRelease, akey, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &up);
+        process();
+    }
+};
+
+TEST(ProgramWindow, TheFirstPageSizesTheWindowAndPaintsItsSurface) {
+    tprogram_fixture p;
+    EXPECT_TRUE(p.errors.empty());
+    EXPECT_EQ(0, p.form->events()->get_pageno());
+    EXPECT_EQ(QSize(400, 300), p.form->size());
+    EXPECT_EQ(qRgb(0, 128, 0), p.form->panel(0)->backing().pixel(20, 20));
+}
+
+TEST(ProgramWindow, QueuedJobsOfAKeyRunOnePerRunMessageAfterTheKeyIsDone) {
+    tprogram_fixture p;
+    page_log.clear();
+    p.press(Qt::Key_Return);
+    EXPECT_EQ((std::vector<std::string>{"key 13 s0", "task 301, 2 pending", "task 302, 1 pending", "task 303, 0 pending"}),
+              page_log);
+    EXPECT_TRUE(p.form->events()->queue_empty());
+}
+
+TEST(ProgramWindow, LeavingTheLastPageClosesTheWindow) {
+    tprogram_fixture p;
+    p.press(Qt::Key_Escape);
+    EXPECT_TRUE(p.errors.empty());
+    EXPECT_TRUE(p.form->is_closed());
+}
+
+}  // namespace
