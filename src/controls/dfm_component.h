@@ -42,6 +42,15 @@ private:
     std::vector<std::unique_ptr<T>> fitems;
 };
 
+// The descriptor of a concrete declaration class C (one per class: the static lives in the
+// template's instantiation for C).
+template <typename C>
+const tclass_info& declared_class(const char* aname, const tclass_info& aparent,
+                                  std::span<const tproperty_info> aprops = {}) {
+    static const tclass_info info(aname, &aparent, factory_of<C>, aprops);
+    return info;
+}
+
 // The root object of a page form: its designed client size and its components in file order.
 class tdfm_form : public tdfm_component {
 public:

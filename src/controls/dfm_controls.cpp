@@ -19,13 +19,6 @@ const char* const frameedges_names[16] = {
     "frameedges_bottom",        "frameedges_bottomleft",    "frameedges_bottomtop",     "frameedges_bottomlefttop",
     "frameedges_bottomright",   "frameedges_bottomrightleft", "frameedges_bottomrighttop", "frameedges_all"};
 
-template <typename C>
-static const tclass_info& leaf_class(const char* aname, const tclass_info& aparent,
-                                     std::span<const tproperty_info> aprops = {}) {
-    static const tclass_info info(aname, &aparent, factory_of<C>, aprops);
-    return info;
-}
-
 const tclass_info& tdfmelement_customlabel::static_class() {
     static const tproperty_info props[] = {
         prop_enum<&tdfmelement_customlabel::alignment>("alignment", alignment_names),
@@ -70,7 +63,7 @@ const tclass_info& tdfmelement_label::static_class() {
         prop<&tdfmelement_label::header>("header"),
         prop<&tdfmelement_label::fieldno>("fieldno"),
     };
-    return leaf_class<tdfmelement_label>("tdfmelement_label", tdfmelement_customlabel::static_class(), props);
+    return declared_class<tdfmelement_label>("tdfmelement_label", tdfmelement_customlabel::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_label::make_control(icontrols_owner* aowner) const {
@@ -88,7 +81,7 @@ const tclass_info& tdfmelement_labelvalue::static_class() {
         prop<&tdfmelement_labelvalue::header>("header"),
         prop<&tdfmelement_labelvalue::fieldno>("fieldno"),
     };
-    return leaf_class<tdfmelement_labelvalue>("tdfmelement_labelvalue", tdfmelement_customlabel::static_class(), props);
+    return declared_class<tdfmelement_labelvalue>("tdfmelement_labelvalue", tdfmelement_customlabel::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_labelvalue::make_control(icontrols_owner* aowner) const {
@@ -107,7 +100,7 @@ const tclass_info& tdfmelement_edit::static_class() {
         prop_set<&tdfmelement_edit::edit_options>("edit_options", edit_option_names),
         prop<&tdfmelement_edit::enabled>("enabled").def(1),
     };
-    return leaf_class<tdfmelement_edit>("tdfmelement_edit", tdfmelement_focusable::static_class(), props);
+    return declared_class<tdfmelement_edit>("tdfmelement_edit", tdfmelement_focusable::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_edit::make_control(icontrols_owner* aowner) const {
@@ -126,7 +119,7 @@ const tclass_info& tdfmelement_memo::static_class() {
         prop_set<&tdfmelement_memo::edit_options>("edit_options", edit_option_names),
         prop<&tdfmelement_memo::row_height>("row_height"),
     };
-    return leaf_class<tdfmelement_memo>("tdfmelement_memo", tdfmelement_focusable::static_class(), props);
+    return declared_class<tdfmelement_memo>("tdfmelement_memo", tdfmelement_focusable::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_memo::make_control(icontrols_owner* aowner) const {
@@ -144,7 +137,7 @@ const tclass_info& tdfmelement_combobox::static_class() {
         prop<&tdfmelement_combobox::header2>("header2"),
         prop<&tdfmelement_combobox::fieldno>("fieldno"),
     };
-    return leaf_class<tdfmelement_combobox>("tdfmelement_combobox", tdfmelement_focusable::static_class(), props);
+    return declared_class<tdfmelement_combobox>("tdfmelement_combobox", tdfmelement_focusable::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_combobox::make_control(icontrols_owner* aowner) const {
@@ -160,7 +153,7 @@ const tclass_info& tdfmelement_checkbox::static_class() {
         prop<&tdfmelement_checkbox::header>("header"),
         prop<&tdfmelement_checkbox::fieldno>("fieldno"),
     };
-    return leaf_class<tdfmelement_checkbox>("tdfmelement_checkbox", tdfmelement_focusable::static_class(), props);
+    return declared_class<tdfmelement_checkbox>("tdfmelement_checkbox", tdfmelement_focusable::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_checkbox::make_control(icontrols_owner* aowner) const {
@@ -173,7 +166,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_checkbox::make_control(icontrols_ow
 const tclass_info& tdfmelement_bevel::static_class() {
     static const tproperty_info props[] = {
         prop_enum<&tdfmelement_bevel::frameedges>("frameedges", frameedges_names).def(frameedges_all)};
-    return leaf_class<tdfmelement_bevel>("tdfmelement_bevel", tdfmelement_base::static_class(), props);
+    return declared_class<tdfmelement_bevel>("tdfmelement_bevel", tdfmelement_base::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_bevel::make_control(icontrols_owner* aowner) const {
@@ -184,7 +177,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_bevel::make_control(icontrols_owner
 
 const tclass_info& tdfmelement_grid::static_class() {
     static const tproperty_info props[] = {prop<&tdfmelement_grid::transpose>("transpose")};
-    return leaf_class<tdfmelement_grid>("tdfmelement_grid", tdfmelement_customgrid::static_class(), props);
+    return declared_class<tdfmelement_grid>("tdfmelement_grid", tdfmelement_customgrid::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_grid::make_control(icontrols_owner* aowner) const {
@@ -195,7 +188,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_grid::make_control(icontrols_owner*
 }
 
 const tclass_info& tdfmelement_grid_controls::static_class() {
-    return leaf_class<tdfmelement_grid_controls>("tdfmelement_grid_controls", tdfmelement_customgrid::static_class());
+    return declared_class<tdfmelement_grid_controls>("tdfmelement_grid_controls", tdfmelement_customgrid::static_class());
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_grid_controls::make_control(icontrols_owner* aowner) const {
@@ -205,7 +198,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_grid_controls::make_control(icontro
 }
 
 const tclass_info& tdfmelement_dbgrid::static_class() {
-    return leaf_class<tdfmelement_dbgrid>("tdfmelement_dbgrid", tdfmelement_customgrid::static_class());
+    return declared_class<tdfmelement_dbgrid>("tdfmelement_dbgrid", tdfmelement_customgrid::static_class());
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_dbgrid::make_control(icontrols_owner* aowner) const {
@@ -217,7 +210,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_dbgrid::make_control(icontrols_owne
 const tclass_info& tdfmelement_button_bitbtn::static_class() {
     static const tproperty_info props[] = {
         prop_enum<&tdfmelement_button_bitbtn::button_kind>("kind", button_kind_names)};
-    return leaf_class<tdfmelement_button_bitbtn>("tdfmelement_button_bitbtn", tdfmelement_button::static_class(), props);
+    return declared_class<tdfmelement_button_bitbtn>("tdfmelement_button_bitbtn", tdfmelement_button::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_button_bitbtn::make_control(icontrols_owner* aowner) const {
@@ -232,7 +225,7 @@ const tclass_info& tdfmelement_button_bmp::static_class() {
         prop<&tdfmelement_button_bmp::icon_set>("icon_set"),
         prop<&tdfmelement_button_bmp::icon>("icon"),
     };
-    return leaf_class<tdfmelement_button_bmp>("tdfmelement_button_bmp", tdfmelement_button::static_class(), props);
+    return declared_class<tdfmelement_button_bmp>("tdfmelement_button_bmp", tdfmelement_button::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_button_bmp::make_control(icontrols_owner* aowner) const {
@@ -249,7 +242,7 @@ const tclass_info& tdfmelement_icon::static_class() {
         prop<&tdfmelement_icon::icon>("icon"),
         prop<&tdfmelement_icon::erase>("erase"),
     };
-    return leaf_class<tdfmelement_icon>("tdfmelement_icon", tdfmelement_base::static_class(), props);
+    return declared_class<tdfmelement_icon>("tdfmelement_icon", tdfmelement_base::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_icon::make_control(icontrols_owner* aowner) const {
@@ -261,7 +254,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_icon::make_control(icontrols_owner*
 }
 
 const tclass_info& tdfmelement_paintbox::static_class() {
-    return leaf_class<tdfmelement_paintbox>("tdfmelement_paintbox", tdfmelement_base::static_class());
+    return declared_class<tdfmelement_paintbox>("tdfmelement_paintbox", tdfmelement_base::static_class());
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_paintbox::make_control(icontrols_owner* aowner) const {
@@ -269,7 +262,7 @@ std::unique_ptr<tvelmor_control> tdfmelement_paintbox::make_control(icontrols_ow
 }
 
 const tclass_info& tdfmelement_scrollbar::static_class() {
-    return leaf_class<tdfmelement_scrollbar>("tdfmelement_scrollbar", tdfmelement_base::static_class());
+    return declared_class<tdfmelement_scrollbar>("tdfmelement_scrollbar", tdfmelement_base::static_class());
 }
 
 std::unique_ptr<tvelmor_control> tdfmelement_scrollbar::make_control(icontrols_owner* aowner) const {

@@ -16,12 +16,6 @@ const char* const footer_button_names[] = {"fb_f2", "fb_f3", "fb_f7", "fb_f9"};
 const char* const messagelines_type_names[] = {"ml_messagelines_grid"};
 
 template <typename C>
-const tclass_info& misc_class(const char* aname, const tclass_info& aparent, std::span<const tproperty_info> aprops = {}) {
-    static const tclass_info info(aname, &aparent, factory_of<C>, aprops);
-    return info;
-}
-
-template <typename C>
 const tclass_info& item_class(const char* aname, std::span<const tproperty_info> aprops) {
     static const tclass_info info(aname, &treflected_object::static_class(), factory_of<C>, aprops);
     return info;
@@ -103,7 +97,7 @@ const tclass_info& tdfmelement_miscobject_fieldlinks::static_class() {
     using C = tdfmelement_miscobject_fieldlinks;
     static const tproperty_info props[] = {prop_enum<&C::links_instance>("links_instance", links_instance_names),
                                            prop<&C::tag_grid>("tag_grid")};
-    return misc_class<C>("tdfmelement_miscobject_fieldlinks", tdfmelement_miscobject::static_class(), props);
+    return declared_class<C>("tdfmelement_miscobject_fieldlinks", tdfmelement_miscobject::static_class(), props);
 }
 
 treflected_object* tdfmelement_miscobject_fieldlinks::add_collection_item(std::string_view aproperty) {
@@ -135,7 +129,7 @@ std::unique_ptr<tvelmor_miscobject> tdfmelement_miscobject_fieldlinks::create_co
 // ---- Grid columns, list rows, text lines ----
 
 const tclass_info& tdfmelement_miscobject_gridcolumns::static_class() {
-    return misc_class<tdfmelement_miscobject_gridcolumns>("tdfmelement_miscobject_gridcolumns",
+    return declared_class<tdfmelement_miscobject_gridcolumns>("tdfmelement_miscobject_gridcolumns",
                                                           tdfmelement_miscobject::static_class());
 }
 
@@ -151,7 +145,7 @@ std::unique_ptr<tvelmor_miscobject> tdfmelement_miscobject_gridcolumns::create_c
 }
 
 const tclass_info& tdfmelement_miscobject_listrows::static_class() {
-    return misc_class<tdfmelement_miscobject_listrows>("tdfmelement_miscobject_listrows",
+    return declared_class<tdfmelement_miscobject_listrows>("tdfmelement_miscobject_listrows",
                                                        tdfmelement_miscobject::static_class());
 }
 
@@ -166,7 +160,7 @@ std::unique_ptr<tvelmor_miscobject> tdfmelement_miscobject_listrows::create_cont
 }
 
 const tclass_info& tdfmelement_miscobject_textlines::static_class() {
-    return misc_class<tdfmelement_miscobject_textlines>("tdfmelement_miscobject_textlines",
+    return declared_class<tdfmelement_miscobject_textlines>("tdfmelement_miscobject_textlines",
                                                         tdfmelement_miscobject::static_class());
 }
 
@@ -184,7 +178,7 @@ std::unique_ptr<tvelmor_miscobject> tdfmelement_miscobject_textlines::create_con
 // ---- Value holder ----
 
 const tclass_info& tdfmelement_miscobject_value::static_class() {
-    return misc_class<tdfmelement_miscobject_value>("tdfmelement_miscobject_value",
+    return declared_class<tdfmelement_miscobject_value>("tdfmelement_miscobject_value",
                                                     tdfmelement_miscobject::static_class());
 }
 
@@ -216,7 +210,7 @@ const tclass_info& tdfmelement_miscobject_screenparams::static_class() {
         prop<&C::footer_buttons_invisible>("footer_buttons_invisible"),
         prop<&C::footer_buttons_enabled>("footer_buttons_enabled"),
     };
-    return misc_class<C>("tdfmelement_miscobject_screenparams", tdfmelement_miscobject::static_class(), props);
+    return declared_class<C>("tdfmelement_miscobject_screenparams", tdfmelement_miscobject::static_class(), props);
 }
 
 treflected_object* tdfmelement_miscobject_screenparams::add_collection_item(std::string_view aproperty) {
@@ -247,7 +241,7 @@ const tclass_info& tdfmelement_messagelines::static_class() {
     static const tproperty_info props[] = {
         prop_enum<&C::messagelines_type>("messagelines_type", messagelines_type_names),
         prop<&C::tag_control>("tag_control")};
-    return misc_class<C>("tdfmelement_messagelines", tdfmelement_miscobject::static_class(), props);
+    return declared_class<C>("tdfmelement_messagelines", tdfmelement_miscobject::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_miscobject> tdfmelement_messagelines::create_control(icontrols_owner* aowner) const {
@@ -258,7 +252,7 @@ std::unique_ptr<tvelmor_miscobject> tdfmelement_messagelines::create_control(ico
 }
 
 const tclass_info& tdfmelement_miscobject_datafields::static_class() {
-    return misc_class<tdfmelement_miscobject_datafields>("tdfmelement_miscobject_datafields",
+    return declared_class<tdfmelement_miscobject_datafields>("tdfmelement_miscobject_datafields",
                                                          tdfmelement_miscobject::static_class());
 }
 

@@ -19,12 +19,6 @@ const char* const scrollbar_names[] = {"classrender_scrollbar_standard"};
 
 tcolor color_of(int32_t avalue) { return static_cast<tcolor>(avalue); }
 
-template <typename C>
-const tclass_info& theme_class(const char* aname, const tclass_info& aparent, std::span<const tproperty_info> aprops) {
-    static const tclass_info info(aname, &aparent, factory_of<C>, aprops);
-    return info;
-}
-
 template <typename T>
 std::unique_ptr<T> new_theme(int32_t atag_theme) {
     auto t = std::make_unique<T>();
@@ -62,7 +56,7 @@ const tclass_info& tdfmelement_theme_edit::static_class() {
                                            prop<&C::font>("font"), prop<&C::color>("color"),
                                            prop<&C::color_focused>("color_focused"),
                                            prop<&C::color_selected>("color_selected")};
-    return theme_class<C>("tdfmelement_theme_edit", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_edit", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_edit::create_control() const {
@@ -81,7 +75,7 @@ const tclass_info& tdfmelement_theme_memo::static_class() {
                                            prop<&C::font>("font"), prop<&C::color>("color"),
                                            prop<&C::color_focused>("color_focused"),
                                            prop<&C::color_selected>("color_selected")};
-    return theme_class<C>("tdfmelement_theme_memo", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_memo", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_memo::create_control() const {
@@ -100,7 +94,7 @@ const tclass_info& tdfmelement_theme_label::static_class() {
                                            prop<&C::color>("color"), prop<&C::font>("font"),
                                            prop<&C::margin>("margin"),
                                            prop_enum<&C::frameedges>("frameedges", frameedges_names)};
-    return theme_class<C>("tdfmelement_theme_label", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_label", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_label::create_control() const {
@@ -117,7 +111,7 @@ const tclass_info& tdfmelement_theme_button::static_class() {
     using C = tdfmelement_theme_button;
     static const tproperty_info props[] = {prop_enum<&C::classrender>("classrender", button_names),
                                            prop<&C::font>("font")};
-    return theme_class<C>("tdfmelement_theme_button", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_button", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_button::create_control() const {
@@ -131,7 +125,7 @@ const tclass_info& tdfmelement_theme_bevel::static_class() {
     using C = tdfmelement_theme_bevel;
     static const tproperty_info props[] = {prop_enum<&C::classrender>("classrender", bevel_names),
                                            prop<&C::color>("color")};
-    return theme_class<C>("tdfmelement_theme_bevel", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_bevel", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_bevel::create_control() const {
@@ -145,7 +139,7 @@ const tclass_info& tdfmelement_theme_grid_brief::static_class() {
     using C = tdfmelement_theme_grid_brief;
     static const tproperty_info props[] = {prop_enum<&C::classrender>("classrender", grid_names),
                                            prop<&C::no_draw_frame>("no_draw_frame"), prop<&C::margin>("margin")};
-    return theme_class<C>("tdfmelement_theme_grid_brief", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_grid_brief", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_grid_brief::create_control() const {
@@ -164,7 +158,7 @@ const tclass_info& tdfmelement_theme_grid::static_class() {
         prop<&C::color_font>("color_font"), prop<&C::color_font_focused>("color_font_focused"),
         prop<&C::color_font_selected>("color_font_selected"),
         prop<&C::color_font_selected_focused>("color_font_selected_focused")};
-    return theme_class<C>("tdfmelement_theme_grid", tdfmelement_theme_grid_brief::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_grid", tdfmelement_theme_grid_brief::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_grid::create_control() const {
@@ -189,7 +183,7 @@ const tclass_info& tdfmelement_theme_combobox::static_class() {
                                            prop<&C::font>("font"), prop<&C::color>("color"),
                                            prop<&C::color_focused>("color_focused"),
                                            prop<&C::color_selected>("color_selected")};
-    return theme_class<C>("tdfmelement_theme_combobox", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_combobox", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_combobox::create_control() const {
@@ -205,7 +199,7 @@ std::unique_ptr<tvelmor_theme> tdfmelement_theme_combobox::create_control() cons
 const tclass_info& tdfmelement_theme_scrollbar::static_class() {
     using C = tdfmelement_theme_scrollbar;
     static const tproperty_info props[] = {prop_enum<&C::classrender>("classrender", scrollbar_names)};
-    return theme_class<C>("tdfmelement_theme_scrollbar", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_scrollbar", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_scrollbar::create_control() const {
@@ -218,7 +212,7 @@ const tclass_info& tdfmelement_theme_checkbox::static_class() {
     using C = tdfmelement_theme_checkbox;
     static const tproperty_info props[] = {prop_enum<&C::classrender>("classrender", checkbox_names),
                                            prop<&C::color>("color"), prop<&C::color_focused>("color_focused")};
-    return theme_class<C>("tdfmelement_theme_checkbox", tdfmelement_theme::static_class(), props);
+    return declared_class<C>("tdfmelement_theme_checkbox", tdfmelement_theme::static_class(), props);
 }
 
 std::unique_ptr<tvelmor_theme> tdfmelement_theme_checkbox::create_control() const {

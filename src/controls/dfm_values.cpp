@@ -5,12 +5,6 @@
 
 namespace {
 const char* const format_number_flag_names[] = {"ff_commas"};
-
-template <typename C>
-const tclass_info& value_class(const char* aname, const tclass_info& aparent, std::span<const tproperty_info> aprops = {}) {
-    static const tclass_info info(aname, &aparent, factory_of<C>, aprops);
-    return info;
-}
 }  // namespace
 
 const tclass_info& tdfmelement_value::static_class() {
@@ -24,7 +18,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_value::create_value() const {
 
 const tclass_info& tdfmelement_value_longint::static_class() {
     static const tproperty_info props[] = {prop<&tdfmelement_value_longint::value>("value")};
-    return value_class<tdfmelement_value_longint>("tdfmelement_value_longint", tdfmelement_value::static_class(), props);
+    return declared_class<tdfmelement_value_longint>("tdfmelement_value_longint", tdfmelement_value::static_class(), props);
 }
 
 std::unique_ptr<tvalue_generic2> tdfmelement_value_longint::create_value() const {
@@ -33,7 +27,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_value_longint::create_value() const
 
 const tclass_info& tdfmelement_value_currency::static_class() {
     static const tproperty_info props[] = {prop<&tdfmelement_value_currency::value>("value")};
-    return value_class<tdfmelement_value_currency>("tdfmelement_value_currency", tdfmelement_value::static_class(),
+    return declared_class<tdfmelement_value_currency>("tdfmelement_value_currency", tdfmelement_value::static_class(),
                                                    props);
 }
 
@@ -42,7 +36,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_value_currency::create_value() cons
 }
 
 const tclass_info& tdfmelement_validated_currency::static_class() {
-    return value_class<tdfmelement_validated_currency>("tdfmelement_validated_currency",
+    return declared_class<tdfmelement_validated_currency>("tdfmelement_validated_currency",
                                                        tdfmelement_value_currency::static_class());
 }
 
@@ -55,7 +49,7 @@ const tclass_info& tdfmelement_formatted_currency::static_class() {
     static const tproperty_info props[] = {
         prop<&C::dp>("dp"), prop_set<&C::format_number_flags>("format_number_flags", format_number_flag_names),
         prop<&C::prefix_dollarsign>("prefix_dollarsign")};
-    return value_class<C>("tdfmelement_formatted_currency", tdfmelement_value_currency::static_class(), props);
+    return declared_class<C>("tdfmelement_formatted_currency", tdfmelement_value_currency::static_class(), props);
 }
 
 std::unique_ptr<tvalue_generic2> tdfmelement_formatted_currency::create_value() const {
@@ -66,7 +60,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_formatted_currency::create_value() 
 
 const tclass_info& tdfmelement_value_unicodestring::static_class() {
     static const tproperty_info props[] = {prop<&tdfmelement_value_unicodestring::value>("value")};
-    return value_class<tdfmelement_value_unicodestring>("tdfmelement_value_unicodestring",
+    return declared_class<tdfmelement_value_unicodestring>("tdfmelement_value_unicodestring",
                                                         tdfmelement_value::static_class(), props);
 }
 
@@ -76,7 +70,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_value_unicodestring::create_value()
 
 const tclass_info& tdfmelement_formatted_daycount::static_class() {
     static const tproperty_info props[] = {prop<&tdfmelement_formatted_daycount::format>("format")};
-    return value_class<tdfmelement_formatted_daycount>("tdfmelement_formatted_daycount",
+    return declared_class<tdfmelement_formatted_daycount>("tdfmelement_formatted_daycount",
                                                        tdfmelement_value_longint::static_class(), props);
 }
 
@@ -86,7 +80,7 @@ std::unique_ptr<tvalue_generic2> tdfmelement_formatted_daycount::create_value() 
 }
 
 const tclass_info& tdfmelement_value_array::static_class() {
-    return value_class<tdfmelement_value_array>("tdfmelement_value_array", tdfmelement_value::static_class());
+    return declared_class<tdfmelement_value_array>("tdfmelement_value_array", tdfmelement_value::static_class());
 }
 
 void tdfmelement_value_array::add_child(std::unique_ptr<tdfm_component> achild) {
@@ -103,5 +97,5 @@ std::unique_ptr<tvalue_generic2> tdfmelement_value_array::create_value() const {
 }
 
 const tclass_info& tdfmelement_value_custom::static_class() {
-    return value_class<tdfmelement_value_custom>("tdfmelement_value_custom", tdfmelement_value::static_class());
+    return declared_class<tdfmelement_value_custom>("tdfmelement_value_custom", tdfmelement_value::static_class());
 }
