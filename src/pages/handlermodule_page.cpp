@@ -5,6 +5,7 @@
 #include "controls/element.h"
 #include "controls/grid_controls.h"
 #include "controls/miscobject.h"
+#include "controls/miscobjects.h"
 #include "pages/page_controller_generic.h"
 #include "values/params_generic.h"
 
@@ -130,7 +131,26 @@ void Thandlermodule_page::execute_command(void* aparams, thandler_command acomma
 
 tvelmor_miscobject* Thandlermodule_page::get_miscobject(int32_t) { return nullptr; }
 
-bool Thandlermodule_page::get_screen_params(tscreen_params&) { return false; }
+bool Thandlermodule_page::get_screen_params(tscreen_params& aparams) {
+    if (fcontrols->tag_screenparams == -1) return false;
+    const auto* declared = dynamic_cast<const tmiscobject_screenparams*>(fcontrols->get_miscobject(fcontrols->tag_screenparams));
+    if (!declared) return false;
+    aparams.ffooter_visible = declared->footer_visible;
+    aparams.ffooter_buttons_invisible = static_cast<uint16_t>(declared->footer_buttons_invisible);
+    aparams.ffooter_buttons_enabled = static_cast<uint16_t>(declared->footer_buttons_enabled);
+    aparams.fheader_visible = declared->header_visible;
+    aparams.fheader_caption_width = declared->header_caption_width;
+    aparams.fheader_caption = declared->header_caption;
+    aparams.fheader_buttons_visible = static_cast<uint16_t>(declared->header_buttons_visible);
+    aparams.fheader_buttons_disabled = static_cast<uint16_t>(declared->header_buttons_disabled);
+    return true;
+}
+
+void Thandlermodule_page::set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) {
+    if (!fowner) return;
+    if (auto* footer = dynamic_cast<ifooter_settings*>(fowner->get_handler_footer()))
+        footer->set_footer_button_param(abutton, acaption);
+}
 
 void Thandlermodule_page::save_params(tparams_generic&) {}
 void Thandlermodule_page::bind_data() {}

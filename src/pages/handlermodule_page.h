@@ -43,13 +43,16 @@ public:
     tvelmor_miscobject* get_miscobject(int32_t atag) override;
     tcontainer_controls_generic* get_controls() override { return fcontrols.get(); }
     tgraphbox_generic* get_graphbox() override { return fgraphbox; }
+    // Handed on to the footer module of the controller.
+    void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) override;
 
     // The page keeps its parameters here (see the handler class's create_params).
     virtual void save_params(tparams_generic& aparams);
     virtual void bind_data();
     virtual void once_created();
     virtual void show_debug101();
-    // The page's declared screen settings; false when it declares none.
+    // The page's declared screen settings (its screen-parameters misc object); false when it
+    // declares none.
     virtual bool get_screen_params(tscreen_params& aparams);
     // Editable pages answer true while they only show their data; keys then edit nothing.
     virtual bool get_readonly() const { return false; }

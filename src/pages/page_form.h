@@ -1,10 +1,12 @@
-// Page forms: the design-time documents holding a page's declarations, read once into the
-// handler module of the page when it is created. One constant instance stands for each form class.
+// Page forms: the design-time documents holding a page's declarations, read into the handler
+// module of the page each time the page is created. One constant instance stands for each form
+// class; its text is embedded in the program at build time.
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
-#include "controls/geometry.h"
 #include "controls/platform.h"
 #include "procs/velmor_exception.h"
 
@@ -12,6 +14,7 @@ class Thandlermodule_generic;
 class imodule_controls_build;
 class tpage_controller_generic;
 class tgraphbox_generic;
+class tdfm_form;
 
 class tform_page_generic : public tvelmor_object {
 public:
@@ -23,23 +26,22 @@ public:
                                 bool as_resize_form) const;
 };
 
-// The base of every concrete page form: a named form with its designed client size whose
-// declarations are handed over in two passes (elements, then controls).
+// The base of every concrete page form.
 class Tform_page2 : public tform_page_generic {
 public:
-    Tform_page2(const char* aname, int32_t aclient_width, int32_t aclient_height)
-        : fname(aname), fclient_width(aclient_width), fclient_height(aclient_height) {}
+    // aname: the form class ("Tform_page_menu_accounts"); atext: its declarations, which must
+    // outlive the instance (embedded text).
+    Tform_page2(const char* aname, std::string_view atext) : fname(aname), ftext(atext) {}
     const char* class_name() const override { return fname; }
 
     void load_handler(Thandlermodule_generic& avelmor_handler, tplatform* aform) const override;
-    // First pass: panels, viewports, themes and misc objects, then finish_adds(1); second pass: the
-    // controls of each panel, then finish_adds(2). The base form declares nothing.
-    virtual void create_components(imodule_controls_build& amodule_controls) const;
 
-    tsize get_client_size() const { return {fclient_width, fclient_height}; }
+    // Hands the declarations over in two passes: first panels, viewports, themes and misc
+    // objects in file order, then finish_adds(1); then the controls of each panel in order, then
+    // finish_adds(2).
+    static void create_components(const tdfm_form& aform, Thandlermodule_generic& amodule_controls);
 
 private:
     const char* fname;
-    int32_t fclient_width;
-    int32_t fclient_height;
+    std::string_view ftext;
 };

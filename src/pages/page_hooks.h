@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/control_types.h"
 #include "pages/page_types.h"
 
 // A page's declared screen settings (its screen-parameters misc object).
@@ -34,4 +35,6 @@ public:
     virtual void default_button_captions() = 0;
     virtual void set_buttons_invisible(uint16_t avalue, bool as_skip_draw) = 0;
     virtual void set_buttons_enabled(uint16_t avalue, bool as_skip_draw) = 0;
+    // The button's caption becomes its key, " - " and acaption until the next page switch.
+    virtual void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) = 0;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "controls/controls_registration.h"
 #include "page_fixture.h"
 #include "pages/page_controller.h"
 
@@ -25,6 +26,7 @@ TEST(ProductPageController, FirstPageIsSetupWithoutSettingsElseTheMenuWithDomain
         {"no settings file", false, 9, {}},
         {"settings loaded", true, 1, {0}},
     };
+    register_controls_classes();
     tfake_platform platform;
     tplatform* previous = tplatform::set_instance(&platform);
     for (const tcase& c : cases) {

@@ -1,6 +1,7 @@
 #include "page_fixture.h"
 
 #include "controls/control_messages.h"
+#include "controls/controls_registration.h"
 #include "pages/page_controller_generic.h"
 
 std::vector<std::string>& event_log() {
@@ -192,6 +193,10 @@ void Thandlermodule_test_header::set_buttons_enabled(uint16_t avalue, bool as_sk
     log_event("footer enabled " + std::to_string(avalue) + (as_skip_draw ? "" : " drawn"));
 }
 
+void Thandlermodule_test_header::set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) {
+    log_event("footer caption " + std::to_string(abutton) + " " + utf16_to_utf8(acaption));
+}
+
 Thandlermodule_test_ontop::Thandlermodule_test_ontop(tpage_controller_generic* aowner, tvelmor_ontop aid,
                                                      int32_t atag_ontop)
     : Thandlermodule_ontop(aowner, aid, atag_ontop, nullptr, std::make_unique<tfake_container>()) {
@@ -233,9 +238,13 @@ std::unique_ptr<Thandlermodule_page> create_test_header(tpage_controller_generic
     return std::make_unique<Thandlermodule_test_header>(aowner, ahandler_type, agraphbox, Name);
 }
 
-const Tform_page2 form_large("Tform_page_test_large", 1090, 860);
-const Tform_page2 form_small("Tform_page_test_small", 1026, 809);
-const Tform_page2 form_strip("Tform_page_test_strip", 770, 54);
+// Forms that declare nothing but their size (the test pages build their controls themselves).
+const Tform_page2 form_large("Tform_page_test_large",
+                             "object form_large: Tform_page2\n ClientWidth = 1090\n ClientHeight = 860\nend\n");
+const Tform_page2 form_small("Tform_page_test_small",
+                             "object form_small: Tform_page2\n ClientWidth = 1026\n ClientHeight = 809\nend\n");
+const Tform_page2 form_strip("Tform_page_test_strip",
+                             "object form_strip: Tform_page2\n ClientWidth = 770\n ClientHeight = 54\nend\n");
 }  // namespace
 
 const thandler_class& test_page_a() {
@@ -271,6 +280,7 @@ const thandler_class& test_footer() {
 // ---- fixture ----
 
 void tpage_fixture::SetUp() {
+    register_controls_classes();
     event_log().clear();
     Thandlermodule_test::fresize_while_created = false;
     Thandlermodule_test::fnext_screen_params = nullptr;

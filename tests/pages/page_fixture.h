@@ -158,6 +158,7 @@ public:
     void default_button_captions() override;
     void set_buttons_invisible(uint16_t avalue, bool as_skip_draw) override;
     void set_buttons_enabled(uint16_t avalue, bool as_skip_draw) override;
+    void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) override;
 
     int16_t fcaption_width = 0;
 };
