@@ -236,7 +236,8 @@ int32_t refreshed_header(const tvelmor_control& acontrol) {
     case ac_label: return static_cast<const tvelmor_label&>(acontrol).header;
     case ac_edit: return static_cast<const tvelmor_edit&>(acontrol).header;
     case ac_memo: return static_cast<const tvelmor_memo&>(acontrol).header;
-    case ac_combobox: return static_cast<const tvelmor_combobox&>(acontrol).header;
+    // A combo box's header is its list of choices; its value lives in header2.
+    case ac_combobox: return static_cast<const tvelmor_combobox&>(acontrol).header2;
     case ac_checkbox: return static_cast<const tvelmor_checkbox&>(acontrol).header;
     default: return -1;
     }
