@@ -135,9 +135,22 @@ void tfb_transaction::commit() {
     tfb_status st;
     ftransaction->commit(&st);  // on failure the transaction stays active for a rollback
     ftransaction = nullptr;
+    fstarted_by_statement = false;
+    fopen_cursors = 0;
+}
+
+void tfb_transaction::statement_finished(bool afailed) {
+    if (!ftransaction || !fstarted_by_statement || fopen_cursors > 0)
+        return;
+    if (afailed)
+        rollback();
+    else
+        commit();
 }
 
 void tfb_transaction::rollback() {
+    fstarted_by_statement = false;
+    fopen_cursors = 0;
     fb_end(ftransaction, [](Firebird::ITransaction* t, tfb_status* st) { t->rollback(st); });
 }
 

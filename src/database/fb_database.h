@@ -73,7 +73,19 @@ public:
     Firebird::ITransaction* handle() const;
     void database_closing() override;
 
+    // Statements with qoAutoCommit: a transaction one of them started is committed when no
+    // cursor on it is open any more, so that merged result sets can stay open together.
+    void statement_started() { fstarted_by_statement = true; }
+    void cursor_opened() { ++fopen_cursors; }
+    void cursor_closed() {
+        if (fopen_cursors > 0) --fopen_cursors;
+    }
+    // Commits (or after an error rolls back) a transaction a statement started, once idle.
+    void statement_finished(bool afailed);
+
 private:
+    int32_t fopen_cursors = 0;
+    bool fstarted_by_statement = false;
     tfb_database& fdatabase;
     Firebird::ITransaction* ftransaction = nullptr;
 };

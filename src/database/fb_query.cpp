@@ -171,7 +171,8 @@ void tfb_query::execute() {
         if (!(foptions & qoStartTransaction))
             throw tvelmor_exception("Transaction not active in %s.execute();", class_name());
         ftransaction.start();
-        fstarted_transaction = true;
+        if (foptions & qoAutoCommit)
+            ftransaction.statement_started();
     }
     try {
         prepare();
@@ -230,10 +231,7 @@ void tfb_query::execute() {
         run(input.get(), buffer.data());
     } catch (...) {
         close();
-        if (fstarted_transaction) {
-            fstarted_transaction = false;
-            ftransaction.rollback();
-        }
+        ftransaction.statement_finished(true);
         throw;
     }
 }
@@ -243,6 +241,7 @@ void tfb_query::run(IMessageMetadata* ainput, const unsigned char* abuffer) {
     Firebird::ITransaction* tra = ftransaction.handle();
     if (fstatement->getFlags(&st) & Firebird::IStatement::FLAG_HAS_CURSOR) {
         fresult_set = fstatement->openCursor(&st, tra, ainput, const_cast<unsigned char*>(abuffer), foutput_metadata, 0);
+        ftransaction.cursor_opened();
         feof = false;
         next();
         return;
@@ -255,7 +254,7 @@ void tfb_query::run(IMessageMetadata* ainput, const unsigned char* abuffer) {
         feof = false;
     } else {
         feof = true;
-        finish_autocommit();
+        ftransaction.statement_finished(false);
     }
 }
 
@@ -345,21 +344,15 @@ void tfb_query::close() {
     bool was_open = fresult_set != nullptr || frow_ready;
     frow_ready = false;
     feof = true;
+    if (fresult_set)
+        ftransaction.cursor_closed();
     try {
         fb_end(fresult_set, [](Firebird::IResultSet* r, tfb_status* st) { r->close(st); });
     } catch (const tvelmor_exception&) {
         // the transaction may be gone already; the handle is released either way
     }
     if (was_open)
-        finish_autocommit();
-}
-
-void tfb_query::finish_autocommit() {
-    if (fstarted_transaction && (foptions & qoAutoCommit)) {
-        fstarted_transaction = false;
-        if (ftransaction.active())
-            ftransaction.commit();
-    }
+        ftransaction.statement_finished(false);
 }
 
 void tfb_query::database_closing() {

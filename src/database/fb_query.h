@@ -1,8 +1,8 @@
 // A statement on a connection and transaction: SQL text with named ":name" parameters, execute,
 // step through the result rows, read columns by name. With qoStartTransaction it starts the
-// transaction when none is running; with qoAutoCommit it commits the transaction it started
-// itself (after a statement without a cursor runs, or when the cursor is closed), never one a
-// caller started, so a statement inside a unit of work cannot commit half of it.
+// transaction when none is running; with qoAutoCommit a transaction that a statement started is
+// committed once no cursor on it is open (rolled back after an error), never one a caller
+// started, so a statement inside a unit of work cannot commit half of it.
 #pragma once
 
 #include <cstdint>
@@ -68,7 +68,6 @@ private:
     void describe_params();
     void run(Firebird::IMessageMetadata* ainput, const unsigned char* abuffer);
     void read_row();
-    void finish_autocommit();
 
     tfb_database& fdatabase;
     tfb_transaction& ftransaction;
@@ -84,5 +83,4 @@ private:
     Firebird::IResultSet* fresult_set = nullptr;
     bool feof = true;
     bool frow_ready = false;        // a singleton row from RETURNING is current
-    bool fstarted_transaction = false;
 };
