@@ -127,6 +127,8 @@ TEST(XmlBuilder, MalformedDocumentsReportMessageLineAndColumn) {
          "\"settings\" Root Node Name found where \"inifile\" Expected.\r\non line 1:10."},
         {"element after the root", false, "<inifile></inifile>\r\n<inifile>",
          "Invalid Extra after XML complete.\r\non line 2:9."},
+        {"text after the root", false, "<inifile></inifile>\r\njunk<",
+         "illegal node text without node in tdatamodule_xml_builder.notify_load();\r\non line 1:20."},
         {"closing tag of another node", false, "<inifile><domains></inifile>",
          "Node Name \"inifile\" mismatch on Node Terminate.\r\non line 1:21."},
         {"closing tag before any node", false, "</inifile>",
