@@ -7,6 +7,7 @@
 #include "controls/miscobject.h"
 #include "controls/miscobjects.h"
 #include "pages/page_controller_generic.h"
+#include "values/valueelement_generic.h"
 #include "values/params_generic.h"
 
 Thandlermodule_page::Thandlermodule_page(tpage_controller_generic* aowner, thandler_type ahandler_type,
@@ -23,6 +24,9 @@ void Thandlermodule_page::add_element(std::unique_ptr<tvelmor_object> acontrol) 
 }
 void Thandlermodule_page::add_control(std::unique_ptr<tvelmor_control> acontrol) {
     fcontrols->add_control(std::move(acontrol));
+}
+void Thandlermodule_page::add_value(std::unique_ptr<tvalueelement_generic> avalue) {
+    fcontrols->add_value(std::move(avalue));
 }
 void Thandlermodule_page::add_miscobject(std::unique_ptr<tvelmor_miscobject> avalue) {
     fcontrols->add_miscobject(std::move(avalue));

@@ -24,6 +24,7 @@ public:
 
     void add_element(std::unique_ptr<tvelmor_object> acontrol) override;
     void add_control(std::unique_ptr<tvelmor_control> acontrol) override;
+    void add_value(std::unique_ptr<tvalueelement_generic> avalue) override;
     void add_miscobject(std::unique_ptr<tvelmor_miscobject> avalue) override;
     void finish_adds(int32_t astageno) override;
 

@@ -232,3 +232,17 @@ TEST_F(HandlerModule, DefaultCellPaintingTakesTheTextFromTheGridsSource) {
     EXPECT_VELMOR_ERROR(main_page().control_paint_default(&edit, nullptr, trect{}, 0, 0),
                         "Thandlermodule_test_a.control_paint_default( ac_edit ) not implmented.");
 }
+
+TEST_F(HandlerModule, AnInvisibleControlIsErasedOnlyWhenAskedTo) {
+    auto& control = *main_page().fcontrols->get_control(102);
+    control.visible = false;
+    tfake_surface& main = surface(ht_main);
+    main.fcanvas.clear();
+    main_page().draw_control(102, false);
+    EXPECT_TRUE(main.fcanvas.lines().empty());
+    main_page().draw_control(102, true);
+    EXPECT_EQ("fill_rect 10 20 111 41", main.fcanvas.lines().back());
+    control.visible = true;
+    main_page().draw_control(102, true);
+    EXPECT_EQ((tstrings{"Thandlermodule_test_a draw 102"}), event_log());
+}

@@ -316,3 +316,46 @@ TEST_F(PageController, ClosingADropDownUpdatesItsComboBoxOnlyWhenTheChoiceChange
         EXPECT_EQ(c.expected, event_log());
     }
 }
+
+namespace {
+// A controller whose page menu is the test overlay.
+class tpage_controller_menu : public tpage_controller_generic {
+public:
+    using tpage_controller_generic::tpage_controller_generic;
+
+protected:
+    std::unique_ptr<Thandlermodule_ontop> create_menu(tvelmor_miscobject*) override {
+        return std::make_unique<Thandlermodule_test_ontop>(this, ho_menu, 9201);
+    }
+};
+}  // namespace
+
+TEST_F(PageController, ThePageMenuOpensOnlyOnPagesWithMenuItemsAndPushesTheHeaderButton) {
+    auto boxes = std::make_unique<tgraphboxes>();
+    for (thandler_type slot : {ht_main, ht_header, ht_footer, ht_ontop})
+        boxes->add(slot, std::make_unique<tfake_surface>(101 + slot));
+    tpage_controller_menu controller(std::move(boxes), fmessages, &test_header(), &test_footer());
+    controller.register_page(1, test_page_a());
+    controller.page_enter(int16_t{1}, true);
+
+    controller.run_menu(true);
+    EXPECT_EQ(nullptr, controller.get_handler_ontop());
+
+    controller.get_handler_main()->fcontrols->set_menuitems(301);
+    event_log().clear();
+    controller.run_menu(true);
+    ASSERT_NE(nullptr, controller.get_handler_ontop());
+    controller.handle_keydown(27, 0, false);
+    EXPECT_EQ(nullptr, controller.get_handler_ontop());
+    const tstrings expected{"header 4 = true drawn", "ontop keydown 27", "header 4 = false drawn",
+                            "Thandlermodule_test_a message 1107 tag 9201 result 2", "ontop closed itself, result 2"};
+    EXPECT_EQ(expected, event_log());
+}
+
+TEST(SurfaceAdapters, ASlotIsFilledOnlyOnce) {
+    tgraphboxes boxes;
+    boxes.add(ht_footer, std::make_unique<tfake_surface>(103));
+    EXPECT_VELMOR_ERROR(boxes.add(ht_footer, std::make_unique<tfake_surface>(103)),
+                        "Illegal add to assigned graphbox in tgraphboxes.add();");
+    EXPECT_EQ(nullptr, boxes.get_graphbox(ht_header));
+}
