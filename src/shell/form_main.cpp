@@ -59,6 +59,10 @@ Tform_main::~Tform_main() {
 
 Tform_main* Tform_main::current() { return fcurrent_form; }
 
+void Tform_main::set_icon_source(const ticon_source* asource) {
+    for (torv_panel* panel : fpanels) panel->canvas().set_icon_source(asource);
+}
+
 int32_t Tform_main::get_handler_panel(int32_t atag) {
     if (atag <= 100 || atag > 104) {
         throw tvelmor_exception("Invalid Handler Panel Tag %d in %s.get_handler_panel();", atag, "Tform_main");

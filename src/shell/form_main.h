@@ -44,6 +44,9 @@ public:
     // A 1026 is posted and not yet processed, or a private message is on its way.
     bool has_pending_private() const { return fpending_private > 0; }
 
+    // Where the surfaces' canvases take their icons from (the icon store).
+    void set_icon_source(const ticon_source* asource);
+
     bool get_capslock() const { return fcapslock; }
     bool is_closed() const { return fclosed; }
 

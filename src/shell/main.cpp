@@ -9,6 +9,7 @@
 
 #include "pages/page_controller.h"
 #include "shell/application.h"
+#include "shell/datamodule_images.h"
 #include "shell/form_main.h"
 #include "shell/page_events.h"
 #include "shell/qt_platform.h"
@@ -70,12 +71,14 @@ void register_product_pages(tpage_controller_generic&) {}
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
     // The process-wide modules, in start-up order.
+    Tdatamodule_images images;
     Tdatamodule_inifile inifile;
     Tdatamodule_messages messages;
     tstartup_state startup(inifile);
 
     Tform_main form;
     aplatform.set_form(&form);
+    form.set_icon_source(&images);
     std::unique_ptr<tscript_driver> driver;
     if (!aoptions.script.empty()) {
         driver = std::make_unique<tscript_driver>(form, aplatform);
