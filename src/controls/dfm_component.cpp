@@ -29,3 +29,7 @@ const tclass_info& register_form_class(const char* aname) {
     tclass_registry::global().add(info);
     return info;
 }
+
+void register_form_class_if_page(const char* aname) {
+    if (std::string_view(aname).starts_with("Tform_")) register_form_class(aname);
+}

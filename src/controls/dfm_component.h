@@ -69,3 +69,6 @@ private:
 // Registers a page form class (for example "Tform_page_accounts_menu"): a form whose root names
 // that class. The name must stay alive for the life of the program (a literal).
 const tclass_info& register_form_class(const char* aname);
+// The same for a root class named like a page form ("Tform_..."); other names are left alone, so
+// the reader still reports them.
+void register_form_class_if_page(const char* aname);
