@@ -11,7 +11,8 @@ CXX="${CXX_FUZZ:-clang++}"
 mkdir -p "$OUT" "$HERE/findings" "$HERE/corpus-work"
 "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$ROOT/src" \
-    "$HERE/fuzz_xml_load.cpp" "$ROOT"/src/xml/*.cpp "$ROOT"/src/procs/*.cpp "$ROOT/src/values/property_table.cpp" \
+    "$HERE/fuzz_xml_load.cpp" "$ROOT"/src/xml/*.cpp "$ROOT"/src/procs/*.cpp "$ROOT"/src/containers/birdbox_*.cpp \
+    "$ROOT/src/values/property_table.cpp" \
     -o "$OUT/fuzz_xml_load"
 cp -n "$HERE"/corpus/* "$HERE/corpus-work/" 2>/dev/null || true
 exec "$OUT/fuzz_xml_load" -max_total_time="$SECONDS_TO_RUN" -max_len=4096 -timeout=10 \

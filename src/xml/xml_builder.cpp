@@ -35,7 +35,7 @@ void tdatamodule_xml_builder::index_xmlnode_class_id() {
     for (size_t i = 0; i < flist_xmlnode_class.size(); ++i)
         findexes_xmlnode_class_id.add(flist_xmlnode_class[i].fclass_id, static_cast<int32_t>(i));
     findexes_xmlnode_class_id.finish_adds();
-    if (findexes_xmlnode_class_id.fis_unbalanced)
+    if (findexes_xmlnode_class_id.is_unbalanced())
         throw tvelmor_exception("Unbalanced Index in %s.index_xmlnode_class_id();", class_name());
 
     std::stable_sort(flist_children.begin(), flist_children.end(),

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "xml/class_id_index.h"
+#include "containers/birdbox_longint.h"
 #include "xml/loader_xml.h"
 #include "xml/xmlnode.h"
 
@@ -65,7 +65,7 @@ private:
     void index_nodes();
     const tproperty_info& get_operate_and_index(const txmlnode_generic& axmlnode, const std::string& afieldname) const;
 
-    tclass_id_index findexes_xmlnode_class_id;
+    tbirdbox_longint findexes_xmlnode_class_id;
     std::vector<telement_xmlnode_class> flist_xmlnode_class;
     std::vector<tindex_child> flist_children;
     std::vector<std::unique_ptr<txmlnode_generic>> flist_xmlnode;
