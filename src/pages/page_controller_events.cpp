@@ -4,9 +4,7 @@
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
 
-void tpage_controller_generic::retire_ontop() {
-    fhandler_ontop_closed.reset();
-}
+void tpage_controller_generic::retire_ontop() { fhandlers_ontop_closed.clear(); }
 
 bool tpage_controller_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     retire_ontop();
@@ -46,7 +44,8 @@ void tpage_controller_generic::handle_windows_message(const twindows_message& am
 std::unique_ptr<Thandlermodule_ontop> tpage_controller_generic::create_menu(tvelmor_miscobject*) { return nullptr; }
 
 void tpage_controller_generic::run_ontop(std::unique_ptr<Thandlermodule_ontop> ahandler) {
-    fhandler_ontop.reset();
+    // An open overlay may be the one asking (a dialog opened from a menu): it is freed later.
+    if (fhandler_ontop) fhandlers_ontop_closed.push_back(std::move(fhandler_ontop));
     fhandler_ontop = std::move(ahandler);
     Thandlermodule_ontop& ontop = *fhandler_ontop;
     if (ontop.fform) ontop.fform->load_handler(ontop, nullptr);
@@ -93,7 +92,7 @@ void tpage_controller_generic::close_ontop() {
     }
     // The overlay may be the caller (it closes itself from its own key handling): it is freed
     // once that event has returned.
-    fhandler_ontop_closed = std::move(fhandler_ontop);
+    fhandlers_ontop_closed.push_back(std::move(fhandler_ontop));
     if (fhandler_main) {
         tmsg_params_ontop_result params;
         params.result = result;

@@ -40,7 +40,7 @@ tpage_controller_generic::~tpage_controller_generic() {
     fhandler_header.reset();
     fhandler_footer.reset();
     fhandler_ontop.reset();
-    fhandler_ontop_closed.reset();
+    fhandlers_ontop_closed.clear();
     fgraphboxes.reset();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "containers/stack_stream.h"
 #include "pages/datamodule_messages.h"
@@ -99,8 +100,8 @@ private:
     std::unique_ptr<Thandlermodule_page> fhandler_header;
     std::unique_ptr<Thandlermodule_page> fhandler_footer;
     std::unique_ptr<Thandlermodule_ontop> fhandler_ontop;
-    // A closed overlay lives on until the event that closed it has returned.
-    std::unique_ptr<Thandlermodule_ontop> fhandler_ontop_closed;
+    // Closed or replaced overlays live on until the event that closed them has returned.
+    std::vector<std::unique_ptr<Thandlermodule_ontop>> fhandlers_ontop_closed;
     std::unique_ptr<tgraphboxes> fgraphboxes;
     int16_t fpageno = -1;
 };
