@@ -44,3 +44,13 @@ protected:
     std::unique_ptr<Tdatamodule_inifile> finifile;
     std::unique_ptr<Tdatamodule_database_customers> fdatabase;
 };
+
+// The message of the tvelmor_exception af raises, or "(no exception)".
+template <typename F> std::string message_of(F af) {
+    try {
+        af();
+    } catch (const tvelmor_exception& e) {
+        return e.what();
+    }
+    return "(no exception)";
+}

@@ -5,19 +5,6 @@
 #include "values/datarecord3.h"
 #include "values/dbrecords2.h"
 
-namespace {
-
-template <typename F> std::string message_of(F af) {
-    try {
-        af();
-    } catch (const tvelmor_exception& e) {
-        return e.what();
-    }
-    return "(no exception)";
-}
-
-}  // namespace
-
 using DatamoduleDatabaseCustomers = tdatamodule_test;
 
 TEST_F(DatamoduleDatabaseCustomers, OpensEachDomainOnceAndSwitchesByClosingTheFirst) {

@@ -9,15 +9,6 @@
 
 namespace {
 
-template <typename F> std::string message_of(F af) {
-    try {
-        af();
-    } catch (const tvelmor_exception& e) {
-        return e.what();
-    }
-    return "(no exception)";
-}
-
 class ProcsQuerys : public tdatamodule_test {
 protected:
     void SetUp() override {
