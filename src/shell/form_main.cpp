@@ -9,6 +9,7 @@
 #include "procs/velmor_exception.h"
 #include "shell/graphbox_panel.h"
 #include "shell/key_mapping.h"
+#include "shell/shell_log.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void Tform_main::layout_surfaces() {
 }
 
 void Tform_main::report_error(const std::string& amessage) {
+    tshell_log::error_shown(amessage);
     if (freporter) {
         freporter(amessage);
         return;

@@ -1,6 +1,7 @@
 // Program entry. --help and --version are answered before any window or display is needed; then
 // the process-wide modules are created in their fixed order, the main window last, and the
 // message loop (or the script driver) runs until the last page is left.
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "shell/page_events.h"
 #include "shell/qt_platform.h"
 #include "shell/script_driver.h"
+#include "shell/shell_log.h"
 #include "xml/datamodule_inifile.h"
 
 #ifndef VELMOR_VERSION
@@ -118,6 +120,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     tapplication app(argc, argv);
+    tshell_log::write(std::string("start Velmor Accounts ") + VELMOR_VERSION + " on " +
+                      QGuiApplication::platformName().toStdString() + (options.script.empty() ? "" : ", with a script"));
     tqt_platform platform;
     tplatform::set_instance(&platform);
     int rc = 1;
@@ -127,8 +131,10 @@ int main(int argc, char** argv) {
         // An error before the message loop runs (an unreadable settings file, a broken window
         // design) ends the program with its message.
         std::fprintf(stderr, "velmor_accounts: %s\n", e.what());
+        tshell_log::error_shown(e.what());
         if (options.script.empty()) QMessageBox::critical(nullptr, "Velmor Accounts", QString::fromUtf8(e.what()));
     }
     tplatform::set_instance(nullptr);
+    tshell_log::write("end, exit code " + std::to_string(rc));
     return rc;
 }
