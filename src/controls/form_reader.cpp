@@ -252,3 +252,16 @@ private:
 std::unique_ptr<tdfm_form> tform_reader::read(std::string_view atext, const std::string& afilename) {
     return tform_parser(atext, afilename).read();
 }
+
+std::string tform_reader::root_class(std::string_view atext) {
+    std::string name = "root";
+    tform_tokenizer tokens(atext, name);
+    try {
+        tform_token keyword = tokens.next(), object = tokens.next(), colon = tokens.next(), cls = tokens.next();
+        if (keyword.is_name("object") && object.kind == tform_token_kind::name && colon.is_symbol(':') &&
+            cls.kind == tform_token_kind::name)
+            return cls.text;
+    } catch (const tvelmor_exception&) {
+    }
+    return "";
+}
