@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "database/datamodule_ejt.h"
 #include "database/datamodule_querys.h"
 #include "database/ejt_class.h"
@@ -184,4 +186,25 @@ TEST_F(Ejt, DeleteKindsRemoveTheRowOfTheRecordsKey) {
     auto unit = tejt_database::create_ejt(322);
     EXPECT_EQ("PK Field[id] not found in tejt_record_delete.assign_delete();",
               message_of([&] { dynamic_cast<tejt_record_delete&>(*unit).assign_delete(job_line); }));
+}
+
+TEST_F(Ejt, MismatchedRecordsAndMissingOperationsAreRefusedWithTheirMessages) {
+    auto ejt = tejt_database::create_ejt(301);
+    tdbrecord_contact2 contact;
+    tdatarecord2 other_names(dben_table_job_lns, false);
+    tdbrecord_operator2 op;
+    op.set_aslongint3("id", 1);
+    tejt_generic base;
+    const std::pair<std::string, std::function<void()>> cases[] = {
+        {"FieldCount Mismatch in tejt_record_update.assign_insert();", [&] { update_of(ejt).assign_insert(contact); }},
+        {"FieldCount Mismatch in tejt_record_update.assign_update();", [&] { update_of(ejt).assign_update(contact, contact); }},
+        {"PKField[id] not found in tejt_record_update.copy_pkvalues();", [&] { update_of(ejt).assign_insert(op); update_of(ejt).copy_pkvalues(other_names); }},
+        {"tejt_generic.get_script(); not implemented", [&] { base.get_script(0); }},
+        {"tejt_generic.get_value(); Not Implemented", [&] { base.get_value(); }},
+        {"tejt_generic.assign_params(); not implemented", [&] { base.assign_params(fejt->query_update_record); }},
+    };
+    for (const auto& [expected, run] : cases) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(expected, message_of(run));
+    }
 }
