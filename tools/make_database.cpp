@@ -1,6 +1,7 @@
 // Build-time tool: creates the demo database from install/schema.sql and the demo word lists,
-// sets its page buffers, and backs it up into the shipped backup file.
-//   make_database <schema.sql> <demo_words.txt> <work folder> <backup file> [contacts plu]
+// sets its page buffers, backs it up into the shipped backup file and makes the data-file
+// archive with the demo site pictures.
+//   make_database <schema.sql> <demo_words.txt> <work folder> <backup file> <data_files.zip> [contacts plu]
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include "database/fb_script.h"
 #include "database/fb_service.h"
 #include "make_database_demo.h"
+#include "make_database_pictures.h"
 
 namespace {
 
@@ -27,16 +29,17 @@ constexpr int32_t page_buffers = 8192;
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5 && argc != 7) {
-        std::fprintf(stderr, "usage: make_database schema.sql demo_words.txt work_folder backup.fbk [contacts plu]\n");
+    if (argc != 6 && argc != 8) {
+        std::fprintf(stderr, "usage: make_database schema.sql demo_words.txt work_folder backup.fbk data_files.zip"
+                             " [contacts plu]\n");
         return 2;
     }
     try {
         namespace fs = std::filesystem;
         tdemo_scale scale;
-        if (argc == 7) {
-            scale.fcontacts = std::stoi(argv[5]);
-            scale.fplu = std::stoi(argv[6]);
+        if (argc == 8) {
+            scale.fcontacts = std::stoi(argv[6]);
+            scale.fplu = std::stoi(argv[7]);
             scale.faccounts = std::max(200, scale.fcontacts / 3);
         }
         fs::create_directories(argv[3]);
@@ -49,6 +52,8 @@ int main(int argc, char** argv) {
             db.create();
             tfb_script::execute(db, read_file(argv[1]));
             tdemo_data(read_file(argv[2]), scale).load(db);
+            // The sites use pictures 1 to 5 of the archive; the next one added is 6.
+            tfb_script::execute(db, "ALTER SEQUENCE gn_cpsite_pic RESTART WITH " + std::to_string(tdemo_data::site_pictures) + ";");
             db.close();
         }
         fs::path backup = argv[4];
@@ -70,7 +75,8 @@ int main(int argc, char** argv) {
             throw;
         }
         fs::remove(database_path);
-        std::printf("made %s\n", backup.c_str());
+        tdemo_pictures::make_archive(argv[5], tdemo_data::site_pictures);
+        std::printf("made %s and %s\n", backup.c_str(), argv[5]);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_database: %s\n", e.what());

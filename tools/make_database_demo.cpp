@@ -218,7 +218,9 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
                 .integer("qty_type", l == 2 ? 0 : 1).text("ratio", l == 1 ? "0.75000000" : "1.00000000").run();
     }
     trow_writer site(adatabase, tra, "INSERT INTO cp_site (address1, address2, address3, address4, pics)"
-                                     " VALUES (:a1, :a2, :a3, '', 0)");
+                                     " VALUES (:a1, :a2, :a3, '', :pics)");
+    // Four 16-bit picture numbers per site, slot 1 in the low bits.
+    const int64_t pics[3] = {1 | (2 << 16), 3, 4 | (int64_t{5} << 16)};
     trow_writer unit(adatabase, tra,
                      "INSERT INTO cp_unit (id_site, name, account, meter_connection1, meter_connection2, cpinvoice1,"
                      " cpinvoice2) VALUES (:site, :name, :account, 1, 1, 1, 2)");
@@ -232,7 +234,7 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
                                {"Südstern Arcade", "7 Victoria Road", "Christchurch"}};
     int32_t unit_id = 0;
     for (int32_t s = 0; s < 3; ++s) {
-        site.text("a1", sites[s][0]).text("a2", sites[s][1]).text("a3", sites[s][2]).run();
+        site.text("a1", sites[s][0]).text("a2", sites[s][1]).text("a3", sites[s][2]).integer("pics", pics[s]).run();
         int32_t units = 4 + random_below(3);
         for (int32_t u = 1; u <= units; ++u) {
             ++unit_id;

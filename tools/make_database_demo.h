@@ -19,6 +19,8 @@ struct tdemo_scale {
 class tdemo_data {
 public:
     tdemo_data(const std::string& awords_text, tdemo_scale ascale);
+    // The sites show pictures 1 to 5 of the data-file archive.
+    static constexpr int32_t site_pictures = 5;
     // Writes every table in one transaction.
     void load(tfb_database& adatabase);
 

@@ -76,7 +76,7 @@ TEST_F(ShippedDatabase, ProvidesWhatTheProgramsStatementsRelyOn) {
     // under both names; case-insensitive prefix search; an eight-decimal amount.
     EXPECT_EQ(201, number("INSERT INTO account (name) VALUES ('Zeta Ltd') RETURNING id"));
     EXPECT_GT(number("INSERT INTO cp_unit_reading (id_unit, bill_type, reading) VALUES (1, 1, 5) RETURNING recno"), 0);
-    EXPECT_EQ(1, number("SELECT gen_id( gn_cpsite_pic, 1 ) FROM rdb$database"));
+    EXPECT_EQ(6, number("SELECT gen_id( gn_cpsite_pic, 1 ) FROM rdb$database"));
     EXPECT_EQ(0, number("SELECT COUNT(*) FROM cp_unit WHERE meter1_connection IS DISTINCT FROM meter_connection1"
                         " OR meter2_connection IS DISTINCT FROM meter_connection2"));
     EXPECT_EQ(number("SELECT COUNT(*) FROM contact WHERE first_name STARTING WITH 'Zo'"),
@@ -89,4 +89,16 @@ TEST_F(ShippedDatabase, ProvidesWhatTheProgramsStatementsRelyOn) {
         EXPECT_EQ("10.50000000", q.field(0).as_string());
         return q.field(0).sqlsubtype();
     }());
+}
+
+TEST_F(ShippedDatabase, TheDataFileArchiveHoldsThePicturesTheSitesName) {
+    std::string archive = read_text_file(std::string(VELMOR_BUILD_DIR) + "/bin/install/data_files.zip");
+    EXPECT_EQ("PK", archive.substr(0, 2));
+    for (const char* name : {"pics/0001.jpg", "pics/0002.jpg", "pics/0003.jpg", "pics/0004.jpg", "pics/0005.jpg"}) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(std::string::npos, archive.find(name));
+    }
+    // Four 16-bit picture numbers per site, slot 1 in the low bits.
+    EXPECT_EQ(1 + (2 << 16), number("SELECT pics FROM cp_site WHERE id = 1"));
+    EXPECT_EQ(5, number("SELECT MAX(BIN_SHR(pics, 16)) FROM cp_site"));
 }
