@@ -152,9 +152,12 @@ void tpage_controller_generic::push_current_page() {
     if (!fhandler_main) return;
     std::unique_ptr<tparams_generic> params = get_handlerclass_pageno(fpageno).create_params();
     fhandler_main->save_params(*params);
-    twriter_stack_stream writer(*fstack_pages);
+    // The record is built apart and pushed whole: a refused property leaves the stack as it was.
+    tstack_stream record;
+    twriter_stack_stream writer(record);
     params->push_data(writer);
     writer.write_smallint(fpageno);
+    fstack_pages->push(record.get_data(), record.get_count());
 }
 
 void tpage_controller_generic::load_page(tstack_stream& astack) {

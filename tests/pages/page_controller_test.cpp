@@ -104,6 +104,18 @@ TEST_F(PageController, UnknownPagesAndPagesWithoutARecordRaiseTheirMessages) {
                         "Page 5 registered after the page table was closed in tpage_table.register_page();");
 }
 
+TEST_F(PageController, ARecordTheStackCannotCarryLeavesThePageStackAsItWas) {
+    fcontroller->page_enter(test_page_a(), pair_values(u"kept", 3), true);
+    fcontroller->page_enter(int16_t{5}, false);
+    EXPECT_VELMOR_ERROR(fcontroller->page_enter(int16_t{2}, false),
+                        "Field [big] type int64 not implemented in tparams_test_bad.push_data();");
+    EXPECT_EQ(5, fcontroller->get_pageno());
+    fcontroller->page_exit();
+    EXPECT_EQ(1, fcontroller->get_pageno());
+    EXPECT_EQ(u"kept", main_page().fcaption);
+    EXPECT_EQ(3, main_page().fcount);
+}
+
 TEST_F(PageController, JumpThenExitReturnsPastTheJumpedFromPage) {
     fcontroller->page_enter(test_page_a(), pair_values(u"first", 1), true);
     fcontroller->page_enter(test_page_b(), pair_values(u"second", 2), false);

@@ -111,6 +111,11 @@ const tclass_info& tparams_test_pair::static_class() {
         {prop<&tparams_test_pair::fcaption>("caption"), prop<&tparams_test_pair::fcount>("count").def(7)});
 }
 
+const tclass_info& tparams_test_bad::static_class() {
+    return describe_class<tparams_test_bad, tparams_generic>(
+        "tparams_test_bad", {prop<&tparams_test_bad::fsmall>("small"), prop<&tparams_test_bad::fbig>("big")});
+}
+
 Thandlermodule_test::Thandlermodule_test(tpage_controller_generic* aowner, thandler_type ahandler_type,
                                          tgraphbox_generic* agraphbox, const char* aname)
     : Thandlermodule_page(aowner, ahandler_type, agraphbox, std::make_unique<tfake_container>()), fname(aname) {
@@ -228,6 +233,7 @@ constexpr char name_a[] = "Thandlermodule_test_a";
 constexpr char name_b[] = "Thandlermodule_test_b";
 constexpr char name_c[] = "Thandlermodule_test_c";
 constexpr char name_d[] = "Thandlermodule_test_d";
+constexpr char name_e[] = "Thandlermodule_test_e";
 constexpr char name_x[] = "Thandlermodule_test_x";
 constexpr char name_header[] = "header";
 constexpr char name_footer[] = "footer";
@@ -263,6 +269,10 @@ const thandler_class& test_page_d() {
     static const thandler_class c(name_d, &create_test_page<name_d>, &form_small, nullptr);
     return c;
 }
+const thandler_class& test_page_e() {
+    static const thandler_class c(name_e, &create_test_page<name_e>, &form_small, &tparams_test_bad::static_class());
+    return c;
+}
 const thandler_class& test_page_unregistered() {
     static const thandler_class c(name_x, &create_test_page<name_x>, &form_small, &tparams_id::static_class());
     return c;
@@ -294,6 +304,7 @@ void tpage_fixture::SetUp() {
     fcontroller->register_page(2, test_page_b());
     fcontroller->register_page(3, test_page_c());
     fcontroller->register_page(4, test_page_d());
+    fcontroller->register_page(5, test_page_e());
     fcontroller->register_pages_finish();
 }
 

@@ -120,6 +120,15 @@ public:
     int32_t fcount = 0;
 };
 
+// A record with a property the page stacks cannot carry (a 64-bit integer).
+class tparams_test_bad : public tparams_generic {
+public:
+    static const tclass_info& static_class();
+    const tclass_info& get_class() const override { return static_class(); }
+    int32_t fsmall = 0;
+    int64_t fbig = 0;
+};
+
 // A test page: logs its life cycle under its name, keeps its caption and count from its record,
 // and can veto focus moves, queue jobs and raise from a task.
 class Thandlermodule_test : public Thandlermodule_page {
@@ -172,11 +181,12 @@ public:
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
 };
 
-// Pages 1 to 4: A and B (the pair record), C (tparams_id), D (no record).
+// Pages 1 to 5: A and B (the pair record), C (tparams_id), D (no record), E (tparams_test_bad).
 const thandler_class& test_page_a();
 const thandler_class& test_page_b();
 const thandler_class& test_page_c();
 const thandler_class& test_page_d();
+const thandler_class& test_page_e();
 const thandler_class& test_page_unregistered();
 const thandler_class& test_header();
 const thandler_class& test_footer();
