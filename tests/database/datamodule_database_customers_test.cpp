@@ -4,6 +4,7 @@
 #include "database_fixture.h"
 #include "values/datarecord3.h"
 #include "values/dbrecords2.h"
+#include "values/operate_rtti2.h"
 
 using DatamoduleDatabaseCustomers = tdatamodule_test;
 
@@ -117,4 +118,44 @@ TEST_F(DatamoduleDatabaseCustomers, ByIndexMappingAndDataObjectColumns) {
               message_of([&] { tprocs_fibplus::record_load(data, query); }));
     EXPECT_STREQ("SQL_INT64", tprocs_fibplus::get_sqltype_name(580));
     EXPECT_STREQ("UNKNOWN", tprocs_fibplus::get_sqltype_name(581));
+}
+
+namespace {
+
+// A list row whose record fields carry the "_record_" prefix.
+class tprefixed_row : public treflected_object {
+public:
+    static const tclass_info& static_class() {
+        return describe_class<tprefixed_row, treflected_object>(
+            "tprefixed_row", {prop<&tprefixed_row::fid>("_record_id"), prop<&tprefixed_row::fname>("_record_name"),
+                              prop<&tprefixed_row::fname_plain>("name")});
+    }
+    const tclass_info& get_class() const override { return static_class(); }
+    int32_t fid = 0;
+    std::u16string fname;
+    std::u16string fname_plain;
+};
+
+}  // namespace
+
+TEST_F(DatamoduleDatabaseCustomers, RowsLoadIntoNewObjectsAndPrefixedFieldsDropTheirPrefix) {
+    execute("INSERT INTO account (name) VALUES ('Ōrākei Motors')");
+    execute("INSERT INTO account (name) VALUES ('Bay Joinery')");
+    tfb_query query(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
+    query.set_sql("SELECT id, name FROM account ORDER BY id");
+    tlist_reflected list;
+    tprocs_fibplus::records_load(list, tprefixed_row::static_class(), query);
+    ASSERT_EQ(2u, list.size());
+    EXPECT_FALSE(query.open());
+    EXPECT_EQ(u"Bay Joinery", static_cast<tprefixed_row&>(*list[1]).fname_plain);
+    EXPECT_EQ(u"", static_cast<tprefixed_row&>(*list[1]).fname);  // no column "_record_name"
+
+    tprefixed_row row;
+    toperate_rtti_class2 operate(tprefixed_row::static_class());
+    query.execute();
+    tprocs_fibplus::record_assign_fields({0, 1}, operate, row, query, lo_prefix_record);
+    query.close();
+    EXPECT_EQ(1, row.fid);
+    EXPECT_EQ(u"Ōrākei Motors", row.fname);
+    EXPECT_EQ(u"", row.fname_plain);
 }
