@@ -34,11 +34,14 @@ void tcontainer_controls2::add_element(std::unique_ptr<tvelmor_object> aobject) 
     }
 }
 
-void tcontainer_controls2::add_value(std::unique_ptr<tvalueelement_generic>) {
-    throw tvelmor_exception("%s.add_value(); not implemented.", class_name());
+void tcontainer_controls2::add_value(std::unique_ptr<tvalueelement_generic> avalue) {
+    int32_t tag = avalue->tag();
+    box_values.add(tag, std::move(avalue));
 }
 
-tvalueelement_generic* tcontainer_controls2::get_value(int32_t) { return nullptr; }
+tvalueelement_generic* tcontainer_controls2::get_value(int32_t atag) {
+    return box_values.finalized() ? box_values.get_item(atag) : nullptr;
+}
 
 void tcontainer_controls2::add_miscobject(std::unique_ptr<tvelmor_miscobject> amiscobject) {
     int32_t tag = amiscobject->tag;

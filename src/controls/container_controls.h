@@ -15,6 +15,7 @@
 #include "controls/tag_box.h"
 #include "controls/theme.h"
 #include "controls/viewport.h"
+#include "values/valueelement_generic.h"
 
 class icontrols_owner;
 
@@ -78,7 +79,7 @@ public:
     ttag_box<tvelmor_viewport2> box_viewports;
     tcontrol_boxes box_controls;
     ttag_box<tvelmor_theme> box_themes;
-    ttag_box<tvelmor_object> box_values;
+    ttag_box<tvalueelement_generic> box_values;
     ttag_box<tvelmor_miscobject> box_miscobjects;
     tvelmor_iterate_panels iterate_panels;
     int32_t mintag_viewport = -1;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/canvas.h"
+#include "controls/control_types.h"
 #include "procs/velmor_exception.h"
 
 class icontrols_owner;
@@ -46,4 +47,16 @@ public:
     virtual void control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_control* acontrol,
                                tvelmor_theme* atheme, const std::u16string& atext, const trect& arect,
                                int32_t arow, int32_t acol);
+
+protected:
+    struct tcell_format {
+        int32_t font;
+        TAlignment alignment;
+        int16_t margin;
+    };
+    // Row -1 (the empty area below the rows) is erased; otherwise, when aformat is given, the
+    // cell is painted by the grid theme's renderer. Nothing happens without a grid and its theme.
+    static void paint_cell(int32_t& afont_tag, tcanvas& acanvas, tvelmor_control* acontrol, tvelmor_theme* atheme,
+                           const std::u16string& atext, const trect& arect, int32_t arow, int32_t acol,
+                           const tcell_format* aformat);
 };

@@ -1,8 +1,6 @@
 #include "controls/miscobject_textlines.h"
 
 #include "controls/element.h"
-#include "controls/grid_controls.h"
-#include "controls/theme.h"
 #include "procs/message_format.h"
 
 namespace {
@@ -44,13 +42,7 @@ bool tmiscobject_textlines::get_textvalue_rowcol(std::u16string& atext, int32_t 
 void tmiscobject_textlines::control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_control* acontrol,
                                           tvelmor_theme* atheme, const std::u16string& atext, const trect& arect,
                                           int32_t arow, int32_t acol) {
-    auto* theme = dynamic_cast<tvelmor_theme_grid_brief*>(atheme);
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!theme || !theme->classrender || !grid) return;
-    if (arow == -1) {
-        theme->classrender->erase_rows(acanvas, *grid, arect);
-    } else if (acol == 0 && arow < count()) {
-        theme->classrender->control_paint(afont_tag, acanvas, *grid, theme, arect, atext, arow, acol, font_tahoma_10,
-                                          taLeftJustify, 0);
-    }
+    const tcell_format format{font_tahoma_10, taLeftJustify, 0};
+    bool item_cell = acol == 0 && arow >= 0 && arow < count();
+    paint_cell(afont_tag, acanvas, acontrol, atheme, atext, arect, arow, acol, item_cell ? &format : nullptr);
 }

@@ -64,16 +64,10 @@ void tmiscobject_gridcolumns::get_debug_text(std::string& amsgtext) const {
 void tmiscobject_gridcolumns::control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_control* acontrol,
                                             tvelmor_theme* atheme, const std::u16string& atext, const trect& arect,
                                             int32_t arow, int32_t acol) {
-    auto* theme = grid_theme(atheme);
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!theme || !grid) return;
-    if (arow == -1) {
-        theme->classrender->erase_rows(acanvas, *grid, arect);
-    } else if (acol >= 0 && acol < static_cast<int32_t>(columns.size())) {
-        const tcolumn& c = columns[static_cast<size_t>(acol)];
-        theme->classrender->control_paint(afont_tag, acanvas, *grid, theme, arect, atext, arow, acol, c.font,
-                                          c.alignment, c.margin);
-    }
+    const tcolumn* c = acol >= 0 && acol < static_cast<int32_t>(columns.size()) ? &columns[static_cast<size_t>(acol)]
+                                                                               : nullptr;
+    tcell_format format = c ? tcell_format{c->font, c->alignment, c->margin} : tcell_format{};
+    paint_cell(afont_tag, acanvas, acontrol, atheme, atext, arect, arow, acol, c ? &format : nullptr);
 }
 
 // ---- List rows ----
@@ -174,15 +168,9 @@ bool tvelmor_messagelines_grid::get_textvalue_rowcol(std::u16string& atext, int3
 void tvelmor_messagelines_grid::control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_control* acontrol,
                                               tvelmor_theme* atheme, const std::u16string& atext, const trect& arect,
                                               int32_t arow, int32_t acol) {
-    auto* theme = grid_theme(atheme);
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!theme || !grid) return;
-    if (arow == -1) {
-        theme->classrender->erase_rows(acanvas, *grid, arect);
-    } else if (arow < static_cast<int32_t>(lines.size())) {
-        theme->classrender->control_paint(afont_tag, acanvas, *grid, theme, arect, atext, arow, acol, font_tahoma_10,
-                                          taLeftJustify, lines[static_cast<size_t>(arow)].margin);
-    }
+    bool in_lines = arow >= 0 && arow < static_cast<int32_t>(lines.size());
+    tcell_format format{font_tahoma_10, taLeftJustify, in_lines ? lines[static_cast<size_t>(arow)].margin : int16_t{0}};
+    paint_cell(afont_tag, acanvas, acontrol, atheme, atext, arect, arow, acol, in_lines ? &format : nullptr);
 }
 
 // ---- Data fields ----

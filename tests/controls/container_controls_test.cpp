@@ -5,6 +5,7 @@
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
+#include "controls/miscobject_textlines.h"
 #include "controls/text_controls.h"
 #include "controls_test_support.h"
 #include "page_fixture.h"
@@ -43,6 +44,7 @@ protected:
     void SetUp() override {
         add_test_panel(page.controls, 2101, 0, 0);
         add_test_panel(page.controls, 2102, 2101, 1);
+        add_stage1_elements();
         page.controls.finish_adds(1);
         a = add_focusable<tvelmor_edit>(page, 101, 2101, 0);
         b = add_focusable<tvelmor_edit>(page, 102, 2101, 1);
@@ -53,6 +55,7 @@ protected:
         f = add_focusable<tvelmor_checkbox>(page, 202, 2102, 2);
     }
     void finish() { page.controls.finish_adds(2); }
+    virtual void add_stage1_elements() {}
 
     ttest_owner page;
     tvelmor_edit *a, *b, *c, *d;
@@ -153,4 +156,53 @@ TEST_F(ContainerPage, IteratorsWalkPanelsInTreeOrderAndFilterKinds) {
     expect_raises("Illegal next(); on empty panel stack in tinterface_controls_list_panel2.next();",
                   [&] { root_hidden->next(); });
     EXPECT_TRUE(tags(*page.controls.create_interface(7)).empty());
+}
+
+class ContainerPageWithThemes : public ContainerPage {
+protected:
+    // A value element and two edit themes, 0 and 922.
+    void add_stage1_elements() override {
+        page.controls.add_value(std::make_unique<tvalueelement_generic>(vb_longint, 7));
+        page.controls.add_element(std::make_unique<tvelmor_theme_edit>());
+        auto second = std::make_unique<tvelmor_theme_edit>();
+        second->tag_theme = 922;
+        second->color = 5;
+        page.controls.add_element(std::move(second));
+    }
+};
+
+TEST_F(ContainerPageWithThemes, ValuesAndMiscObjectsAreFoundByTagWithTheHandlerAsFallback) {
+    finish();
+    ASSERT_NE(nullptr, page.controls.get_value(7));
+    EXPECT_EQ(7, page.controls.get_value(7)->tag());
+    EXPECT_EQ(nullptr, page.controls.get_value(8));
+    ttest_owner parent;
+    add_test_panel(parent.controls, 2101);
+    parent.controls.add_element(std::make_unique<tmiscobject_textlines>(&parent, 101));
+    parent.controls.finish_adds(1);
+    parent.controls.finish_adds(2);
+    EXPECT_EQ(nullptr, page.controls.get_miscobject(101));
+    page.parent_miscobjects = &parent.controls;
+    EXPECT_EQ(parent.controls.get_miscobject(101), page.controls.get_miscobject(101));
+    EXPECT_EQ(101, parent.controls.tag_menuitems);
+}
+
+TEST_F(ContainerPageWithThemes, ExchangedThemesSwapWhichControlsTheyDraw) {
+    a->tag_theme = 922;
+    finish();
+    EXPECT_EQ(5u, static_cast<tvelmor_theme_edit*>(page.controls.get_theme(101))->color);
+    page.controls.themes_exchange(0, 922);
+    EXPECT_EQ(0u, static_cast<tvelmor_theme_edit*>(page.controls.get_theme(101))->color);
+    EXPECT_EQ(922, page.controls.get_theme(101)->tag_theme);
+    int32_t rows = 0;
+    expect_raises("Invalid tvelmor_edit control in tcontainer_controls2.execute_control_service( "
+                  "cs_get_grid_maximum_visible_rowcount );",
+                  [&] { page.controls.execute_control_service(&rows, cs_get_grid_maximum_visible_rowcount, 101); });
+}
+
+TEST_F(ContainerPage, TheDebugDumpListsEveryPanelControlAndViewport) {
+    finish();
+    std::string text = page.controls.get_debug_text();
+    EXPECT_NE(std::string::npos, text.find("panel 2102 parent 2101")) << text;
+    EXPECT_NE(std::string::npos, text.find("tvelmor_checkbox\ntag = 202.\ntag_panel = 2102.")) << text;
 }

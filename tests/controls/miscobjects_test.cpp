@@ -4,6 +4,7 @@
 #include "controls/miscobject_fieldlinks.h"
 #include "controls/miscobject_textlines.h"
 #include "controls/miscobjects.h"
+#include "controls/recording_canvas.h"
 #include "controls_test_support.h"
 #include "page_fixture.h"
 #include "values/values_simple.h"
@@ -197,4 +198,25 @@ TEST(MiscObjects, BaseOperationsRaiseNotImplemented) {
     expect_raises("tvelmor_miscobject.update_control(); not implemented.", [&] { base.update_control(nullptr); });
     expect_raises("tvelmor_miscobject.set_hard_value(); not implemented.", [&] { base.set_hard_value(0, true); });
     expect_raises("tvelmor_miscobject.get_textvalue_fieldno(); not implemented.", [&] { base.get_textvalue_fieldno(0); });
+}
+
+TEST(MiscObjects, CellPaintersEraseTheEmptyAreaAndPaintOnlyTheirOwnCells) {
+    ttest_grid_renderer renderer;
+    tvelmor_theme_grid_brief theme;
+    theme.classrender = &renderer;
+    tvelmor_grid grid(nullptr);
+    trecording_canvas canvas;
+    int32_t font_tag = 0;
+    tmiscobject_textlines lines(nullptr, 101);
+    lines.add_textline(u"Menu");
+    lines.control_paint(font_tag, canvas, &grid, &theme, u"Menu", {0, 40, 100, 60}, 0, 0);
+    lines.control_paint(font_tag, canvas, &grid, &theme, u"", {0, 60, 100, 80}, 0, 1);
+    lines.control_paint(font_tag, canvas, &grid, &theme, u"", {0, 70, 100, 90}, -1, -1);
+    tmiscobject_gridcolumns columns(nullptr, 102);
+    columns.add_column(taRightJustify, 26122, 3);
+    columns.control_paint(font_tag, canvas, &grid, &theme, u"9.50", {0, 0, 50, 20}, 2, 0);
+    columns.control_paint(font_tag, canvas, &grid, &theme, u"x", {0, 0, 50, 20}, 2, 1);
+    EXPECT_EQ((std::vector<std::string>{"Menu 0,0 font 25866 align 0 margin 0", "erase 70",
+                                        "9.50 2,0 font 26122 align 1 margin 3"}),
+              renderer.painted);
 }

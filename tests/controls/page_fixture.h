@@ -91,7 +91,18 @@ public:
     int32_t get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol, const trect& arect) const override;
     bool get_pt_cell(int32_t& arow, int32_t& acol, const tvelmor_customgrid& acontrol, const trect& arect, int32_t ax,
                      int32_t ay) const override;
-    mutable std::vector<int32_t> hit_tested;  // tags of the grids asked
+    void erase_rows(tcanvas&, tvelmor_customgrid&, const trect& arect) const override {
+        painted.push_back("erase " + std::to_string(arect.top));
+    }
+    void control_paint(int32_t&, tcanvas&, tvelmor_customgrid&, tvelmor_theme_grid_brief*, const trect&,
+                       const std::u16string& atext, int32_t arow, int32_t acol, int32_t afont, TAlignment aalignment,
+                       int32_t amargin) const override {
+        painted.push_back(utf16_to_utf8(atext) + " " + std::to_string(arow) + "," + std::to_string(acol) + " font " +
+                          std::to_string(afont) + " align " + std::to_string(aalignment) + " margin " +
+                          std::to_string(amargin));
+    }
+    mutable std::vector<int32_t> hit_tested;   // tags of the grids asked
+    mutable std::vector<std::string> painted;  // cells painted and areas erased
 };
 
 // Puts the test grid renderer behind every grid renderer name while it lives.
