@@ -30,6 +30,8 @@ tfb_database::~tfb_database() {
         close();
     } catch (...) {
     }
+    for (tfb_database_user* u : fusers)
+        u->fdatabase_gone = true;
 }
 
 std::vector<unsigned char> tfb_database::build_dpb(bool acreate, int32_t apage_size) const {
@@ -115,7 +117,8 @@ tfb_transaction::~tfb_transaction() {
         rollback();
     } catch (...) {
     }
-    fdatabase.remove_user(this);
+    if (!fdatabase_gone)
+        fdatabase.remove_user(this);
 }
 
 void tfb_transaction::start() {

@@ -20,6 +20,8 @@ class tfb_database_user {
 public:
     virtual ~tfb_database_user() = default;
     virtual void database_closing() = 0;
+    // Set when the connection object is destroyed first (modules may go in any order).
+    bool fdatabase_gone = false;
 };
 
 class tfb_database : public tvelmor_object {

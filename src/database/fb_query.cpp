@@ -59,7 +59,8 @@ tfb_query::~tfb_query() {
     } catch (...) {
     }
     unprepare();
-    fdatabase.remove_user(this);
+    if (!fdatabase_gone)
+        fdatabase.remove_user(this);
 }
 
 void tfb_query::set_sql(std::string asql) {

@@ -43,6 +43,11 @@ TEST_F(ProcsQuerys, ThePoolReusesFreedHandlesAndBuildsSelectByKey) {
     EXPECT_EQ("SELECT first_name, EMAIL\r\nFROM operator\r\nWHERE id = :id\r\n", fquerys->get_query(a).sql());
     EXPECT_EQ("Table field operator.phone not found in Tdatamodule_querys.build_query();",
               message_of([&] { fquerys->build_query(a, dben_table_operator, {"phone"}); }));
+
+    // The modules may be freed in any order: pooled statements outlive the connection safely.
+    fquerys->get_query(a).execute();
+    fdatabase.reset();
+    fquerys.reset();
 }
 
 TEST_F(ProcsQuerys, StatementTextsAreBuiltFromTheCatalogue) {
