@@ -34,3 +34,16 @@ bool tdatablock_container::add_records(int32_t arecordcount) {
     }
     return added;
 }
+
+void tdatablock_container::afterconstruction(const std::vector<std::string>& adataset_names,
+                                             const std::function<tvelmor_object*(const std::string&)>& afind_component) {
+    fdatasets.clear();
+    for (const std::string& name : adataset_names) {
+        tvelmor_object* component = afind_component(name);
+        auto* dataset = dynamic_cast<tfb_query*>(component);
+        if (!dataset)
+            throw tvelmor_exception("Illegal Dataset class %s in %s.afterconstruction();",
+                                    component ? component->class_name() : name.c_str(), class_name());
+        fdatasets.push_back(dataset);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "database/fb_query.h"
@@ -18,6 +19,10 @@ public:
     // its end the container is finished and closes them.
     bool add_records(int32_t arecordcount);
     bool finished() const { return ffinished; }
+    // Resolves the names of the form's "datasets" list through the owner's components; a
+    // component that is not a dataset (statement) is refused.
+    void afterconstruction(const std::vector<std::string>& adataset_names,
+                           const std::function<tvelmor_object*(const std::string&)>& afind_component);
 
     std::vector<tfb_query*> fdatasets;  // not owned
     bool floaded = false;

@@ -172,4 +172,14 @@ TEST_F(ProcsQuerys, MergingTakesRowsInCompareOrderUntilEveryDatasetEnds) {
     container.fon_compare_dataset = nullptr;
     EXPECT_EQ("Unassigned OnCompareDataset event in tdatablock_container.add_records();",
               message_of([&] { container.add_records(1); }));
+
+    // The form names its datasets; anything else under such a name is refused.
+    tdatablock_container declared;
+    auto find = [&](const std::string& aname) -> tvelmor_object* { if (aname == "dataset_a") return &q1;
+        return fquerys.get();
+    };
+    declared.afterconstruction({"dataset_a"}, find);
+    EXPECT_EQ(1u, declared.fdatasets.size());
+    EXPECT_EQ("Illegal Dataset class Tdatamodule_querys in tdatablock_container.afterconstruction();",
+              message_of([&] { declared.afterconstruction({"dataset_a", "timer1"}, find); }));
 }
