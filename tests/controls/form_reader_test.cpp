@@ -7,6 +7,8 @@
 
 #include "controls/control_kinds.h"
 #include "controls/controls_registration.h"
+#include "controls/dfm_values.h"
+#include "controls/font_code.h"
 #include "controls/form_components.h"
 #include "controls/grid_controls.h"
 #include "controls/miscobject_textlines.h"
@@ -170,4 +172,34 @@ TEST_F(FormReader, ControlDeclarationsKeepTheirDefaults) {
     EXPECT_EQ(2101, edit->tag_panel);
     auto bevel = static_cast<tdfmelement_base&>(*panel.children[1]).create_control(&page);
     EXPECT_EQ(frameedges_all, static_cast<tvelmor_bevel&>(*bevel).frameedges);
+}
+
+TEST_F(FormReader, AbstractDeclarationsRaiseTheirNotImplementedMessages) {
+    tdfmelement_base control;
+    expect_raises("tdfmelement_base.create_control( de_none ) not implemented.", [&] { control.create_control(nullptr); });
+    tdfmelement_miscobject misc;
+    expect_raises("tdfmelement_miscobject.create_control(); not implemented.", [&] { misc.create_control(nullptr); });
+    tdfmelement_value value;
+    expect_raises("tdfmelement_value.create_value(); not implemented.", [&] { value.create_value(); });
+    tdfmelement_messagelines lines;
+    lines.messagelines_type = static_cast<tvelmor_messagelines_type>(3);
+    expect_raises("messagelines_type( 3 ) not supported in tdfmelement_messagelines.create_control();",
+                  [&] { lines.create_control(nullptr); });
+    tdfmelement_miscobject_fieldlinks links;
+    links.links_instance = static_cast<tlinks_instance>(2);
+    expect_raises("Unsupported links_instance[2] in tdfmelement_miscobject_fieldlinks.create_control();",
+                  [&] { links.create_control(nullptr); });
+}
+
+TEST_F(FormReader, FontTextsGiveFontCodesOrFallBackToArial10) {
+    struct tcase {
+        const char* text;
+        int32_t code;
+    };
+    const tcase cases[] = {{"Arial;12;B", 12 + 256 * 102 + 16777216}, {"tahoma;10", 25866}, {"tahoma", 26122},
+                           {"tahoma;x", 26122},  {"helvetica;10", 26122}, {"Segoe UI Semibold;9", 9 + 256 * 106}};
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(c.code, font_code_from_text(c.text));
+    }
 }
