@@ -96,7 +96,15 @@ const std::string& tdemo_data::pick(const std::string& alist) {
 void tdemo_data::load(tfb_database& adatabase) {
     tfb_transaction tra(adatabase);
     tra.start();
-    trow_writer account(adatabase, tra,
+    load_customers(adatabase, tra);
+    load_plu(adatabase, tra);
+    load_jobs(adatabase, tra);
+    load_property(adatabase, tra);
+    tra.commit();
+}
+
+void tdemo_data::load_customers(tfb_database& adatabase, tfb_transaction& atransaction) {
+    trow_writer account(adatabase, atransaction,
                         "INSERT INTO account (name, zipcode, country, phone, fax, website, code, sourceno, street,"
                         " street2, city, state, deleted) VALUES (:name, :zipcode, :country, :phone, :fax, :website,"
                         " :code, 0, :street, '', :city, :state, 0)");
@@ -110,7 +118,7 @@ void tdemo_data::load(tfb_database& adatabase) {
             .text("street", std::to_string(1 + random_below(300)) + " " + pick("streets"))
             .text("city", pick("cities")).text("state", pick("states")).run();
     }
-    trow_writer contact(adatabase, tra,
+    trow_writer contact(adatabase, atransaction,
                         "INSERT INTO contact (first_name, last_name, email, phone, sourceno, street, city, state,"
                         " zipcode, id_account, deleted) VALUES (:first_name, :last_name, :email, :phone, 0, :street,"
                         " :city, :state, :zipcode, :id_account, :deleted)");
@@ -124,13 +132,26 @@ void tdemo_data::load(tfb_database& adatabase) {
             .text("zipcode", std::to_string(1000 + random_below(9000)))
             .integer("id_account", 1 + (i - 1) % fscale.faccounts).integer("deleted", i % 97 == 0 ? 1 : 0).run();
     }
-    trow_writer plu(adatabase, tra,
+    trow_writer op(adatabase, atransaction,
+                   "INSERT INTO operator (first_name, last_name, email, date_of_birth, deleted)"
+                   " VALUES (:first_name, :last_name, :email, :dob, 0)");
+    for (int32_t i = 1; i <= 5; ++i) {
+        std::string first = pick("first_names"), last = pick("last_names");
+        op.text("first_name", first).text("last_name", last)
+            .text("email", email_part(first) + "@velmor.example")
+            .integer("dob", day_count(1960 + random_below(40), 1 + random_below(12), 1 + random_below(28))).run();
+    }
+}
+
+// PLU items with the word index rows of their product words (search 101).
+void tdemo_data::load_plu(tfb_database& adatabase, tfb_transaction& atransaction) {
+    trow_writer plu(adatabase, atransaction,
                     "INSERT INTO plu (code, product, subtitle, description, manufacturer, manufacturer_website,"
                     " manufacturer_address, customer_email, unit_size_color, currency, country_of_origin, price,"
                     " link_url) VALUES (:code, :product, :subtitle, :description, :manufacturer, :website, :address,"
                     " 'orders@example.com', :size, 'NZD', :country, :price, :url)");
-    trow_writer word(adatabase, tra, "INSERT INTO word_hdr (word, id) VALUES (:word, :id)");
-    trow_writer word_line(adatabase, tra, "INSERT INTO word_lns (search, id, id_record) VALUES (101, :id, :id_record)");
+    trow_writer word(adatabase, atransaction, "INSERT INTO word_hdr (word, id) VALUES (:word, :id)");
+    trow_writer word_line(adatabase, atransaction, "INSERT INTO word_lns (search, id, id_record) VALUES (101, :id, :id_record)");
     std::map<std::string, int32_t> words;
     for (int32_t i = 1; i <= fscale.fplu; ++i) {
         std::string adjective = pick("plu_adjectives"), noun = pick("plu_nouns"), detail = pick("plu_details");
@@ -150,17 +171,11 @@ void tdemo_data::load(tfb_database& adatabase) {
             word_line.integer("id", it->second).integer("id_record", i).run();
         }
     }
-    trow_writer op(adatabase, tra,
-                   "INSERT INTO operator (first_name, last_name, email, date_of_birth, deleted)"
-                   " VALUES (:first_name, :last_name, :email, :dob, 0)");
-    for (int32_t i = 1; i <= 5; ++i) {
-        std::string first = pick("first_names"), last = pick("last_names");
-        op.text("first_name", first).text("last_name", last)
-            .text("email", email_part(first) + "@velmor.example")
-            .integer("dob", day_count(1960 + random_below(40), 1 + random_below(12), 1 + random_below(28))).run();
-    }
-    trow_writer job(adatabase, tra, "INSERT INTO job_hdr (account, lineno_last) VALUES (:account, :last)");
-    trow_writer job_line(adatabase, tra,
+}
+
+void tdemo_data::load_jobs(tfb_database& adatabase, tfb_transaction& atransaction) {
+    trow_writer job(adatabase, atransaction, "INSERT INTO job_hdr (account, lineno_last) VALUES (:account, :last)");
+    trow_writer job_line(adatabase, atransaction,
                          "INSERT INTO job_lns (job, lineno, partno, description, notes, qty, line_total, status)"
                          " VALUES (:job, :lineno, :partno, :description, :notes, :qty, :total, :status)");
     for (int32_t j = 1; j <= 60; ++j) {
@@ -175,14 +190,11 @@ void tdemo_data::load(tfb_database& adatabase) {
                 .money("total", qty * (1000 + random_below(20000)) * 100).integer("status", random_below(3)).run();
         }
     }
-    load_property(adatabase, tra);
-    tra.commit();
 }
 
 // Sites with their units, twelve months of water (1) and power (2) readings with the latest one
 // unbilled, bill items, invoice templates and the units' bill lines.
 void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransaction) {
-    tfb_transaction& tra = atransaction;
     struct titem {
         const char* code;
         const char* description;
@@ -194,7 +206,7 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
                            {"LINES", "Lines charge", "day", 115000000},     {"METER", "Meter reading fee", "each", 1250000000},
                            {"ADMIN", "Administration fee", "month", 2500000000}, {"RUBBISH", "Rubbish collection", "bin", 1800000000},
                            {"GAS", "Gas supply", "kWh", 9875000},          {"SECURITY", "Security patrol", "month", 4500000000}};
-    trow_writer item(adatabase, tra,
+    trow_writer item(adatabase, atransaction,
                      "INSERT INTO bill_item (code, description, supplier, group1, price, denote_units_qty,"
                      " denote_units_price, deleted) VALUES (:code, :description, :supplier, :group1, :price, :units,"
                      " :price_units, 0)");
@@ -205,8 +217,8 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
             .text("group1", i.units[0] == 'k' ? "Energy" : "Services").text("price", price.as_string())
             .text("units", i.units).text("price_units", std::string("$/") + i.units).run();
     }
-    trow_writer templ(adatabase, tra, "INSERT INTO cp_invoice (name, supplier, is_gst_inclusive) VALUES (:name, :supplier, :gst)");
-    trow_writer templ_line(adatabase, tra,
+    trow_writer templ(adatabase, atransaction, "INSERT INTO cp_invoice (name, supplier, is_gst_inclusive) VALUES (:name, :supplier, :gst)");
+    trow_writer templ_line(adatabase, atransaction,
                            "INSERT INTO cp_invoice_billitem (id, lineno, bill_item, bill_qty_type, bill_qty_ratio)"
                            " VALUES (:id, :lineno, :item, :qty_type, :ratio)");
     const int32_t template_items[3][3] = {{1, 2, 6}, {3, 4, 5}, {7, 8, 10}};
@@ -217,16 +229,16 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
             templ_line.integer("id", t + 1).integer("lineno", l + 1).integer("item", template_items[t][l])
                 .integer("qty_type", l == 2 ? 0 : 1).text("ratio", l == 1 ? "0.75000000" : "1.00000000").run();
     }
-    trow_writer site(adatabase, tra, "INSERT INTO cp_site (address1, address2, address3, address4, pics)"
+    trow_writer site(adatabase, atransaction, "INSERT INTO cp_site (address1, address2, address3, address4, pics)"
                                      " VALUES (:a1, :a2, :a3, '', :pics)");
     // Four 16-bit picture numbers per site, slot 1 in the low bits.
     const int64_t pics[3] = {1 | (2 << 16), 3, 4 | (int64_t{5} << 16)};
-    trow_writer unit(adatabase, tra,
+    trow_writer unit(adatabase, atransaction,
                      "INSERT INTO cp_unit (id_site, name, account, meter_connection1, meter_connection2, cpinvoice1,"
                      " cpinvoice2) VALUES (:site, :name, :account, 1, 1, 1, 2)");
-    trow_writer reading(adatabase, tra, "INSERT INTO cp_unit_reading (id_unit, bill_type, date_read, reading, billed)"
+    trow_writer reading(adatabase, atransaction, "INSERT INTO cp_unit_reading (id_unit, bill_type, date_read, reading, billed)"
                                         " VALUES (:unit, :type, :date, :reading, :billed)");
-    trow_writer bill_line(adatabase, tra,
+    trow_writer bill_line(adatabase, atransaction,
                           "INSERT INTO cp_bill_line (id_unit, bill_type, bill_lineno, bill_qty_type, bill_qty_ratio,"
                           " bill_item) VALUES (:unit, :type, :lineno, 1, 1, :item)");
     const char* sites[3][3] = {{"Harbourside Business Park", "12 Quay Street", "Auckland"},

@@ -26,6 +26,9 @@ public:
 
 private:
     using tlist = std::vector<std::string>;
+    void load_customers(tfb_database& adatabase, tfb_transaction& atransaction);
+    void load_plu(tfb_database& adatabase, tfb_transaction& atransaction);
+    void load_jobs(tfb_database& adatabase, tfb_transaction& atransaction);
     void load_property(tfb_database& adatabase, tfb_transaction& atransaction);
     const tlist& list(const std::string& aname) const;
     const std::string& pick(const std::string& alist);

@@ -46,6 +46,64 @@ std::string read_blob(Firebird::IAttachment* aattachment, Firebird::ITransaction
 
 std::string two(unsigned a) { return (a < 10 ? "0" : "") + std::to_string(a); }
 
+// The longest text the engine takes in one VARCHAR parameter.
+constexpr size_t max_text_bytes = 32765;
+
+// The input message's layout: each marker typed after the value bound to its name; a NULL keeps
+// the statement's own type.
+IMessageMetadata* input_metadata(IMessageMetadata* aoriginal, const std::vector<const tfb_xsqlvar*>& aparams) {
+    tfb_status st;
+    tfb_ref<Firebird::IMetadataBuilder> builder(aoriginal->getBuilder(&st));
+    for (unsigned i = 0; i < aparams.size(); ++i) {
+        const tfb_xsqlvar::tvalue& v = aparams[i]->value();
+        unsigned type = 0, length = 0, charset = 0;
+        int scale = 0;
+        if (auto* scaled = std::get_if<tfb_xsqlvar::tscaled>(&v)) {
+            type = SQL_INT64, length = sizeof(int64_t), scale = scaled->fscale;
+        } else if (std::holds_alternative<double>(v)) {
+            type = SQL_DOUBLE, length = sizeof(double);
+        } else if (auto* text = std::get_if<std::string>(&v)) {
+            if (text->size() > max_text_bytes)
+                throw tvelmor_exception("Text of parameter [%s] too long in %s.execute();", aparams[i]->name(), "tfb_query");
+            unsigned own = aoriginal->getType(&st, i) & ~1u;
+            charset = aparams[i]->value_is_wide() ? charset_utf8
+                      : (own == SQL_TEXT || own == SQL_VARYING) ? aoriginal->getCharSet(&st, i)
+                                                                : charset_none;
+            type = SQL_VARYING, length = static_cast<unsigned>(std::max<size_t>(text->size(), 1));
+        } else {
+            continue;
+        }
+        builder->setType(&st, i, type + 1);
+        builder->setSubType(&st, i, 0);
+        builder->setLength(&st, i, length);
+        builder->setScale(&st, i, scale);
+        if (type == SQL_VARYING)
+            builder->setCharSet(&st, i, charset);
+    }
+    return builder->getMetadata(&st);
+}
+
+std::vector<unsigned char> input_buffer(IMessageMetadata* ainput, const std::vector<const tfb_xsqlvar*>& aparams) {
+    tfb_status st;
+    std::vector<unsigned char> buffer(ainput->getMessageLength(&st), 0);
+    for (unsigned i = 0; i < aparams.size(); ++i) {
+        const tfb_xsqlvar::tvalue& v = aparams[i]->value();
+        unsigned char* at = buffer.data() + ainput->getOffset(&st, i);
+        int16_t null_flag = std::holds_alternative<std::monostate>(v) ? -1 : 0;
+        std::memcpy(buffer.data() + ainput->getNullOffset(&st, i), &null_flag, sizeof null_flag);
+        if (auto* s = std::get_if<tfb_xsqlvar::tscaled>(&v)) {
+            std::memcpy(at, &s->fvalue, sizeof s->fvalue);
+        } else if (auto* d = std::get_if<double>(&v)) {
+            std::memcpy(at, d, sizeof *d);
+        } else if (auto* t = std::get_if<std::string>(&v)) {
+            uint16_t length = static_cast<uint16_t>(t->size());
+            std::memcpy(at, &length, sizeof length);
+            std::memcpy(at + sizeof length, t->data(), t->size());
+        }
+    }
+    return buffer;
+}
+
 }  // namespace
 
 tfb_query::tfb_query(tfb_database& adatabase, tfb_transaction& atransaction, uint8_t aoptions)
@@ -186,49 +244,11 @@ void tfb_query::execute() {
             run(nullptr, nullptr);
             return;
         }
-        tfb_ref<Firebird::IMetadataBuilder> builder(original->getBuilder(&st));
-        for (unsigned i = 0; i < count; ++i) {
-            const tfb_xsqlvar& p = *fparams[static_cast<size_t>(fmarker_params[i])];
-            const tfb_xsqlvar::tvalue& v = p.value();
-            if (std::holds_alternative<tfb_xsqlvar::tscaled>(v)) {
-                builder->setType(&st, i, SQL_INT64 + 1);
-                builder->setSubType(&st, i, 0);
-                builder->setLength(&st, i, sizeof(int64_t));
-                builder->setScale(&st, i, std::get<tfb_xsqlvar::tscaled>(v).fscale);
-            } else if (std::holds_alternative<double>(v)) {
-                builder->setType(&st, i, SQL_DOUBLE + 1);
-                builder->setSubType(&st, i, 0);
-                builder->setLength(&st, i, sizeof(double));
-                builder->setScale(&st, i, 0);
-            } else if (auto* text = std::get_if<std::string>(&v)) {
-                unsigned type = original->getType(&st, i) & ~1u;
-                unsigned charset = p.value_is_wide() ? charset_utf8
-                                   : (type == SQL_TEXT || type == SQL_VARYING) ? original->getCharSet(&st, i)
-                                                                               : charset_none;
-                builder->setType(&st, i, SQL_VARYING + 1);
-                builder->setSubType(&st, i, 0);
-                builder->setCharSet(&st, i, charset);
-                builder->setLength(&st, i, static_cast<unsigned>(std::max<size_t>(text->size(), 1)));
-                builder->setScale(&st, i, 0);
-            }
-        }
-        tfb_ref<IMessageMetadata> input(builder->getMetadata(&st));
-        std::vector<unsigned char> buffer(input->getMessageLength(&st), 0);
-        for (unsigned i = 0; i < count; ++i) {
-            const tfb_xsqlvar::tvalue& v = fparams[static_cast<size_t>(fmarker_params[i])]->value();
-            unsigned char* at = buffer.data() + input->getOffset(&st, i);
-            int16_t null_flag = std::holds_alternative<std::monostate>(v) ? -1 : 0;
-            std::memcpy(buffer.data() + input->getNullOffset(&st, i), &null_flag, sizeof null_flag);
-            if (auto* s = std::get_if<tfb_xsqlvar::tscaled>(&v))
-                std::memcpy(at, &s->fvalue, sizeof s->fvalue);
-            else if (auto* d = std::get_if<double>(&v))
-                std::memcpy(at, d, sizeof *d);
-            else if (auto* t = std::get_if<std::string>(&v)) {
-                uint16_t length = static_cast<uint16_t>(t->size());
-                std::memcpy(at, &length, sizeof length);
-                std::memcpy(at + sizeof length, t->data(), t->size());
-            }
-        }
+        std::vector<const tfb_xsqlvar*> params;
+        for (int32_t index : fmarker_params)
+            params.push_back(fparams[static_cast<size_t>(index)].get());
+        tfb_ref<IMessageMetadata> input(input_metadata(original.get(), params));
+        std::vector<unsigned char> buffer = input_buffer(input.get(), params);
         run(input.get(), buffer.data());
     } catch (...) {
         close();

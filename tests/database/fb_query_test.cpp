@@ -139,6 +139,11 @@ TEST_F(FbQuery, LookupsByNameAndEngineErrorsRaiseClearMessages) {
         EXPECT_NE(std::string::npos, std::string(e.what()).find("NO_SUCH_TABLE")) << e.what();
     }
     EXPECT_FALSE(ftransaction.active());  // the failed statement's own transaction is gone
+
+    tfb_query& long_text = query("INSERT INTO t (id, name) VALUES (1, :name)");
+    long_text.ParamByName("name").set_asstring(std::string(40000, 'x'));
+    EXPECT_EQ("Text of parameter [name] too long in tfb_query.execute();", message_of([&] { long_text.execute(); }));
+    EXPECT_FALSE(ftransaction.active());
 }
 
 TEST_F(FbQuery, AutoCommitCommitsOnlyATransactionTheStatementStartedItself) {
