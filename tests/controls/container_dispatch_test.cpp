@@ -9,6 +9,7 @@
 #include "controls/grid_controls.h"
 #include "controls/miscobject_fieldlinks.h"
 #include "controls/recording_canvas.h"
+#include "controls/surface.h"
 #include "controls_test_support.h"
 #include "page_fixture.h"
 #include "values/datarecord2.h"
@@ -49,6 +50,7 @@ object f: Tform_page2
     end
     object bar: tdfmelement_scrollbar
       Tag = 106
+      tag_theme = 904
     end
   end
   object p2: tdfmelement_panel
@@ -91,6 +93,9 @@ object f: Tform_page2
   object t: tdfmelement_themes
     object g: tdfmelement_theme_grid
       tag_theme = 903
+    end
+    object s: tdfmelement_theme_scrollbar
+      tag_theme = 904
     end
   end
   object m: tdfmelement_miscobjects
@@ -145,6 +150,24 @@ public:
     std::u16string name;
     int32_t kind = 0;
     bool assigned[2] = {false, false};
+};
+
+// Notes the thumb moves it is asked to draw.
+class tnoting_scrollbar_renderer : public tvelmor_render_scrollbar_generic {
+public:
+    void redraw_scrollbar_position(tcanvas&, const trect& arect, int32_t arange, int32_t aposition1,
+                                   int32_t aposition2) const override {
+        moves.push_back(std::to_string(arect.left) + ": " + std::to_string(arange) + " " + std::to_string(aposition1) +
+                        "->" + std::to_string(aposition2));
+    }
+    mutable std::vector<std::string> moves;
+};
+
+// A surface over a recording canvas.
+class trecording_surface : public tgraphbox_generic {
+public:
+    tcanvas* get_canvas() override { return &canvas; }
+    trecording_canvas canvas;
 };
 
 class ContainerDispatch : public ::testing::Test {
@@ -223,6 +246,10 @@ TEST_F(ContainerDispatch, AComboBoxStoresTheChosenItemsIdBeforeTheHandlerHearsOf
 }
 
 TEST_F(ContainerDispatch, AScrollBarConsumesTheGridsTopRowAndTheGridSetsItsRange) {
+    tnoting_scrollbar_renderer renderer;
+    static_cast<tvelmor_theme_scrollbar*>(page.controls.get_theme_by_tag(904))->classrender = &renderer;
+    trecording_surface surface;
+    page.surface = &surface;
     auto* grid = static_cast<tvelmor_grid*>(page.controls.get_control(104));
     grid->set_rowcount(40);
     auto* bar = static_cast<tvelmor_scrollbar*>(page.controls.get_control(106));
@@ -230,6 +257,8 @@ TEST_F(ContainerDispatch, AScrollBarConsumesTheGridsTopRowAndTheGridSetsItsRange
     tmsg_params_toprow top{12};
     EXPECT_TRUE(bar->send_message(&top, tmsg_code::grid_toprow));
     EXPECT_EQ(12, bar->position);
+    EXPECT_TRUE(bar->send_message(&top, tmsg_code::grid_toprow));  // unchanged: no redraw
+    EXPECT_EQ((std::vector<std::string>{"284: 40 0->12"}), renderer.moves);
     EXPECT_TRUE(page.messages.empty());
 }
 

@@ -39,6 +39,7 @@ public:
     void control_paint_default(tvelmor_control*, tvelmor_theme*, const trect&, int32_t, int32_t) override {}
     void execute_command2(thandler_command) override {}
     tcontainer_controls_generic* get_controls() override { return &controls; }
+    tgraphbox_generic* get_graphbox() override { return surface; }
     void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) override {
         footer_captions.push_back(std::to_string(abutton) + "=" + utf16_to_utf8(acaption));
     }
@@ -49,6 +50,7 @@ public:
     std::vector<std::string> footer_captions;
     std::function<bool(void*, int32_t, int32_t)> answer;
     tcontainer_controls_generic* parent_miscobjects = nullptr;
+    tgraphbox_generic* surface = nullptr;
 };
 
 // Adds a panel to the container (stage 1).
