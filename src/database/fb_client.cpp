@@ -1,7 +1,8 @@
 #include "database/fb_client.h"
 
+#include "procs/program_folders.h"
+
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,12 +31,8 @@ void tfb_client::ensure_lock_folder() {
     std::filesystem::path folder;
     if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run) {
         folder = std::filesystem::path(run) / "velmor_accounts" / "firebird";
-    } else if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-        folder = std::filesystem::path(data) / "velmor_accounts" / "firebird_lock";
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        folder = std::filesystem::path(home) / ".local" / "share" / "velmor_accounts" / "firebird_lock";
     } else {
-        folder = std::filesystem::temp_directory_path() / ("velmor_firebird_" + std::to_string(getuid()));
+        folder = std::filesystem::path(tprogram_folders::get_program_data_folder()) / "velmor_accounts" / "firebird_lock";
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
