@@ -234,7 +234,8 @@ tvelmor_focus_order tcontainer_controls2::can_get_next_focus_panel(int32_t& atag
         if (tvelmor_panel* p = box_panels.get_item2(panel_tag_of(atag), true)) order_from = p->focus_order;
     }
     int32_t tag_panel = 0;
-    if (!tprocs_velmor::get_next_focus_panel(tag_panel, iterate_panels, order_from)) return fo_none;
+    tvelmor_iterate_panels panels(box_panels);
+    if (!tprocs_velmor::get_next_focus_panel(tag_panel, panels, order_from)) return fo_none;
     auto list = create_interface_iterate(102, tag_panel, {});
     return tprocs_velmor::get_next_focus_control(atag_next, *list, -1);
 }

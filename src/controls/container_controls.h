@@ -81,7 +81,7 @@ public:
     ttag_box<tvelmor_theme> box_themes;
     ttag_box<tvalueelement_generic> box_values;
     ttag_box<tvelmor_miscobject> box_miscobjects;
-    tvelmor_iterate_panels iterate_panels;
+    tvelmor_iterate_panels iterate_panels;  // for handlers; the container walks with its own
     int32_t mintag_viewport = -1;
     int32_t mintag_control = -1;
 

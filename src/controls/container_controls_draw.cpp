@@ -110,8 +110,10 @@ void tcontainer_controls2::draw_themed(tcanvas& acanvas, int32_t& afont_tag, tve
 }
 
 void tcontainer_controls2::draw_controls(tcanvas& acanvas, int32_t& afont_tag) {
-    for (iterate_panels.first(); !iterate_panels.eof(); iterate_panels.next()) {
-        if (iterate_panels.item()->visible) draw_panel_controls(acanvas, afont_tag, iterate_panels.tag());
+    // A walk of its own: a handler may draw while another walk (a click) is under way.
+    tvelmor_iterate_panels panels(box_panels);
+    for (panels.first(); !panels.eof(); panels.next()) {
+        if (panels.item()->visible) draw_panel_controls(acanvas, afont_tag, panels.tag());
     }
 }
 
@@ -198,8 +200,9 @@ bool tcontainer_controls2::offer_mousedown(tcanvas& acanvas, int32_t& afont_tag,
 
 bool tcontainer_controls2::handle_mousedown(tcanvas& acanvas, int32_t& afont_tag, tmouse_button, tshift_state,
                                             int32_t ax, int32_t ay, bool as_mouseup) {
-    for (iterate_panels.first(); !iterate_panels.eof(); iterate_panels.next()) {
-        tvelmor_panel* p = iterate_panels.item();
+    tvelmor_iterate_panels panels(box_panels);
+    for (panels.first(); !panels.eof(); panels.next()) {
+        tvelmor_panel* p = panels.item();
         if (!p->visible || !p->enabled) continue;
         bool used = false;
         box_controls.get_item(p->tag)->for_each([&](tvelmor_control* c) {
@@ -213,8 +216,9 @@ bool tcontainer_controls2::handle_mousedown(tcanvas& acanvas, int32_t& afont_tag
 bool tcontainer_controls2::handle_mousemove(tcanvas& acanvas, int32_t& afont_tag, tshift_state, int32_t ax,
                                             int32_t ay) {
     bool used = false;
-    for (iterate_panels.first(); !iterate_panels.eof(); iterate_panels.next()) {
-        tvelmor_panel* p = iterate_panels.item();
+    tvelmor_iterate_panels panels(box_panels);
+    for (panels.first(); !panels.eof(); panels.next()) {
+        tvelmor_panel* p = panels.item();
         if (!p->visible) continue;
         box_controls.get_item(p->tag)->for_each([&](tvelmor_control* c) {
             if (c->visible && c->id == ac_button)

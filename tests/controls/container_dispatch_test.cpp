@@ -277,3 +277,13 @@ TEST_F(ContainerDispatch, HeaderControlsAreRefreshedFromTheirFieldLinks) {
     EXPECT_EQ(1, static_cast<tvelmor_combobox*>(page.controls.get_control(105))->item_index);
     page.controls.update_header_controls(999, -1);  // no such misc object: nothing happens
 }
+
+TEST_F(ContainerDispatch, GridsReportHowManyRowsFitOnlyWithAFullGridTheme) {
+    int32_t rows = 0;
+    ASSERT_TRUE(page.controls.execute_control_service(&rows, cs_get_grid_maximum_visible_rowcount, 104));
+    EXPECT_EQ(13, rows);  // (200 - 67 - 2) div 10
+    page.controls.get_control(104)->tag_theme = 904;
+    expect_raises("Invalid tvelmor_theme_scrollbar theme in tcontainer_controls2.execute_control_service( "
+                  "cs_get_grid_maximum_visible_rowcount );",
+                  [&] { page.controls.execute_control_service(&rows, cs_get_grid_maximum_visible_rowcount, 104); });
+}
