@@ -7,6 +7,7 @@
 #include "controls/miscobject_textlines.h"
 #include "controls/text_controls.h"
 #include "procs/message_format.h"
+#include "values/operate_rtti2.h"
 
 namespace {
 
@@ -218,13 +219,22 @@ void tmiscobject_fieldlinks::update_control(tvelmor_control* acontrol) {
 
 void tmiscobject_fieldlinks_record::setup_data1(tvalue_generic2* arecord) {
     fowned.reset();
-    record = dataobj = arecord;
+    record = arecord;
+    dataobj = arecord;
     if (arecord) bind_fields(*arecord);
 }
 
-void tmiscobject_fieldlinks_record::setup_data2(std::unique_ptr<tvalue_generic2> arecord) {
-    setup_data1(arecord.get());
-    fowned = std::move(arecord);
+void tmiscobject_fieldlinks_record::setup_data2(treflected_object* aobject) {
+    if (!aobject) {
+        setup_data1(nullptr);
+        return;
+    }
+    // Data objects say which fields are assigned; other objects count every field as assigned.
+    auto view = std::make_unique<toperate_rtti_object2>(*aobject, dynamic_cast<const ivalue_object*>(aobject));
+    setup_data1(view.get());
+    fowned = std::move(view);
+    dataobj = aobject;
+    dataobj_supports_is_field_assigned = dynamic_cast<const ivalue_object*>(aobject) != nullptr;
 }
 
 void tmiscobject_fieldlinks_rows::setup_data(const std::vector<tvalue_generic2*>* alist, const tvalue_generic2& alayout) {

@@ -91,11 +91,12 @@ public:
     const char* class_name() const override { return "tmiscobject_fieldlinks_record"; }
     // A record the caller keeps alive.
     void setup_data1(tvalue_generic2* arecord);
-    // A record the misc object keeps (freed on rebinding).
-    void setup_data2(std::unique_ptr<tvalue_generic2> arecord);
+    // Any object with declared properties: its fields are reached by name through a reflective
+    // view that the misc object keeps (freed on rebinding); the object stays the caller's.
+    void setup_data2(treflected_object* aobject);
     tvalue_generic2* get_reference_row() const override { return record; }
 
-    tvalue_generic2* dataobj = nullptr;
+    treflected_object* dataobj = nullptr;
 
 private:
     std::unique_ptr<tvalue_generic2> fowned;

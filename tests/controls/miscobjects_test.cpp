@@ -220,3 +220,38 @@ TEST(MiscObjects, CellPaintersEraseTheEmptyAreaAndPaintOnlyTheirOwnCells) {
                                         "9.50 2,0 font 26122 align 1 margin 3"}),
               renderer.painted);
 }
+
+namespace {
+// A plain object with declared properties, as page parameter records and data objects have.
+class tperson : public treflected_object {
+public:
+    static const tclass_info& static_class() {
+        static const tproperty_info props[] = {prop<&tperson::name>("name"), prop<&tperson::age>("age")};
+        static const tclass_info info("tperson", &treflected_object::static_class(), factory_of<tperson>, props);
+        return info;
+    }
+    const tclass_info& get_class() const override { return static_class(); }
+    std::u16string name;
+    int32_t age = 0;
+};
+}  // namespace
+
+TEST(MiscObjects, FieldLinksBoundToAnObjectReadAndWriteItsPropertiesByName) {
+    tmiscobject_fieldlinks_record links(nullptr, 101);
+    links.add_field_validator("name", vf_unicodestring, 0, 0);
+    links.add_field_validator("age", vf_longint, 0, 0);
+    links.finish_adds();
+    tperson person;
+    person.name = u"Ann";
+    person.age = 41;
+    links.setup_data2(&person);
+    EXPECT_EQ(u"Ann", links.fieldlinks[0]->get_asunicodestring());
+    EXPECT_EQ(u"41", links.get_validator(1)->get_text(false));
+    bool changed = false;
+    ASSERT_TRUE(links.get_validator(1)->validate_value(changed, u"42"));
+    EXPECT_EQ(42, person.age);
+    links.fieldlinks[0]->set_asunicodestring(u"Bea");
+    EXPECT_EQ(u"Bea", person.name);
+    links.setup_data2(nullptr);
+    EXPECT_EQ(u"", links.fieldlinks[0]->get_asunicodestring());
+}
