@@ -165,6 +165,33 @@ private:
         return tcurrency(units * 10000 + (negative ? -parts : parts));
     }
 
+    // [a, b]: bit i stands for value i.
+    int64_t set_value(const tproperty_info& aproperty) {
+        expect_symbol('[');
+        int64_t mask = 0;
+        while (!fcurrent.is_symbol(']')) {
+            mask |= int64_t{1} << enum_value(aproperty);
+            if (!fcurrent.is_symbol(']')) expect_symbol(',');
+        }
+        advance();
+        return mask;
+    }
+
+    // (180, 220)
+    std::vector<int32_t> integer_list(const tproperty_info& aproperty) {
+        expect_symbol('(');
+        std::vector<int32_t> list;
+        while (!fcurrent.is_symbol(')')) {
+            tform_token t = take();
+            if (t.kind != tform_token_kind::integer || t.integer < INT32_MIN || t.integer > INT32_MAX)
+                bad_value(t, aproperty, "integer expected");
+            list.push_back(static_cast<int32_t>(t.integer));
+            if (fcurrent.is_symbol(',')) advance();
+        }
+        advance();
+        return list;
+    }
+
     void parse_value(treflected_object& aobject, const tproperty_info& aproperty) {
         tform_token at = fcurrent;
         switch (aproperty.fkind) {
@@ -194,31 +221,8 @@ private:
             break;
         }
         case tproperty_kind::pk_enumeration: aproperty.set(aobject, enum_value(aproperty)); break;
-        case tproperty_kind::pk_set: {
-            expect_symbol('[');
-            int64_t mask = 0;
-            while (!fcurrent.is_symbol(']')) {
-                mask |= int64_t{1} << enum_value(aproperty);
-                if (!fcurrent.is_symbol(']')) expect_symbol(',');
-            }
-            advance();
-            aproperty.set(aobject, mask);
-            break;
-        }
-        case tproperty_kind::pk_integer_list: {
-            expect_symbol('(');
-            std::vector<int32_t> list;
-            while (!fcurrent.is_symbol(')')) {
-                tform_token t = take();
-                if (t.kind != tform_token_kind::integer || t.integer < INT32_MIN || t.integer > INT32_MAX)
-                    bad_value(t, aproperty, "integer expected");
-                list.push_back(static_cast<int32_t>(t.integer));
-                if (fcurrent.is_symbol(',')) advance();
-            }
-            advance();
-            aproperty.set(aobject, std::move(list));
-            break;
-        }
+        case tproperty_kind::pk_set: aproperty.set(aobject, set_value(aproperty)); break;
+        case tproperty_kind::pk_integer_list: aproperty.set(aobject, integer_list(aproperty)); break;
         case tproperty_kind::pk_object: {
             tform_token t = expect_name("object name");
             freferences.push_back({&aobject, &aproperty, t});

@@ -203,3 +203,17 @@ TEST_F(FormReader, FontTextsGiveFontCodesOrFallBackToArial10) {
         EXPECT_EQ(c.code, font_code_from_text(c.text));
     }
 }
+
+TEST_F(FormReader, EveryCutOffFormFailsWithAMessageInsteadOfCrashing) {
+    std::string text = read_file(std::string(VELMOR_TEST_DATA) + "/forms/form_sample_contact.form");
+    size_t failures = 0, cuts = 0;
+    for (size_t length = 0; length < text.size(); length += 5, ++cuts) {
+        try {
+            read(text.substr(0, length));
+        } catch (const tvelmor_exception& e) {
+            EXPECT_EQ(0u, std::string(e.what()).rfind("test.form:", 0)) << e.what();
+            ++failures;
+        }
+    }
+    EXPECT_EQ(cuts, failures);
+}
