@@ -287,3 +287,24 @@ TEST_F(ContainerDispatch, GridsReportHowManyRowsFitOnlyWithAFullGridTheme) {
                   "cs_get_grid_maximum_visible_rowcount );",
                   [&] { page.controls.execute_control_service(&rows, cs_get_grid_maximum_visible_rowcount, 104); });
 }
+
+TEST_F(ContainerDispatch, HandlersHideCellsAndChangeDimensionsThroughTheContainer) {
+    trect r;
+    EXPECT_TRUE(page.controls.set_align_value(102, pa_dimension, 30));
+    page.controls.set_viewport_skip(101, true);
+    page.controls.calculate_viewports(font_tag, canvas, {0, 0, 300, 200});
+    page.controls.get_viewport(102, r);
+    EXPECT_EQ((trect{0, 0, 300, 30}), r);  // the hidden icon's cell takes no space
+    expect_raises("Read on unassigned viewport[201] in tcontainer_controls2.set_viewport_skip();",
+                  [&] { page.controls.set_viewport_skip(201, true); });
+}
+
+TEST_F(ContainerDispatch, ALabelValueReadsItsCaptionAndRefusesToBeSet) {
+    tvelmor_labelvalue value(&page);
+    value.header = 108;
+    value.fieldno = 0;
+    expect_raises("tmiscobject_textlines.get_textvalue_fieldno(); not implemented.", [&] { value.get_caption(); });
+    expect_raises("tvelmor_labelvalue.set_caption() not implemented.", [&] { value.set_caption(u"x"); });
+    value.header = 0;
+    EXPECT_EQ(u"", value.get_caption());
+}
