@@ -258,31 +258,42 @@ void tprocs_querys::load_table_proc(tdben_table atable, const std::vector<std::s
     run_rows(query, aproc);
 }
 
-void tprocs_querys::load_sql_list(tlist_reflected& alist, const tclass_info& aclass_element, const std::string& asql,
-                                  const tcondition_names& anames, const tcondition_values& avalues) {
-    toperate_rtti_class2 operate(aclass_element);
+void tprocs_querys::load_sql_rows(const tclass_info& aclass, const std::string& asql, const tcondition_names& anames,
+                                  const tcondition_values& avalues, const tnew_row& anew_row) {
+    toperate_rtti_class2 operate(aclass);
     tpooled_query pooled;
     tfb_query& query = pooled.query();
     query.set_sql(asql);
     assign_conditions(query, anames, avalues, "load_sql_list");
-    run_rows(query, [&](tfb_query& q) {
+    run_rows(query, [&](tfb_query& q) { tprocs_fibplus::record_assign_fields(operate, anew_row(), q); });
+}
+
+void tprocs_querys::load_table_rows(const tclass_info& aclass, tdben_table atable, const std::vector<bool>& acoalesce,
+                                    const tcondition_names& anames, const tcondition_values& avalues,
+                                    const tnew_row& anew_row) {
+    toperate_rtti_class2 operate(aclass);
+    std::string sql = buildsql_list_record(operate, atable, acoalesce, anames, avalues);
+    tpooled_query pooled;
+    tfb_query& query = pooled.query();
+    query.set_sql(sql);
+    assign_conditions(query, anames, avalues, "load_bastards");
+    run_rows(query, [&](tfb_query& q) { tprocs_fibplus::record_assign_fields(operate, anew_row(), q); });
+}
+
+void tprocs_querys::load_sql_list(tlist_reflected& alist, const tclass_info& aclass_element, const std::string& asql,
+                                  const tcondition_names& anames, const tcondition_values& avalues) {
+    load_sql_rows(aclass_element, asql, anames, avalues, [&]() -> treflected_object& {
         alist.push_back(aclass_element.create());
-        tprocs_fibplus::record_assign_fields(operate, *alist.back(), q);
+        return *alist.back();
     });
 }
 
 void tprocs_querys::load_table_list(tlist_reflected& alist, const tclass_info& aclass_element, tdben_table atable,
                                     const std::vector<bool>& acoalesce, const tcondition_names& anames,
                                     const tcondition_values& avalues) {
-    toperate_rtti_class2 operate(aclass_element);
-    std::string sql = buildsql_list_record(operate, atable, acoalesce, anames, avalues);
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(sql);
-    assign_conditions(query, anames, avalues, "load_bastards");
-    run_rows(query, [&](tfb_query& q) {
+    load_table_rows(aclass_element, atable, acoalesce, anames, avalues, [&]() -> treflected_object& {
         alist.push_back(aclass_element.create());
-        tprocs_fibplus::record_assign_fields(operate, *alist.back(), q);
+        return *alist.back();
     });
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "database/fb_query.h"
+#include "containers/list_flat.h"
 #include "database/procs_fibplus.h"
 #include "values/dben_catalogue.h"
 #include "values/value_generic2.h"
@@ -46,6 +47,19 @@ public:
                                 const std::vector<bool>& acoalesce, const tcondition_names& anames,
                                 const tcondition_values& avalues);
 
+    // The element-row forms: one zeroed row of the list's record class added per result row.
+    template <typename T>
+    static void load_sql_list(tlist_flat<T>& alist, const std::string& asql, const tcondition_names& anames,
+                              const tcondition_values& avalues) {
+        load_sql_rows(T::static_class(), asql, anames, avalues, [&]() -> treflected_object& { return alist.add(); });
+    }
+    template <typename T>
+    static void load_table_list(tlist_flat<T>& alist, tdben_table atable, const std::vector<bool>& acoalesce,
+                                const tcondition_names& anames, const tcondition_values& avalues) {
+        load_table_rows(T::static_class(), atable, acoalesce, anames, avalues,
+                        [&]() -> treflected_object& { return alist.add(); });
+    }
+
     static std::string sql_assign_param_values(const std::string& asql, const tcondition_names& anames,
                                                const tcondition_values& avalues);
     static std::string buildsql_get_record(const tfield_indexes& afields, const char* atable,
@@ -60,6 +74,13 @@ public:
                                  const tfield_indexes* afields = nullptr);
     static void get_class_fields_nonpk(const tvalue_generic2& aoperate, tdben_table atable,
                                        tfield_indexes& alist_class, tfield_indexes& alist_table);
+    // Fill one new row (from anew_row) of aclass per result row, by property name.
+    using tnew_row = std::function<treflected_object&()>;
+    static void load_sql_rows(const tclass_info& aclass, const std::string& asql, const tcondition_names& anames,
+                              const tcondition_values& avalues, const tnew_row& anew_row);
+    static void load_table_rows(const tclass_info& aclass, tdben_table atable, const std::vector<bool>& acoalesce,
+                                const tcondition_names& anames, const tcondition_values& avalues,
+                                const tnew_row& anew_row);
     // Binds each name's parameter by the value's tag; aoperation names the caller in messages.
     static void assign_conditions(tfb_query& aquery, const tcondition_names& anames, const tcondition_values& avalues,
                                   const char* aoperation);

@@ -142,6 +142,34 @@ TEST_F(ProcsQuerys, LoadersFillRecordsByKeyByStatementAndIntoLists) {
     EXPECT_FALSE(fdatabase->Transaction1.active());
 }
 
+namespace {
+
+// A fixed-size list row declared as a class with properties.
+class toperator_row : public treflected_object {
+public:
+    static const tclass_info& static_class() {
+        return describe_class<toperator_row, treflected_object>(
+            "toperator_row", {prop<&toperator_row::fid>("id"), prop<&toperator_row::flast_name>("last_name")});
+    }
+    const tclass_info& get_class() const override { return static_class(); }
+    int32_t fid = 0;
+    std::u16string flast_name;
+};
+
+}  // namespace
+
+TEST_F(ProcsQuerys, ListsOfFixedSizeRowsFillOneRowPerResultRow) {
+    tlist_flat<toperator_row> rows;
+    tprocs_querys::load_sql_list(rows, "SELECT id, last_name FROM operator WHERE id >= :id ORDER BY id", {"id"},
+                                 {tcondition_value::integer(2)});
+    ASSERT_EQ(2, rows.get_count());
+    EXPECT_EQ(3, rows.get_item(1).fid);
+    EXPECT_EQ(u"Lee", rows.get_item(1).flast_name);
+    tlist_flat<toperator_row> not_deleted;
+    tprocs_querys::load_table_list(not_deleted, dben_table_operator, {true}, {"deleted"}, {tcondition_value::boolean(false)});
+    EXPECT_EQ(2, not_deleted.get_count());
+}
+
 TEST_F(ProcsQuerys, MergingTakesRowsInCompareOrderUntilEveryDatasetEnds) {
     execute("INSERT INTO operator (first_name) VALUES ('Di')");
     // Three names from operators (Ana, Bo, Cy) and four (Ana..Di) from a second statement.
