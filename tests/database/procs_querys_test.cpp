@@ -158,6 +158,27 @@ public:
 
 }  // namespace
 
+TEST_F(ProcsQuerys, KeysBindByTheirTypeAndRecordsWithoutTheKeyAreRefused) {
+    execute("INSERT INTO word_hdr (word, id) VALUES ('hinge', 42)");
+    tdbrecord_table2<dben_table_word_hdr> word;
+    word.set_asunicodestring3("word", u"hinge");
+    ASSERT_TRUE(tprocs_querys::load_record_bypk(word, dben_table_word_hdr));
+    EXPECT_EQ(42, word.get_aslongint3("id"));
+
+    toperator_row row;  // no key field of job_lns
+    tdbrecord_table2<dben_table_word_lns> line;  // key field "search" is a smallint
+    line.set_assmallint3("search", 101);
+    EXPECT_EQ("PK Field [job] missing from tprocs_querys.load_record_bypk();",
+              message_of([&] { tprocs_querys::load_record_bypk(row, dben_table_job_lns); }));
+    EXPECT_EQ("Param Type [vt_smallint] not supported in tprocs_querys.load_record_bypk();",
+              message_of([&] { tprocs_querys::load_record_bypk(line, dben_table_word_lns); }));
+    EXPECT_EQ("PK Param [search] Type not supported in tprocs_querys.load_record_bypk();", message_of([&] {
+                  tprocs_querys::load_record_bypk_value(line, dben_table_word_lns,
+                                                        {tcondition_value::integer(1), tcondition_value::integer(1),
+                                                         tcondition_value::integer(1)}, 0);
+              }));
+}
+
 TEST_F(ProcsQuerys, ListsOfFixedSizeRowsFillOneRowPerResultRow) {
     tlist_flat<toperator_row> rows;
     tprocs_querys::load_sql_list(rows, "SELECT id, last_name FROM operator WHERE id >= :id ORDER BY id", {"id"},
