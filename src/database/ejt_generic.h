@@ -77,6 +77,9 @@ public:
     const char* class_name() const override { return "tejt_record_update"; }
 
     std::string get_script(int32_t aindex) override;
+    // None for an update without a changed field: there is nothing to write, and an empty SET
+    // list is not a statement the database takes.
+    int32_t get_script_count() const override;
     void before_execute(tejt_list* alines_ejt) override;
     void after_execute(tfb_query& aquery) override;
 

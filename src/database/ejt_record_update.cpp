@@ -7,6 +7,15 @@ std::string tejt_record_update::get_script(int32_t) {
                           : tejt_procs::insert_script(frecord->dben_table(), *frecord);
 }
 
+int32_t tejt_record_update::get_script_count() const {
+    if (!fwith_pkvalues)
+        return 1;
+    for (int32_t i = get_pk_count(); i < frecord->get_field_count(); ++i)
+        if (frecord->get_field_is_assigned(i))
+            return 1;
+    return 0;
+}
+
 void tejt_record_update::before_execute(tejt_list*) { fwith_pkvalues = get_has_pk_values(); }
 
 void tejt_record_update::after_execute(tfb_query& aquery) {

@@ -47,11 +47,15 @@ TEST_F(Ejt, AnEditBecomesAnUpdateOfTheChangedFieldsOnly) {
     EXPECT_EQ("UPDATE contact SET\r\n    first_name = :first_name,\r\n    phone = :phone\r\nWHERE id = :id;", ejt->get_script(0));
     EXPECT_EQ(1, number("SELECT COUNT(*) FROM contact WHERE id = 1 AND phone = '022' AND first_name = 'åsa' AND last_name = 'Berg'"));
 
+    // Saving an unchanged record: only the key is kept, and nothing is sent.
     auto unchanged = tejt_database::create_ejt(201);
     update_of(unchanged).assign_update(before, before);
     EXPECT_EQ(1, update_of(unchanged).frecord->get_field_is_assigned(0));
     for (int32_t i = 1; i < update_of(unchanged).frecord->get_field_count(); ++i)
         EXPECT_FALSE(update_of(unchanged).frecord->get_field_is_assigned(i)) << i;
+    fejt->send_ejt_record(*unchanged, nullptr);
+    EXPECT_EQ(0, unchanged->get_script_count());
+    EXPECT_EQ(1, number("SELECT COUNT(*) FROM contact WHERE phone = '022'"));
 
     tdbrecord_contact2 cleared;
     cleared.set_aslongint3("id", 1);
