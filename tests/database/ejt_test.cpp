@@ -6,6 +6,7 @@
 #include "database/datamodule_querys.h"
 #include "database/ejt_class.h"
 #include "database/procs_querys.h"
+#include "values/datarecord3.h"
 #include "database_fixture.h"
 
 namespace {
@@ -127,6 +128,10 @@ TEST_F(Ejt, PostingAnInvoiceWritesItWithItsLinesInOneTransaction) {
     tvalue_generic2& data = owned.back()->get_value();
     data.set_assmallint3("lineno", 4);
     data.set_aslongint3("rec_id", 101);
+    auto readings = std::make_unique<tdbdata_cpunit_reading>();
+    readings->set_aslongint3("reading1_date", 739000);
+    readings->set_asint64_3("reading2", -5);
+    data.set_asobject3("rec_data", readings.release());
     tejt_list lines;
     for (auto& l : owned) lines.push_back(l.get());
 
@@ -139,7 +144,13 @@ TEST_F(Ejt, PostingAnInvoiceWritesItWithItsLinesInOneTransaction) {
     EXPECT_EQ(123735, number("SELECT total * 10000 FROM invoice WHERE id = 1 AND account = 5 AND gst = 1.5"));
     EXPECT_EQ(3, number("SELECT COUNT(*) FROM invoice_billitem WHERE invoice = 1"));
     EXPECT_EQ(-25000000, number("SELECT line_total * 100000000 FROM invoice_billitem WHERE lineno = 3"));
-    EXPECT_EQ(1, number("SELECT COUNT(*) FROM invoice_data WHERE invoice = 1 AND rec_id = 101"));
+    tdbrecord_invoice_data2 stored;
+    ASSERT_TRUE(tprocs_querys::load_sql_record(stored, "SELECT * FROM invoice_data WHERE invoice = :invoice",
+                                               {"invoice"}, {tcondition_value::integer(1)}));
+    auto* stored_readings = dynamic_cast<tdbdata_cpunit_reading*>(stored.get_asobject3("rec_data"));
+    ASSERT_NE(nullptr, stored_readings);
+    EXPECT_EQ(739000, stored_readings->get_aslongint3("reading1_date"));
+    EXPECT_EQ(-5, stored_readings->get_asint64_3("reading2"));
     EXPECT_GT(invoice.fdate1, 739000);
 }
 
