@@ -17,5 +17,11 @@ shot="$shots/velmor_accounts-$(date +%Y%m%d-%H%M%S).png"
 script="$(mktemp)"
 trap 'rm -f "$script"' EXIT
 printf 'ignore-errors\nidle\nwait 200\nidle\nscreenshot "%s"\n' "$shot" >"$script"
-xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/velmor_accounts --script "$script" "$@" >/dev/null
-echo "Screenshot of the program as a user would see it: $shot"
+rc=0
+xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/velmor_accounts --script "$script" "$@" >/dev/null || rc=$?
+if [ -f "$shot" ]; then
+  echo "Screenshot of the program as a user would see it: $shot"
+else
+  echo "The program ended (exit code $rc) before a window could be shown; its message is above."
+fi
+exit $rc

@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "database/datamodule_database_customers.h"
+#include "database/datamodule_ejt.h"
+#include "database/datamodule_querys.h"
 #include "pages/page_controller.h"
 #include "shell/application.h"
 #include "shell/datamodule_images.h"
@@ -57,26 +60,40 @@ void print_usage() {
 // What the first page depends on, answered by the modules created at start-up.
 class tstartup_state : public istartup_state {
 public:
-    explicit tstartup_state(Tdatamodule_inifile& ainifile) : finifile(ainifile) {}
+    tstartup_state(Tdatamodule_inifile& ainifile, Tdatamodule_database_customers& adatabase)
+        : finifile(ainifile), fdatabase(adatabase) {}
     bool settings_loaded() override { return finifile.floaded; }
-    void open_database(int32_t adomain) override {
-        throw tvelmor_exception("The database of domain %d cannot be opened: this build has no database module.",
-                                adomain);
-    }
+    void open_database(int32_t adomain) override { fdatabase.open_database(static_cast<int16_t>(adomain)); }
 
 private:
     Tdatamodule_inifile& finifile;
+    Tdatamodule_database_customers& fdatabase;
 };
 
 // The product's pages; each domain library adds its registration here.
 void register_product_pages(tpage_controller_generic&) {}
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
-    // The process-wide modules, in start-up order.
+    // The process-wide modules, in start-up order. The database module learns of the settings
+    // module once that exists: it answers the domain folders when a database is opened.
+    Tdatamodule_database_customers database;
+    Tdatamodule_ejt ejt(database);
     Tdatamodule_images images;
     Tdatamodule_inifile inifile;
+    database.finifile = &inifile;
+    Tdatamodule_querys querys(database);
     Tdatamodule_messages messages;
-    tstartup_state startup(inifile);
+    tstartup_state startup(inifile, database);
+
+    if (!inifile.floaded) {
+        // The first-run setup page is not part of this build yet: say so plainly and stop cleanly.
+        std::string text = "No settings file was found at " + Tdatamodule_inifile::get_settings_filename() +
+                           ".\n\nThe first-run setup, which installs the database and writes that file, is "
+                           "not available in this build yet.";
+        std::fprintf(stderr, "velmor_accounts: %s\n", text.c_str());
+        if (aoptions.script.empty()) QMessageBox::information(nullptr, "Velmor Accounts", QString::fromStdString(text));
+        return 3;
+    }
 
     Tform_main form;
     aplatform.set_form(&form);
