@@ -1,10 +1,12 @@
 // Shared routines of the control framework: choosing the next or prior focus target among
-// controls, and the next panel to hand the focus to.
+// controls, the next panel to hand the focus to, and the polylines that trace frame edges.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "controls/control_types.h"
+#include "controls/geometry.h"
 
 class icontrols_iterator;
 class tvelmor_iterate_panels;
@@ -19,4 +21,11 @@ public:
     static bool get_prior_focus_control(int32_t& atag_next, icontrols_iterator& aiterable, int32_t aorder_from);
     // The next-control rule over visible panels with a focus order.
     static bool get_next_focus_panel(int32_t& atag_next, tvelmor_iterate_panels& aiterable, int32_t aorder_from);
+
+    // Splits an edge set into its four sides.
+    static void get_frameedges(bool& aleft, bool& atop, bool& aright, bool& abottom, tframeedges aframeedges);
+    // The points tracing the chosen edges; rightleft and bottomtop are two separate lines of two
+    // points each. An empty edge set raises.
+    static std::vector<tpoint> get_framepoints(const trect& arect, tframeedges aframeedges);
+    static int32_t get_count_framepoints(tframeedges aframeedges);
 };
