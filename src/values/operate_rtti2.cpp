@@ -8,12 +8,6 @@ const tclass_info& toperate_rtti_object2::static_class() {
     return describe_class<toperate_rtti_object2, toperate_rtti_class2>("toperate_rtti_object2");
 }
 
-std::string toperate_rtti_class2::get_field_name(int32_t aindex) const {
-    return fcore.at(aindex, *this, "get_field_name").fname;
-}
-
-tvalue_type2 toperate_rtti_class2::get_field_type(int32_t aindex) const { return fcore.field_type(aindex, *this); }
-
 bool toperate_rtti_class2::get_field_is_assigned(int32_t aindex) const {
     fcore.at(aindex, *this, "get_field_is_assigned");
     return true;
@@ -23,52 +17,6 @@ int32_t toperate_rtti_class2::get_field_domain(int32_t aindex) const {
     return static_cast<int32_t>(fcore.at(aindex, *this, "get_field_domain").domain());
 }
 
-bool toperate_rtti_class2::get_field_index(int32_t& aindex, std::string_view afieldname) const {
-    return fcore.find(aindex, afieldname);
-}
-
-bool toperate_rtti_class2::get_asboolean2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<bool>(ainstance, aindex, tproperty_kind::pk_boolean, *this, "get_asboolean2");
-}
-void toperate_rtti_class2::set_asboolean2(treflected_object& ainstance, int32_t aindex, bool avalue) {
-    fcore.set<bool>(ainstance, aindex, tproperty_kind::pk_boolean, avalue, *this, "set_asboolean2");
-}
-int16_t toperate_rtti_class2::get_assmallint2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<int16_t>(ainstance, aindex, tproperty_kind::pk_smallint, *this, "get_assmallint2");
-}
-void toperate_rtti_class2::set_assmallint2(treflected_object& ainstance, int32_t aindex, int16_t avalue) {
-    fcore.set<int16_t>(ainstance, aindex, tproperty_kind::pk_smallint, avalue, *this, "set_assmallint2");
-}
-int32_t toperate_rtti_class2::get_aslongint2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<int32_t>(ainstance, aindex, tproperty_kind::pk_longint, *this, "get_aslongint2");
-}
-void toperate_rtti_class2::set_aslongint2(treflected_object& ainstance, int32_t aindex, int32_t avalue) {
-    fcore.set<int32_t>(ainstance, aindex, tproperty_kind::pk_longint, avalue, *this, "set_aslongint2");
-}
-int64_t toperate_rtti_class2::get_asint64_2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<int64_t>(ainstance, aindex, tproperty_kind::pk_int64, *this, "get_asint64_2");
-}
-void toperate_rtti_class2::set_asint64_2(treflected_object& ainstance, int32_t aindex, int64_t avalue) {
-    fcore.set<int64_t>(ainstance, aindex, tproperty_kind::pk_int64, avalue, *this, "set_asint64_2");
-}
-tcurrency toperate_rtti_class2::get_ascurrency2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<tcurrency>(ainstance, aindex, tproperty_kind::pk_currency, *this, "get_ascurrency2");
-}
-void toperate_rtti_class2::set_ascurrency2(treflected_object& ainstance, int32_t aindex, tcurrency avalue) {
-    fcore.set<tcurrency>(ainstance, aindex, tproperty_kind::pk_currency, avalue, *this, "set_ascurrency2");
-}
-std::string toperate_rtti_class2::get_asansistring(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<std::string>(ainstance, aindex, tproperty_kind::pk_ansistring, *this, "get_asansistring");
-}
-void toperate_rtti_class2::set_asansistring(treflected_object& ainstance, int32_t aindex, const std::string& avalue) {
-    fcore.set<std::string>(ainstance, aindex, tproperty_kind::pk_ansistring, avalue, *this, "set_asansistring");
-}
-std::u16string toperate_rtti_class2::get_asunicodestring2(const treflected_object& ainstance, int32_t aindex) const {
-    return fcore.get<std::u16string>(ainstance, aindex, tproperty_kind::pk_unicodestring, *this, "get_asunicodestring2");
-}
-void toperate_rtti_class2::set_asunicodestring2(treflected_object& ainstance, int32_t aindex, const std::u16string& avalue) {
-    fcore.set<std::u16string>(ainstance, aindex, tproperty_kind::pk_unicodestring, avalue, *this, "set_asunicodestring2");
-}
 double toperate_rtti_class2::get_asdouble2(const treflected_object& ainstance, int32_t aindex) const {
     return fcore.get<double>(ainstance, aindex, tproperty_kind::pk_double, *this, "get_asdouble2");
 }

@@ -2,51 +2,26 @@
 // toperate_rtti_class2 answers for any instance of the class, toperate_rtti_object2 for one.
 #pragma once
 
-#include "values/rtti_core.h"
+#include "values/operate_rtti_typed.h"
 #include "values/value_object.h"
 #include "values/value_generic2.h"
 
-
-class toperate_rtti_class2 : public tvalue_generic2 {
+class toperate_rtti_class2 : public toperate_rtti_typed<tvalue_generic2> {
 public:
     static const tclass_info& static_class();
     const tclass_info& get_class() const override { return static_class(); }
 
-    explicit toperate_rtti_class2(const tclass_info& aclass) : fcore(aclass) {}
-    const tclass_info& operated_class() const { return fcore.get_class_info(); }
+    explicit toperate_rtti_class2(const tclass_info& aclass) : toperate_rtti_typed(aclass) {}
 
-    int32_t get_field_count() const override { return fcore.count(); }
-    std::string get_field_name(int32_t aindex) const override;
-    tvalue_type2 get_field_type(int32_t aindex) const override;
     bool get_field_is_assigned(int32_t aindex) const override;
     // The property's declared default: 101 marks an eight-decimal amount, 32..63 a data object
     // whose id is in the property numbered domain - 32.
     int32_t get_field_domain(int32_t aindex) const override;
-    bool get_field_index(int32_t& aindex, std::string_view afieldname) const override;
 
-    using tvalue_generic2::get_asansistring;
-    using tvalue_generic2::set_asansistring;
-    bool get_asboolean2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_asboolean2(treflected_object& ainstance, int32_t aindex, bool avalue) override;
-    int16_t get_assmallint2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_assmallint2(treflected_object& ainstance, int32_t aindex, int16_t avalue) override;
-    int32_t get_aslongint2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_aslongint2(treflected_object& ainstance, int32_t aindex, int32_t avalue) override;
-    int64_t get_asint64_2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_asint64_2(treflected_object& ainstance, int32_t aindex, int64_t avalue) override;
-    tcurrency get_ascurrency2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_ascurrency2(treflected_object& ainstance, int32_t aindex, tcurrency avalue) override;
-    std::string get_asansistring(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_asansistring(treflected_object& ainstance, int32_t aindex, const std::string& avalue) override;
-    std::u16string get_asunicodestring2(const treflected_object& ainstance, int32_t aindex) const override;
-    void set_asunicodestring2(treflected_object& ainstance, int32_t aindex, const std::u16string& avalue) override;
     double get_asdouble2(const treflected_object& ainstance, int32_t aindex) const override;
     void set_asdouble2(treflected_object& ainstance, int32_t aindex, double avalue) override;
     treflected_object* get_asobject2(const treflected_object& ainstance, int32_t aindex) const override;
     void set_asobject2(treflected_object& ainstance, int32_t aindex, treflected_object* avalue) override;
-
-protected:
-    trtti_core fcore;
 };
 
 class toperate_rtti_object2 : public toperate_rtti_class2 {
@@ -71,10 +46,10 @@ public:
     void set_asint64_1(int32_t aindex, int64_t avalue) override;
     tcurrency get_ascurrency1(int32_t aindex) const override;
     void set_ascurrency1(int32_t aindex, tcurrency avalue) override;
-    std::string get_asansistring(int32_t aindex) const override;
-    void set_asansistring(int32_t aindex, const std::string& avalue) override;
     std::u16string get_asunicodestring1(int32_t aindex) const override;
     void set_asunicodestring1(int32_t aindex, const std::u16string& avalue) override;
+    std::string get_asansistring(int32_t aindex) const override;
+    void set_asansistring(int32_t aindex, const std::string& avalue) override;
 
 private:
     treflected_object* finstance;
