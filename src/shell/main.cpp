@@ -11,7 +11,10 @@
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
 #include "database/datamodule_querys.h"
+#include "controls/controls_registration.h"
+#include "controls/label_bevel_registration.h"
 #include "pages/page_controller.h"
+#include "values/register_values.h"
 #include "shell/application.h"
 #include "shell/datamodule_images.h"
 #include "shell/form_main.h"
@@ -20,6 +23,7 @@
 #include "shell/script_driver.h"
 #include "shell/shell_log.h"
 #include "xml/datamodule_inifile.h"
+#include "xml/register_xml.h"
 
 #ifndef VELMOR_VERSION
 #define VELMOR_VERSION "0"
@@ -70,10 +74,20 @@ private:
     Tdatamodule_database_customers& fdatabase;
 };
 
+// Every library's class registrations, once, before a settings file or page form is read:
+// registries filled by static objects would be dropped by the linker from static libraries.
+void register_libraries() {
+    register_values_classes(tclass_registry::global());
+    register_xml_classes(tclass_registry::global());
+    register_controls_classes();
+    register_label_bevel_renderers();
+}
+
 // The product's pages; each domain library adds its registration here.
 void register_product_pages(tpage_controller_generic&) {}
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
+    register_libraries();
     // The process-wide modules, in start-up order. The database module learns of the settings
     // module once that exists: it answers the domain folders when a database is opened.
     Tdatamodule_database_customers database;
