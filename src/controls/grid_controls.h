@@ -10,6 +10,9 @@
 struct trect;
 class tvelmor_theme;
 
+// What a cursor move did: nothing, moved within the rows shown, or changed the first row shown.
+enum tgrid_move_type : uint8_t { gm_none, gm_row_changed, gm_page_changed };
+
 class tvelmor_customgrid : public tvelmor_control_focusable {
 public:
     using tvelmor_control_focusable::tvelmor_control_focusable;
@@ -25,9 +28,25 @@ public:
     bool is_row_visible(int32_t arow) const;
     int32_t last_row_showing() const;
 
+    // Cursor moves (grid_moves.cpp). Moves that change row_top tell the coupled scroll bar.
+    int16_t col_first(bool as_last);
+    tgrid_move_type row_first(bool as_last);
+    tgrid_move_type row_pagedown(bool as_pageup);
+    tgrid_move_type row_increment(bool as_decrement);
+    tgrid_move_type row_setfull(int32_t avalue);
+    bool row_setsimple(int32_t avalue);
+    bool col_increment(bool as_decrement);
+    bool cell_setsimple(int32_t arow, int32_t acol);
+
     virtual trect translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow, int32_t acol);
     virtual void draw_row(tvelmor_theme* atheme, const trect& aarea, int32_t acol, int32_t arow);
     virtual void draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t arow_from);
+
+protected:
+    // Sends the new row_top to the coupled scroll bar (message 1112).
+    void notify_scrollbar();
+
+public:
 
     int32_t header = 0;
     int32_t header2 = 0;
@@ -50,12 +69,22 @@ public:
     explicit tvelmor_grid(icontrols_owner* aowner) : tvelmor_customgrid(aowner, ac_grid) {}
     const char* class_name() const override { return "tvelmor_grid"; }
     bool transpose = false;  // the default painter exchanges row and column
+
+    // Cells are painted by the handler (grid_draw.cpp).
+    trect translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow, int32_t acol) override;
+    void draw_row(tvelmor_theme* atheme, const trect& aarea, int32_t acol, int32_t arow) override;
+    void draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t arow_from) override;
 };
 
 class tvelmor_grid_controls : public tvelmor_customgrid {
 public:
     explicit tvelmor_grid_controls(icontrols_owner* aowner) : tvelmor_customgrid(aowner, ac_grid_controls) {}
     const char* class_name() const override { return "tvelmor_grid_controls"; }
+
+    // Always painted by the handler's control_paint, always from row_top (grid_draw.cpp).
+    trect translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow, int32_t acol) override;
+    void draw_row(tvelmor_theme* atheme, const trect& aarea, int32_t acol, int32_t arow) override;
+    void draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t arow_from) override;
 };
 
 // A grid over a data source of the database layer; no page declares one.
