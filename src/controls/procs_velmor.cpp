@@ -4,7 +4,9 @@
 
 #include "controls/controls_iterator.h"
 #include "controls/element.h"
+#include "controls/grid_controls.h"
 #include "controls/panel.h"
+#include "controls/theme.h"
 
 namespace {
 
@@ -81,4 +83,20 @@ bool tprocs_velmor::get_next_focus_panel(int32_t& atag_next, tvelmor_iterate_pan
     const tbest& pick = greater.found ? greater : overall;
     if (pick.found) atag_next = pick.tag;
     return pick.found;
+}
+
+void tprocs_velmor::set_grid_cell_colors(tcanvas& acanvas, const tvelmor_customgrid& agrid, int32_t arow,
+                                         int32_t acol, const tvelmor_theme* atheme) {
+    const auto* theme = dynamic_cast<const tvelmor_theme_grid*>(atheme);
+    if (!theme) {
+        acanvas.set_brush_color(color_page_background);
+        acanvas.set_text_color(color_black);
+        return;
+    }
+    const int index = (agrid.is_focused ? 1 : 0) + (agrid.is_cell_selected(arow, acol) ? 2 : 0);
+    const tcolor brush[] = {theme->color, theme->color_focused, theme->color_selected, theme->color_selected_focused};
+    const tcolor font[] = {theme->color_font, theme->color_font_focused, theme->color_font_selected,
+                           theme->color_font_selected_focused};
+    acanvas.set_brush_color(brush[index]);
+    acanvas.set_text_color(font[index]);
 }

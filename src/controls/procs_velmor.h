@@ -1,15 +1,19 @@
 // Shared routines of the control framework: choosing the next or prior focus target among
-// controls, the next panel to hand the focus to, and the polylines that trace frame edges.
+// controls, the next panel to hand the focus to, the polylines that trace frame edges and the
+// colours of a grid cell.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "controls/canvas.h"
 #include "controls/control_types.h"
 #include "controls/geometry.h"
 
 class icontrols_iterator;
 class tvelmor_iterate_panels;
+class tvelmor_customgrid;
+class tvelmor_theme;
 
 class tprocs_velmor {
 public:
@@ -28,4 +32,10 @@ public:
     // points each. An empty edge set raises.
     static std::vector<tpoint> get_framepoints(const trect& arect, tframeedges aframeedges);
     static int32_t get_count_framepoints(tframeedges aframeedges);
+
+    // Brush and text colour of a cell from the grid theme's four pairs: focused grid and/or
+    // selected cell. A theme without colours (a brief grid theme, or none) gives black text on
+    // the page background.
+    static void set_grid_cell_colors(tcanvas& acanvas, const tvelmor_customgrid& agrid, int32_t arow, int32_t acol,
+                                     const tvelmor_theme* atheme);
 };
