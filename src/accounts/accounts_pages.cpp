@@ -1,0 +1,10 @@
+#include "accounts/accounts_pages.h"
+
+#include "accounts/handlermodule_menu_accounts.h"
+#include "controls/dfm_component.h"
+#include "pages/page_controller_generic.h"
+
+void register_accounts_pages(tpage_controller_generic& acontroller) {
+    register_form_class("Tform_page_menu_accounts");
+    acontroller.register_page(1, Thandlermodule_menu_accounts::handler_class());
+}

@@ -1,0 +1,188 @@
+#include "accounts_fixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "accounts/accounts_pages.h"
+#include "controls/controls_registration.h"
+#include "controls/grid_controls.h"
+#include "controls/label_bevel_registration.h"
+#include "controls/theme.h"
+#include "database/fb_service.h"
+#include "pages/handler_class.h"
+#include "pages/page_form.h"
+#include "procs/program_folders.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string make_temp_folder(const char* aprefix) {
+    std::string pattern = (fs::temp_directory_path() / (std::string(aprefix) + "XXXXXX")).string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    return pattern;
+}
+
+// The engine's lock folder and XDG_DATA_HOME, for the whole test process, removed at exit.
+const std::string& process_folder() {
+    static const std::string& folder = *new std::string([] {
+        std::string f = make_temp_folder("velmor_acctest_");
+        fs::create_directories(f + "/lock");
+        fs::create_directories(f + "/xdg");
+        setenv("FIREBIRD_LOCK", (f + "/lock").c_str(), 1);
+        setenv("XDG_DATA_HOME", (f + "/xdg").c_str(), 1);
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(process_folder(), ec);
+        });
+        return f;
+    }());
+    return folder;
+}
+
+// The shipped backup restored once per build of it, kept in the build folder for the test
+// processes to copy; restored under a temporary name and renamed, so no process sees half of it.
+std::string shipped_database() {
+    const std::string backup = std::string(VELMOR_BUILD_DIR) + "/bin/install/accounts.1.0.1.3.release.fbk";
+    struct stat info {};
+    if (stat(backup.c_str(), &info) != 0)
+        throw std::runtime_error("the shipped backup " + backup + " is missing: build the shipped_database target");
+    const std::string restored = std::string(VELMOR_BUILD_DIR) + "/tests/accounts_shipped_" +
+                                 std::to_string(info.st_size) + "_" + std::to_string(info.st_mtime) + ".fdb";
+    if (fs::exists(restored)) return restored;
+    const std::string work = process_folder() + "/shipped.fdb";
+    tfb_restore_service restore;
+    restore.fparams = {"user_name=SYSDBA"};
+    restore.fbackup_files = {backup};
+    restore.fdatabase_files = {work};
+    restore.attach();
+    restore.start();
+    while (!restore.eof()) restore.get_next_line();
+    restore.detach();
+    fs::create_directories(fs::path(restored).parent_path());
+    const std::string temporary = restored + ".tmp" + std::to_string(getpid());
+    fs::copy_file(work, temporary);
+    fs::rename(temporary, restored);
+    return restored;
+}
+
+// Forms that declare only their size: the stand-ins build nothing.
+const Tform_page2 form_strip("Tform_page2", "object form_strip: Tform_page2\n ClientWidth = 1090\n ClientHeight = 54\nend\n");
+const Tform_page2 form_probe("Tform_page2", "object form_probe: Tform_page2\n ClientWidth = 1090\n ClientHeight = 860\nend\n");
+
+}  // namespace
+
+// ---- header and footer, stand-in page ----
+
+void Thandlermodule_test_strip::set_header_param(tparams_header aparam_header, const std::u16string& avalue) {
+    if (aparam_header == ph_title_caption) ftitle = avalue;
+}
+
+bool Thandlermodule_test_strip::set_header_param(tparams_header aparam_header, int16_t avalue) {
+    if (aparam_header != ph_title_caption_width || avalue == ftitle_width) return false;
+    ftitle_width = avalue;
+    return true;
+}
+
+const thandler_class& test_strip_class() {
+    static const thandler_class c("Thandlermodule_test_strip", &handler_factory_of<Thandlermodule_test_strip>,
+                                  &form_strip, nullptr);
+    return c;
+}
+
+const thandler_class& probe_class() {
+    static const thandler_class c("Thandlermodule_probe", &handler_factory_of<Thandlermodule_probe>, &form_probe,
+                                  &tparams_null::static_class());
+    return c;
+}
+
+// ---- recording grid renderer ----
+
+void PrintTo(const tpainted_cell& acell, std::ostream* aos) {
+    *aos << "'" << acell.text << "' (" << acell.row << ", " << acell.col << ") font " << acell.font << " alignment "
+         << acell.alignment << " margin " << acell.margin;
+}
+
+int32_t trecording_grid_renderer::get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol,
+                                                               const trect& arect) const {
+    return acontrol.row_height > 0 ? arect.height() / acontrol.row_height : 0;
+}
+
+void trecording_grid_renderer::draw_grid(int32_t&, tcanvas&, tvelmor_customgrid& acontrol,
+                                         tvelmor_theme_grid_brief* atheme, const trect& arect) const {
+    for (int32_t row = 0; row < acontrol.rowcount; ++row) {
+        const int32_t top = arect.top + row * acontrol.row_height;
+        acontrol.owner->control_paint_default(&acontrol, atheme,
+                                              {arect.left, top, arect.left + acontrol.get_colwidth(0),
+                                               top + acontrol.row_height},
+                                              row, 0);
+    }
+}
+
+void trecording_grid_renderer::control_paint(int32_t&, tcanvas&, tvelmor_customgrid&, tvelmor_theme_grid_brief*,
+                                             const trect&, const std::u16string& atext, int32_t arow, int32_t acol,
+                                             int32_t afont_tag_new, TAlignment aalignment,
+                                             int32_t aalignment_margin) const {
+    fcells.push_back({utf16_to_utf8(atext), arow, acol, afont_tag_new, static_cast<int32_t>(aalignment),
+                      aalignment_margin});
+}
+
+// ---- fixture ----
+
+void taccounts_page_test::SetUp() {
+    process_folder();
+    ffolder = make_temp_folder("velmor_acccase_");
+    tprogram_folders::set_program_folder(ffolder);
+    fs::create_directories(ffolder + "/d0");
+    fs::copy_file(shipped_database(), ffolder + "/d0/accounts.fdb");
+    finifile = std::make_unique<Tdatamodule_inifile>();
+    auto domain = std::make_unique<telement_domain>();
+    domain->fname = "Demo Data";
+    domain->fpath = ffolder + "/d0";
+    finifile->flist_domains.push_back(std::move(domain));
+    fdatabase = std::make_unique<Tdatamodule_database_customers>(finifile.get());
+
+    register_controls_classes();
+    register_label_bevel_renderers();
+    // Themes take their renderer when the page is read, so the recording one goes in first.
+    auto& table = trenderer_table::global();
+    std::copy(std::begin(table.grid), std::end(table.grid), fsaved_grid_renderers);
+    std::fill(std::begin(table.grid), std::end(table.grid), &fgrid_renderer);
+    fprevious_platform = tplatform::set_instance(&fplatform);
+}
+
+void taccounts_page_test::TearDown() {
+    fcontroller.reset();
+    tplatform::set_instance(fprevious_platform);
+    std::copy(std::begin(fsaved_grid_renderers), std::end(fsaved_grid_renderers), trenderer_table::global().grid);
+    fdatabase.reset();
+    finifile.reset();
+    tprogram_folders::set_program_folder("");
+    if (!HasFailure()) {
+        std::error_code ec;
+        fs::remove_all(ffolder, ec);
+    } else {
+        std::cerr << "test folder kept: " << ffolder << "\n";
+    }
+}
+
+void taccounts_page_test::start(const std::function<void(tpage_controller_generic&)>& aextra_pages) {
+    auto boxes = std::make_unique<tgraphboxes>();
+    boxes->add(ht_main, std::make_unique<tfake_surface>(101, trect{0, 0, 1090, 860}));
+    boxes->add(ht_header, std::make_unique<tfake_surface>(102, trect{0, 0, 1090, 54}));
+    boxes->add(ht_footer, std::make_unique<tfake_surface>(103, trect{0, 0, 1090, 54}));
+    boxes->add(ht_ontop, std::make_unique<tfake_surface>(104, trect{0, 0, 300, 200}));
+    fstartup = std::make_unique<tstartup>(fstartup_opened);
+    fcontroller = std::make_unique<tpage_controller>(
+        std::move(boxes), fmessages, *fstartup,
+        [&](tpage_controller_generic& acontroller) {
+            register_accounts_pages(acontroller);
+            if (aextra_pages) aextra_pages(acontroller);
+        },
+        &test_strip_class(), &test_strip_class());
+    fcontroller->page_first(true);
+}

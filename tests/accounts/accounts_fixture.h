@@ -1,0 +1,181 @@
+// Test support for the accounts pages: the product's page controller over recording surfaces and
+// a test platform, the program's database module on a copy of the shipped demo database (domain
+// 0), a header and footer that record what pages ask of them, and a grid renderer that records
+// the cells it is asked to paint. Each test works in its own temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/platform.h"
+#include "controls/recording_canvas.h"
+#include "controls/renderers.h"
+#include "controls/surface.h"
+#include "database/datamodule_database_customers.h"
+#include "pages/handlermodule_page.h"
+#include "pages/page_controller.h"
+#include "xml/datamodule_inifile.h"
+
+class tfake_platform : public tplatform {
+public:
+    void post_message(uint32_t, int64_t, int64_t) override {}
+    void process_messages() override {}
+    int32_t start_timer(int32_t, std::function<void()>) override { return 1; }
+    void stop_timer(int32_t) override {}
+    tsize get_main_clientsize() override { return fclient; }
+    void set_main_clientsize(int32_t awidth, int32_t aheight) override { fclient = {awidth, aheight}; }
+    void close_main_window() override { fclosed = true; }
+    trect get_workarea() override { return {0, 0, 1920, 1040}; }
+    tsize get_screen_size() override { return {1920, 1080}; }
+    std::string get_program_folder() override { return "/nonexistent/"; }
+    std::string get_programdata_folder() override { return "/nonexistent/"; }
+    bool get_capslock() override { return false; }
+    tmsgbox_result message_box(const std::u16string&, const std::u16string&, tmsgbox_buttons, tmsgbox_icon) override {
+        return tmsgbox_result::ok;
+    }
+    bool select_folder(std::u16string&, const std::u16string&) override { return false; }
+    bool select_file(std::u16string&, const std::u16string&, const std::u16string&, bool) override { return false; }
+
+    tsize fclient{770, 710};
+    bool fclosed = false;
+};
+
+// A surface whose canvas lists what was drawn; its client size follows the bounds it is given.
+class tfake_surface : public tgraphbox_generic {
+public:
+    tfake_surface(int32_t atag, trect abounds) : ftag(atag), fbounds(abounds) {}
+    const char* class_name() const override { return "tfake_surface"; }
+    tcanvas* get_canvas() override { return &fcanvas; }
+    trect get_clientrect() override { return {0, 0, fbounds.width(), fbounds.height()}; }
+    bool get_visible() override { return fvisible; }
+    void set_visible(bool avalue) override { fvisible = avalue; }
+    int64_t get_windowhandle() override { return ftag; }
+    void invalidate() override {}
+    void invalidate_rect(const trect&) override {}
+    void setbounds(bool& asize_changed, const trect& arect) override {
+        asize_changed = arect.width() != fbounds.width() || arect.height() != fbounds.height();
+        fbounds = arect;
+    }
+    void post_resize() override {}
+    int32_t get_tag() override { return ftag; }
+    void show_debug101() override {}
+
+    int32_t ftag;
+    trect fbounds;
+    bool fvisible = false;
+    trecording_canvas fcanvas;
+};
+
+// The header and footer strips: they keep the settings the controller gives them.
+class Thandlermodule_test_strip : public Thandlermodule_page, public iheader_settings, public ifooter_settings {
+public:
+    using Thandlermodule_page::Thandlermodule_page;
+    const char* class_name() const override { return "Thandlermodule_test_strip"; }
+    void set_header_param(tparams_header aparam_header, const std::u16string& avalue) override;
+    bool set_header_param(tparams_header aparam_header, int16_t avalue) override;
+    void set_header_param(tparams_header, bool, bool) override {}
+    void default_button_captions() override {}
+    void set_buttons_invisible(uint16_t avalue, bool) override { fbuttons_invisible = avalue; }
+    void set_buttons_enabled(uint16_t avalue, bool) override { fbuttons_enabled = avalue; }
+    void set_footer_button_param(tfooter_button, const std::u16string&) override {}
+
+    std::u16string ftitle;
+    int16_t ftitle_width = 0;
+    uint16_t fbuttons_invisible = 0;
+    uint16_t fbuttons_enabled = 0xFFFF;
+};
+const thandler_class& test_strip_class();
+
+// A stand-in for a page that is not part of this build: it only occupies its number.
+class Thandlermodule_probe : public Thandlermodule_page {
+public:
+    using Thandlermodule_page::Thandlermodule_page;
+    const char* class_name() const override { return "Thandlermodule_probe"; }
+};
+const thandler_class& probe_class();
+
+// One painted grid cell, as the recording grid renderer saw it.
+struct tpainted_cell {
+    std::string text;
+    int32_t row;
+    int32_t col;
+    int32_t font;
+    int32_t alignment;
+    int32_t margin;
+    bool operator==(const tpainted_cell&) const = default;
+};
+void PrintTo(const tpainted_cell& acell, std::ostream* aos);
+
+// Draws a grid by asking its handler to paint column 0 of every row, and records the cells.
+class trecording_grid_renderer : public tvelmor_render_grid_generic {
+public:
+    const char* class_name() const override { return "trecording_grid_renderer"; }
+    int32_t get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol, const trect& arect) const override;
+    void draw_grid(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme,
+                   const trect& arect) const override;
+    void erase_rows(tcanvas&, tvelmor_customgrid&, const trect&) const override {}
+    void control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& acontrol,
+                       tvelmor_theme_grid_brief* atheme, const trect& arect, const std::u16string& atext, int32_t arow,
+                       int32_t acol, int32_t afont_tag_new, TAlignment aalignment,
+                       int32_t aalignment_margin) const override;
+
+    mutable std::vector<tpainted_cell> fcells;
+};
+
+class taccounts_page_test : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the product's controller with the accounts pages (and aextra_pages) registered and
+    // enters the first page, the accounts menu.
+    void start(const std::function<void(tpage_controller_generic&)>& aextra_pages = {});
+
+    tfake_surface& surface(thandler_type aslot) {
+        return static_cast<tfake_surface&>(*fcontroller->get_graphboxes().get_graphbox(aslot));
+    }
+    Thandlermodule_test_strip& header() {
+        return static_cast<Thandlermodule_test_strip&>(*fcontroller->get_handler_header());
+    }
+    Thandlermodule_test_strip& footer() {
+        return static_cast<Thandlermodule_test_strip&>(*fcontroller->get_handler_footer());
+    }
+
+    std::string ffolder;
+    std::unique_ptr<Tdatamodule_inifile> finifile;
+    std::unique_ptr<Tdatamodule_database_customers> fdatabase;
+    tfake_platform fplatform;
+    tplatform* fprevious_platform = nullptr;
+    trecording_grid_renderer fgrid_renderer;
+    const tvelmor_render_grid_generic* fsaved_grid_renderers[5] = {};
+    Tdatamodule_messages fmessages;
+    std::unique_ptr<tpage_controller> fcontroller;
+    // Domains whose opening the start-up asked for (the start-up itself opens nothing, so that
+    // the tests see what the pages open).
+    std::vector<int32_t> fstartup_opened;
+
+private:
+    class tstartup : public istartup_state {
+    public:
+        explicit tstartup(std::vector<int32_t>& aopened) : fopened(aopened) {}
+        bool settings_loaded() override { return true; }
+        void open_database(int32_t adomain) override { fopened.push_back(adomain); }
+        std::vector<int32_t>& fopened;
+    };
+    std::unique_ptr<tstartup> fstartup;
+};
+
+// The message of the tvelmor_exception af raises, or "(no exception)".
+template <typename F>
+std::string message_of(F af) {
+    try {
+        af();
+    } catch (const tvelmor_exception& e) {
+        return e.what();
+    }
+    return "(no exception)";
+}
