@@ -205,7 +205,7 @@ void glyph_drop_arrow(QPainter& apainter, const QRectF& abox) {
     apainter.save();
     apainter.setRenderHint(QPainter::Antialiasing, false);
     const int left = static_cast<int>(abox.left()), top = static_cast<int>(abox.top());
-    for (int row = 0; row < 4; ++row) apainter.fillRect(left + 5 + row, top + 5 + row, 7 - 2 * row, 1, Qt::black);
+    for (int row = 0; row < 4; ++row) apainter.fillRect(left + 5 + row, top + 4 + row, 7 - 2 * row, 1, Qt::black);
     apainter.restore();
 }
 
