@@ -19,6 +19,8 @@ class tvelmor_checkbox;
 class tvelmor_theme;
 class tvalidator_generic;
 
+// Cursor keys and mouse choice of list grids (controllers_grid.cpp). Every move redraws what it
+// changed through the grid renderer of the grid's theme and then tells the handler (1101).
 class tvelmor_controller_grid {
 public:
     static bool handle_keydown(tvelmor_customgrid& acontrol, tvelmor_theme* atheme, const trect& arect, uint16_t akey,
@@ -31,6 +33,9 @@ class tvelmor_controller_grid_controls {
 public:
     static bool handle_keydown(tvelmor_grid_controls& acontrol, tvelmor_theme* atheme, const trect& arect,
                                uint16_t akey, tshift_state ashift);
+    // Moves the cursor to (arow, acol), showing the page that holds it, and redraws.
+    static void set_focus_cell(tvelmor_grid_controls& acontrol, tvelmor_theme* atheme, const trect& arect,
+                               int32_t arow, int32_t acol);
 };
 
 class tvelmor_controller_dbgrid {

@@ -7,6 +7,7 @@
 #include "controls/controls_owner.h"
 #include "controls/control_kinds.h"
 #include "controls/geometry.h"
+#include "controls/grid_scrollbar.h"
 #include "procs/message_format.h"
 
 void tvelmor_customgrid::save_as_text(std::string& amsgtext) const {
@@ -20,9 +21,7 @@ void tvelmor_customgrid::save_as_text(std::string& amsgtext) const {
 // The coupled scroll bar's range follows the row count.
 void tvelmor_customgrid::set_rowcount(int32_t avalue) {
     rowcount = avalue;
-    if (tag_scrollbar == 0 || owner == nullptr) return;
-    auto* bar = dynamic_cast<tvelmor_scrollbar*>(owner->get_controls()->get_control(tag_scrollbar));
-    if (bar) bar->range = static_cast<int16_t>(avalue);
+    if (tvelmor_scrollbar* bar = get_grid_scrollbar(*this)) bar->range = static_cast<int16_t>(avalue);
 }
 
 void tvelmor_customgrid::set_colwidths(const std::vector<int32_t>& awidths) {
@@ -58,4 +57,10 @@ void tvelmor_customgrid::draw_row(tvelmor_theme*, const trect&, int32_t, int32_t
 
 void tvelmor_customgrid::draw_rows(tvelmor_theme*, const trect&, int32_t) {
     throw tvelmor_exception("%s.draw_rows(); not implemented.", class_name());
+}
+
+void tvelmor_grid_controls::set_focused(bool avalue) {
+    tvelmor_customgrid::set_focused(avalue);
+    tmsg_params_grid_controls_focus params{gcf_focused};
+    send_message(&params, tmsg_code::grid_controls_focus);
 }

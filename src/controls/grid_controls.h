@@ -9,6 +9,7 @@
 
 struct trect;
 class tvelmor_theme;
+class idbgrid_datalink;
 
 // What a cursor move did: nothing, moved within the rows shown, or changed the first row shown.
 enum tgrid_move_type : uint8_t { gm_none, gm_row_changed, gm_page_changed };
@@ -80,6 +81,8 @@ class tvelmor_grid_controls : public tvelmor_customgrid {
 public:
     explicit tvelmor_grid_controls(icontrols_owner* aowner) : tvelmor_customgrid(aowner, ac_grid_controls) {}
     const char* class_name() const override { return "tvelmor_grid_controls"; }
+    // Taking or losing the focus tells the handler (message 1110 with 0).
+    void set_focused(bool avalue) override;
 
     // Always painted by the handler's control_paint, always from row_top (grid_draw.cpp).
     trect translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow, int32_t acol) override;
@@ -92,6 +95,6 @@ class tvelmor_dbgrid : public tvelmor_customgrid {
 public:
     explicit tvelmor_dbgrid(icontrols_owner* aowner) : tvelmor_customgrid(aowner, ac_dbgrid) {}
     const char* class_name() const override { return "tvelmor_dbgrid"; }
-    void* datalink = nullptr;  // the data source, not owned
+    idbgrid_datalink* datalink = nullptr;  // the data set, not owned
     int32_t first_record = 0;
 };

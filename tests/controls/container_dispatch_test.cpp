@@ -218,10 +218,13 @@ TEST_F(ContainerDispatch, CalculatedViewportsAskTheHandlerWithMessage1111) {
 }
 
 TEST_F(ContainerDispatch, AGridOutOfTheFocusOrderStillTakesMouseClicks) {
-    EXPECT_TRUE(page.controls.handle_mousedown(canvas, font_tag, mb_left, 0, 10, 70, false));
+    auto* grid = static_cast<tvelmor_grid*>(page.controls.get_control(104));
+    grid->set_rowcount(5);
+    EXPECT_TRUE(page.controls.handle_mousedown(canvas, font_tag, mb_left, 0, 10, 84, false));
     EXPECT_EQ((std::vector<int32_t>{104}), grids.renderer.hit_tested);
     EXPECT_EQ((std::vector<tsent_message>{{104, tmsg_code::grid_moved}}), page.messages);
-    auto* grid = static_cast<tvelmor_grid*>(page.controls.get_control(104));
+    EXPECT_EQ(1, grid->row);
+    grid->row = 0;
     grid->enabled = false;
     EXPECT_FALSE(page.controls.handle_mousedown(canvas, font_tag, mb_left, 0, 10, 70, false));
     grid->enabled = true;

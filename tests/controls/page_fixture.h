@@ -93,6 +93,10 @@ public:
     int32_t get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol, const trect& arect) const override;
     bool get_pt_cell(int32_t& arow, int32_t& acol, const tvelmor_customgrid& acontrol, const trect& arect, int32_t ax,
                      int32_t ay) const override;
+    void draw_row2(tvelmor_customgrid&, tvelmor_theme_grid_brief*, const trect&, int32_t arow1,
+                   int32_t arow2) const override {
+        painted.push_back("rows " + std::to_string(arow1) + " " + std::to_string(arow2));
+    }
     void erase_rows(tcanvas&, tvelmor_customgrid&, const trect& arect) const override {
         painted.push_back("erase " + std::to_string(arect.top));
     }
