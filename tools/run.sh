@@ -5,7 +5,13 @@ set -eu
 cd "$(dirname "$0")/.."
 sh tools/setup.sh
 cmake -S . -B build >/dev/null
-cmake --build build -j2 --target velmor_accounts
+cmake --build build -j2 --target velmor_accounts install_demo shipped_database
+# Until the first-run setup page exists, the build folder's program gets a demo installation
+# (the shipped backup restored under build/demo_data and a settings file naming it).
+# VELMOR_NO_DEMO=1 skips this, to see what the bare program says without a settings file.
+if [ -z "${VELMOR_NO_DEMO:-}" ]; then
+  build/tools/install_demo build/bin build/demo_data
+fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/velmor_accounts "$@"
 fi
