@@ -62,7 +62,7 @@ void paint_face(QPainter& apainter, int awidth, int aheight, tface aface) {
     }
 }
 
-// The glyph in one flat colour, keeping its shape (for the disabled face's etched look).
+// The glyph in one flat colour, keeping its shape (the white shadow under a disabled glyph).
 QImage flat(const QImage& aglyph, const QColor& acolor) {
     QImage image = aglyph;
     QPainter painter(&image);
@@ -71,8 +71,21 @@ QImage flat(const QImage& aglyph, const QColor& acolor) {
     return image;
 }
 
+// The glyph in greys, faded towards the face, so that a disabled glyph keeps its drawing.
+QImage faded(const QImage& aglyph) {
+    QImage image = aglyph.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 122 + qGray(line[x]) * 45 / 100;
+            line[x] = qRgba(grey, grey, grey - 4, qAlpha(line[x]));
+        }
+    }
+    return image;
+}
+
 // A toolbar button: face plus glyph; pushed shifts the glyph one pixel right and down; disabled
-// etches it in grey with a white shadow.
+// draws it in faded greys over a white shadow.
 QImage toolbar_button(int awidth, int aheight, tglyph aglyph, int aglyph_size, tface aface) {
     QImage glyph = blank(awidth, aheight);
     {
@@ -91,7 +104,7 @@ QImage toolbar_button(int awidth, int aheight, tglyph aglyph, int aglyph_size, t
         break;
     case tface::disabled:
         painter.drawImage(1, 1, flat(glyph, Qt::white));
-        painter.drawImage(0, 0, flat(glyph, QColor(0xa3, 0x9f, 0x97)));
+        painter.drawImage(0, 0, faded(glyph));
         break;
     }
     return image;
