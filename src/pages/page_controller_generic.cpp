@@ -103,8 +103,8 @@ void tpage_controller_generic::switch_main_page(int16_t apageno) {
 void tpage_controller_generic::apply_screen_params(bool aresized) {
     tscreen_params params;
     const bool has_params = fhandler_main->get_screen_params(params);
-    if (tgraphbox_generic* footer_box = fgraphboxes->get_graphbox(ht_footer))
-        footer_box->set_visible(has_params && params.ffooter_visible);
+    tgraphbox_generic* footer_box = fgraphboxes->get_graphbox(ht_footer);
+    if (footer_box) footer_box->set_visible(has_params && params.ffooter_visible);
 
     bool width_changed = false;
     if (has_params) {
@@ -112,6 +112,9 @@ void tpage_controller_generic::apply_screen_params(bool aresized) {
             footer->set_buttons_invisible(params.ffooter_buttons_invisible, true);
             footer->set_buttons_enabled(params.ffooter_buttons_enabled, true);
         }
+        // The legends change with every page, while a strip that stays on screen gets no paint
+        // of its own unless its size changes.
+        if (footer_box && footer_box->get_visible()) footer_box->invalidate();
         auto* header = dynamic_cast<iheader_settings*>(fhandler_header.get());
         if (header && params.fheader_visible) {
             const auto bit = [](uint16_t aset, int abit) { return ((aset >> abit) & 1) != 0; };
