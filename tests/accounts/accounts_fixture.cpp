@@ -114,13 +114,7 @@ int32_t trecording_grid_renderer::get_maximum_visible_rowcount(const tvelmor_cus
 
 void trecording_grid_renderer::draw_grid(int32_t&, tcanvas&, tvelmor_customgrid& acontrol,
                                          tvelmor_theme_grid_brief* atheme, const trect& arect) const {
-    for (int32_t row = 0; row < acontrol.rowcount; ++row) {
-        const int32_t top = arect.top + row * acontrol.row_height;
-        acontrol.owner->control_paint_default(&acontrol, atheme,
-                                              {arect.left, top, arect.left + acontrol.get_colwidth(0),
-                                               top + acontrol.row_height},
-                                              row, 0);
-    }
+    acontrol.draw_rows(atheme, arect, -1);
 }
 
 void trecording_grid_renderer::control_paint(int32_t&, tcanvas&, tvelmor_customgrid&, tvelmor_theme_grid_brief*,

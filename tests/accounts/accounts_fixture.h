@@ -110,10 +110,11 @@ struct tpainted_cell {
 };
 void PrintTo(const tpainted_cell& acell, std::ostream* aos);
 
-// Draws a grid by asking its handler to paint column 0 of every row, and records the cells.
+// Draws a grid through the grid's own row drawing and records the cells its handler paints.
 class trecording_grid_renderer : public tvelmor_render_grid_generic {
 public:
     const char* class_name() const override { return "trecording_grid_renderer"; }
+    int32_t get_gap_x() const override { return 0; }
     int32_t get_maximum_visible_rowcount(const tvelmor_customgrid& acontrol, const trect& arect) const override;
     void draw_grid(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme,
                    const trect& arect) const override;
