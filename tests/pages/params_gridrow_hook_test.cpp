@@ -1,6 +1,8 @@
 // Pages entered with a grid-row record start on that row of their grid 201.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "controls/grid_controls.h"
 #include "page_fixture.h"
 #include "pages/graphboxes.h"
@@ -22,8 +24,9 @@ public:
     }
 };
 
-const Tform_page2 form_menu("Tform_page_test_menu", R"(
-object form_menu: Tform_page2
+// A page of two panels whose second panel holds control 201 of class aclass.
+std::string two_panel_form(const std::string& aname, const std::string& aclass, const std::string& aproperty = "") {
+    return "object " + aname + R"(: Tform_page2
   ClientWidth = 1090
   ClientHeight = 860
   object p1: tdfmelement_panel
@@ -34,33 +37,20 @@ object form_menu: Tform_page2
     Tag = 2102
     parent = p1
     visible = True
-    object grid: tdfmelement_grid
+    object c201: )" + aclass + R"(
       Tag = 201
-      rowcount = 12
+      )" + aproperty + R"(
     end
   end
 end
-)");
+)";
+}
 
+const std::string menu_text = two_panel_form("form_menu", "tdfmelement_grid", "rowcount = 12");
+const Tform_page2 form_menu("Tform_page_test_menu", menu_text);
 // The same record on a page whose control 201 is a label.
-const Tform_page2 form_no_grid("Tform_page_test_no_grid", R"(
-object form_no_grid: Tform_page2
-  ClientWidth = 1090
-  ClientHeight = 860
-  object p1: tdfmelement_panel
-    Tag = 2101
-    visible = True
-  end
-  object p2: tdfmelement_panel
-    Tag = 2102
-    parent = p1
-    visible = True
-    object label: tdfmelement_label
-      Tag = 201
-    end
-  end
-end
-)");
+const std::string no_grid_text = two_panel_form("form_no_grid", "tdfmelement_label");
+const Tform_page2 form_no_grid("Tform_page_test_no_grid", no_grid_text);
 
 const thandler_class& test_menu() {
     static const thandler_class c("Thandlermodule_test_menu", &handler_factory_of<Thandlermodule_test_menu>, &form_menu,
