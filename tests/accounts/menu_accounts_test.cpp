@@ -5,6 +5,7 @@
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "database/fb_query.h"
+#include "pages/params_gridrow_hook.h"
 #include "values/params_generic.h"
 
 namespace {
@@ -182,10 +183,18 @@ TEST_F(MenuAccounts, KeysWithAModifierOnKeyUpOrOffTheListChooseNothing) {
     }
 }
 
-TEST_F(MenuAccounts, TheChosenRowIsKeptInThePagesRecordWhenAnotherPageIsEntered) {
-    start();
+TEST_F(MenuAccounts, ComingBackFromAnEntrysPageLandsOnTheEntryChosen) {
+    // The program installs the hook that moves a grid-row page's grid to its saved row.
+    struct thook_scope {
+        tparams_hook fprevious = tparams_gridrow::fon_after_once_created;
+        ~thook_scope() { tparams_gridrow::fon_after_once_created = fprevious; }
+    } hook;
+    install_params_gridrow_hook();
+    start(register_stand_ins);
     grid().row = 2;
-    tparams_gridrow params;
-    menu().save_params(params);
-    EXPECT_EQ(2, params.frow_start);
+    key(key_enter);
+    ASSERT_EQ(7, fcontroller->get_pageno());
+    fcontroller->page_exit();
+    ASSERT_EQ(1, fcontroller->get_pageno());
+    EXPECT_EQ(2, grid().row);
 }
