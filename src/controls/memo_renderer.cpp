@@ -127,7 +127,7 @@ void tvelmor_render_memo_standard::recalculate_displaylns(int32_t& afont_tag, tc
 void tvelmor_render_memo_standard::draw_memo(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol,
                                              tvelmor_theme_memo* atheme, const trect& arect) const {
     if (atheme) tprocs_font::set_font(acanvas, afont_tag, atheme->font);
-    if (acontrol.displaylns.empty()) acontrol.calculate_line_extents(acanvas, wrap_width(arect));
+    if (!acontrol.displaylns_match_text()) acontrol.calculate_line_extents(acanvas, wrap_width(arect));
     acanvas.set_brush_style(tbrush_style::bs_solid);
     acanvas.set_brush_color(atheme ? atheme->color : color_white);
     acanvas.fill_rect(arect);

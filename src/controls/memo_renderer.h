@@ -23,7 +23,7 @@ public:
                    int32_t alineno) const override;
     void recalculate_displaylns(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol,
                                 tvelmor_theme_memo* atheme, const trect& arect, int32_t afrom_lineno) const override;
-    // Wraps a memo whose text was set since the last wrap before drawing it.
+    // Wraps a memo whose text was set or assigned since the last wrap before drawing it.
     void draw_memo(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol, tvelmor_theme_memo* atheme,
                    const trect& arect) const override;
 

@@ -139,4 +139,19 @@ int16_t tvelmor_memo::get_displayln_text_extent(int32_t alineno, int32_t apos) c
     return n <= 0 ? 0 : line.extents[static_cast<size_t>(n - 1)];
 }
 
+bool tvelmor_memo::displaylns_match_text() const {
+    size_t next = 0;
+    bool after_break = true;  // the text's start, like a break, must begin a line
+    for (const tdisplayln& line : displaylns) {
+        if (!after_break && next >= text.size()) return false;
+        if (line.pos < 1 || static_cast<size_t>(line.pos - 1) != next || line.len < 0) return false;
+        const size_t end = next + static_cast<size_t>(line.len);
+        if (end > text.size() || text.compare(next, static_cast<size_t>(line.len), line.text) != 0) return false;
+        after_break = end < text.size() && is_break(text[end]);
+        next = end;
+        if (after_break) next += (text[end] == char_cr && end + 1 < text.size() && text[end + 1] == char_lf) ? 2 : 1;
+    }
+    return !displaylns.empty() && !after_break && next == text.size();
+}
+
 void tvelmor_memo::set_line_count_visible(int32_t avalue) { line_count_visible = std::max(avalue, 0); }

@@ -68,6 +68,9 @@ public:
     // Pixel width of the first apos characters of a display line (0 outside the lines).
     int16_t get_displayln_text_extent(int32_t alineno, int32_t apos) const;
     void set_line_count_visible(int32_t avalue);
+    // Whether the display lines still cover the text exactly, line breaks included; false when
+    // the text was replaced or changed without a re-wrap.
+    bool displaylns_match_text() const;
 
     std::vector<tdisplayln> displaylns;
     std::u16string text;

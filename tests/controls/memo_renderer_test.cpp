@@ -81,13 +81,18 @@ TEST(MemoRenderer, DrawMemoFillsDrawsTheVisibleLinesFromTheTopLineAndFrames) {
               f.canvas.text());
 }
 
-TEST(MemoRenderer, AMemoWhoseTextWasSetIsWrappedBeforeItIsDrawn) {
+TEST(MemoRenderer, AMemoWhoseTextWasSetOrAssignedIsWrappedBeforeItIsDrawn) {
     tmemo_fixture f(u"");
     f.memo.set_text(u"a\r\nb");
     EXPECT_EQ(0, f.memo.line_count());
     f.renderer.draw_memo(f.font_tag, f.canvas, f.memo, &f.theme, memo_rect);
     EXPECT_EQ(2, f.memo.line_count());
     EXPECT_NE(std::string::npos, f.canvas.text().find(plain_line(1, "b", memo_color))) << f.canvas.text();
+    f.memo.text = u"c";  // assigned directly, as a field link does
+    f.canvas.clear();
+    f.renderer.draw_memo(f.font_tag, f.canvas, f.memo, &f.theme, memo_rect);
+    EXPECT_EQ(1, f.memo.line_count());
+    EXPECT_NE(std::string::npos, f.canvas.text().find(plain_line(0, "c", memo_color))) << f.canvas.text();
 }
 
 TEST(MemoRenderer, TheCaretLineOfAFocusedMemoOpensAWhiteStripWithTheCaretAndPushesTheRestRight) {

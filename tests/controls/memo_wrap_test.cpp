@@ -60,7 +60,32 @@ TEST(MemoWrap, TextIsSplitAtLineBreaksAndWhereTheNextCharacterWouldPassTheWidth)
         trecording_canvas canvas;
         memo.calculate_line_extents(canvas, c.width);
         EXPECT_EQ(describe(c.expected), describe(lines_of(memo)));
+        EXPECT_TRUE(memo.displaylns_match_text());
     }
+}
+
+TEST(MemoWrap, DisplayLinesNoLongerMatchATextChangedWithoutARewrap) {
+    struct tcase {
+        const char* name;
+        std::u16string wrapped, changed;
+    };
+    const tcase cases[] = {
+        {"same length, other characters", u"ab\rcd", u"ab\rcx"},
+        {"a break added at the end", u"ab", u"ab\r"},
+        {"a break became a character", u"ab\rcd", u"ab cd"},
+        {"text removed", u"abcdefgh", u"abc"},
+        {"text appended", u"ab", u"abc"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tvelmor_memo memo(nullptr);
+        trecording_canvas canvas;
+        memo.text = c.wrapped;
+        memo.calculate_line_extents(canvas, 18);
+        memo.text = c.changed;
+        EXPECT_FALSE(memo.displaylns_match_text());
+    }
+    EXPECT_FALSE(tvelmor_memo(nullptr).displaylns_match_text());
 }
 
 TEST(MemoWrap, ExtentsAreMeasuredInPairsFromEachLinesStart) {
