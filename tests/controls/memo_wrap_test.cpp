@@ -27,6 +27,15 @@ std::vector<tline> lines_of(const tvelmor_memo& amemo) {
     return result;
 }
 
+// Wraps a memo's first text at the given width, then puts the second text in its place without
+// re-wrapping, as an edit does before the wrap from its caret line.
+void wrap_then_change(tvelmor_memo& amemo, tcanvas& acanvas, const std::u16string& awrapped,
+                      const std::u16string& achanged, int32_t awidth) {
+    amemo.text = awrapped;
+    amemo.calculate_line_extents(acanvas, awidth);
+    amemo.text = achanged;
+}
+
 std::string describe(const std::vector<tline>& alines) {
     std::string s;
     for (const tline& l : alines) s += "[" + l.text + "]@" + std::to_string(l.pos) + " ";
@@ -80,9 +89,7 @@ TEST(MemoWrap, DisplayLinesNoLongerMatchATextChangedWithoutARewrap) {
         SCOPED_TRACE(c.name);
         tvelmor_memo memo(nullptr);
         trecording_canvas canvas;
-        memo.text = c.wrapped;
-        memo.calculate_line_extents(canvas, 18);
-        memo.text = c.changed;
+        wrap_then_change(memo, canvas, c.wrapped, c.changed, 18);
         EXPECT_FALSE(memo.displaylns_match_text());
     }
     EXPECT_FALSE(tvelmor_memo(nullptr).displaylns_match_text());
@@ -124,9 +131,7 @@ TEST(MemoWrap, RewrappingFromALineKeepsEarlierLinesAndContinuesAfterTheLineBefor
         SCOPED_TRACE(c.name);
         tvelmor_memo memo(nullptr);
         trecording_canvas canvas;
-        memo.text = c.before;
-        memo.calculate_line_extents(canvas, 18);
-        memo.text = c.after;
+        wrap_then_change(memo, canvas, c.before, c.after, 18);
         memo.calculate_line_extents_fromline(canvas, 18, c.from);
         EXPECT_EQ(describe(c.expected), describe(lines_of(memo)));
     }
