@@ -97,4 +97,9 @@ public:
     const char* class_name() const override { return "tvelmor_dbgrid"; }
     idbgrid_datalink* datalink = nullptr;  // the data set, not owned
     int32_t first_record = 0;
+
+    // Cells are painted by the handler as for a list grid (grid_draw.cpp).
+    trect translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow, int32_t acol) override;
+    void draw_row(tvelmor_theme* atheme, const trect& aarea, int32_t acol, int32_t arow) override;
+    void draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t arow_from) override;
 };

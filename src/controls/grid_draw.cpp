@@ -55,7 +55,7 @@ int32_t first_row(const tvelmor_customgrid& agrid, int32_t arow_from) {
     return arow_from == -1 ? agrid.row_top : std::max(arow_from, agrid.row_top);
 }
 
-tcell_painter grid_painter(const tvelmor_grid& agrid) {
+tcell_painter grid_painter(const tvelmor_customgrid& agrid) {
     return agrid.header != 0 && agrid.header_draw ? &icontrols_owner::control_paint_default
                                                   : &icontrols_owner::control_paint;
 }
@@ -86,4 +86,17 @@ void tvelmor_grid_controls::draw_row(tvelmor_theme* atheme, const trect& aarea, 
 // The handler paints its own small controls in the cells, always from the first row shown.
 void tvelmor_grid_controls::draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t) {
     paint_rows(*this, &icontrols_owner::control_paint, atheme, aarea, row_top);
+}
+
+trect tvelmor_dbgrid::translate_draw_row_cellrect(tvelmor_theme* atheme, const trect& aarea, int32_t arow,
+                                                  int32_t acol) {
+    return tgrid_geometry::cell_rect(*this, aarea, arow, acol, tgrid_geometry::gap_of(atheme));
+}
+
+void tvelmor_dbgrid::draw_row(tvelmor_theme* atheme, const trect& aarea, int32_t acol, int32_t arow) {
+    paint_row(*this, grid_painter(*this), atheme, aarea, acol, arow);
+}
+
+void tvelmor_dbgrid::draw_rows(tvelmor_theme* atheme, const trect& aarea, int32_t arow_from) {
+    paint_rows(*this, grid_painter(*this), atheme, aarea, first_row(*this, arow_from));
 }

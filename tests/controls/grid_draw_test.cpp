@@ -152,6 +152,18 @@ TEST(GridDraw, AGridOfControlsIsAlwaysPaintedByTheHandlerFromTheFirstRowShown) {
               owner.cells);
 }
 
+TEST(GridDraw, ADataGridIsPaintedLikeAListGrid) {
+    tgrid_paint_owner owner;
+    tvelmor_dbgrid grid(&owner);
+    setup_test_grid(grid, 3, 2, {100});
+    grid.header = 7;
+    grid.header_draw = true;
+    grid.draw_rows(nullptr, area, 1);
+    grid.draw_row(nullptr, area, 0, 0);
+    EXPECT_EQ((std::vector<std::string>{"default 1,0 (12 42 111 61)", "default 0,0 (12 22 111 41)"}), owner.cells);
+    EXPECT_EQ((trect{12, 42, 111, 61}), grid.translate_draw_row_cellrect(nullptr, area, 1, 0));
+}
+
 TEST(GridDraw, AGridWithoutAnOwnerDrawsNothing) {
     tvelmor_grid grid(nullptr);
     setup_test_grid(grid, 3, 10, {100});
