@@ -14,7 +14,8 @@ using procs = tvelmor_text_render_procs;
 // The caret line of a focused memo: the text before the caret, a white strip four pixels wide
 // with the caret in it, and the rest of the line pushed right past the strip.
 void draw_caret_line(tcanvas& acanvas, const trect& at, const tdisplayln& aline, int32_t apos, tcolor abackground) {
-    const int32_t extent = apos <= 0 ? 0 : aline.extents[static_cast<size_t>(apos - 1)];
+    const size_t measured = std::min(static_cast<size_t>(apos), aline.extents.size());
+    const int32_t extent = measured == 0 ? 0 : aline.extents[measured - 1];
     const int32_t strip = std::min(at.left + extent + 3, at.right);
     const int32_t rest = std::min(strip + 4, at.right);
     procs::prepare_text(acanvas, abackground, color_black);
