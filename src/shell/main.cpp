@@ -11,9 +11,14 @@
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
 #include "database/datamodule_querys.h"
+#include "database/fb_database.h"
 #include "controls/controls_registration.h"
-#include "controls/label_bevel_registration.h"
+#include "accounts/accounts_pages.h"
+#include "controls/renderers_registration.h"
+#include "pages/handlermodule_footer.h"
+#include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"
+#include "pages/params_gridrow_hook.h"
 #include "values/register_values.h"
 #include "shell/application.h"
 #include "shell/datamodule_images.h"
@@ -80,11 +85,12 @@ void register_libraries() {
     register_values_classes(tclass_registry::global());
     register_xml_classes(tclass_registry::global());
     register_controls_classes();
-    register_label_bevel_renderers();
+    register_renderers();
+    install_params_gridrow_hook();
 }
 
 // The product's pages; each domain library adds its registration here.
-void register_product_pages(tpage_controller_generic&) {}
+void register_product_pages(tpage_controller_generic& acontroller) { register_accounts_pages(acontroller); }
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
     register_libraries();
@@ -124,7 +130,8 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
         auto graphboxes = std::make_unique<tgraphboxes>();
         for (int slot = 0; slot < 4; ++slot) graphboxes->add(static_cast<thandler_type>(slot), std::move(aboxes[slot]));
         auto controller = std::make_unique<tpage_controller>(std::move(graphboxes), messages, startup,
-                                                             register_product_pages);
+                                                             register_product_pages, &header_handler_class(),
+                                                             &footer_handler_class());
         return std::make_unique<tpage_events>(std::move(controller), messages);
     });
     form.show();
@@ -166,6 +173,7 @@ int main(int argc, char** argv) {
         if (options.script.empty()) QMessageBox::critical(nullptr, "Velmor Accounts", QString::fromUtf8(e.what()));
     }
     tplatform::set_instance(nullptr);
+    tfb_database::shutdown_engine();
     tshell_log::write("end, exit code " + std::to_string(rc));
     return rc;
 }

@@ -11,6 +11,8 @@
 #include "controls/controls_registration.h"
 #include "controls/design_render.h"
 #include "controls/form_reader.h"
+#include "controls/renderers_registration.h"
+#include "shell/datamodule_images.h"
 #include "shell/fonts.h"
 #include "shell/qt_canvas.h"
 
@@ -70,6 +72,7 @@ int main(int argc, char** argv) {
         std::stringstream text;
         text << in.rdbuf();
         register_controls_classes();
+        register_renderers();
         static std::string root_class;  // the registry keeps the name
         root_class = tform_reader::root_class(text.str());
         register_form_class_if_page(root_class.c_str());
@@ -81,6 +84,8 @@ int main(int argc, char** argv) {
         QImage image(options.width, options.height, QImage::Format_RGB32);
         image.fill(QColor(212, 208, 200));
         tqt_canvas canvas(&image);
+        Tdatamodule_images images;
+        canvas.set_icon_source(&images);
         tvelmor_design_render2 preview(*form, options.mode);
         preview.draw(canvas, static_cast<int16_t>(options.width), static_cast<int16_t>(options.height));
         if (!image.save(QString::fromStdString(options.out), "PNG"))
