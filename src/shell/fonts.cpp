@@ -24,9 +24,8 @@ bool tshell_fonts::register_fonts() {
     static const bool registered = [] {
         QString regular = find_font_file("tahoma.ttf");
         if (regular.isEmpty() || QFontDatabase::addApplicationFont(regular) < 0) return false;
-        // Without the bold file Qt synthesises bold from the regular face.
-        QString bold = find_font_file("tahomabd.ttf");
-        if (!bold.isEmpty()) QFontDatabase::addApplicationFont(bold);
+        // Only the regular face: the packaged bold file has hairline strokes that read as regular
+        // type with wide spacing, while bold synthesised from the regular face looks bold.
         return true;
     }();
     return registered;
