@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "database/fb_database.h"
 #include "database/fb_service.h"
 #include "procs/program_folders.h"
 #include "values/property_table.h"
@@ -101,9 +102,9 @@ int main(int argc, char** argv) {
         inifile.create_file_demo(database_folder.string() + "/");
         std::printf("Demo installation: database %s, settings %s\n", database.c_str(),
                     Tdatamodule_inifile::get_settings_filename().c_str());
-        return 0;
+        tfb_database::shutdown_engine_and_exit(0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "install_demo: %s\n", e.what());
-        return 1;
+        tfb_database::shutdown_engine_and_exit(1);
     }
 }

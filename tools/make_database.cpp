@@ -77,9 +77,9 @@ int main(int argc, char** argv) {
         fs::remove(database_path);
         tdemo_pictures::make_archive(argv[5], tdemo_data::site_pictures);
         std::printf("made %s and %s\n", backup.c_str(), argv[5]);
-        return 0;
+        tfb_database::shutdown_engine_and_exit(0);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_database: %s\n", e.what());
-        return 1;
+        tfb_database::shutdown_engine_and_exit(1);
     }
 }

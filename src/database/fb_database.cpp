@@ -1,6 +1,8 @@
 #include "database/fb_database.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "database/fb_client.h"
 
@@ -164,3 +166,20 @@ Firebird::ITransaction* tfb_transaction::handle() const {
 }
 
 void tfb_transaction::database_closing() { rollback(); }
+
+void tfb_database::shutdown_engine() {
+    Firebird::IProvider* dispatcher = tfb_client::master()->getDispatcher();
+    tfb_status st;
+    try {
+        dispatcher->shutdown(&st, 0, fb_shutrsn_app_stopped);
+    } catch (const tvelmor_exception&) {
+        // The process ends either way; a refused shutdown only means the old exit path.
+    }
+    dispatcher->release();
+}
+
+void tfb_database::shutdown_engine_and_exit(int aexit_code) {
+    shutdown_engine();
+    std::fflush(nullptr);
+    std::_Exit(aexit_code);
+}

@@ -44,6 +44,14 @@ public:
     void create(int32_t apage_size = 8192);
     void close();
     bool connected() const { return fattachment != nullptr; }
+    // Stops the embedded engine and its threads. A program calls it once, after its last
+    // connection and service are closed and before it returns from main: an engine still running
+    // while the process tears down its globals can crash the exit.
+    static void shutdown_engine();
+    // For command-line tools that ran a backup or restore: shuts the engine down and ends the
+    // process without the exit-time unloading of the engine's library, which can race the
+    // service's own thread as it finishes and crash the tool after its work is done.
+    [[noreturn]] static void shutdown_engine_and_exit(int aexit_code);
 
     Firebird::IAttachment* attachment() const;
     void add_user(tfb_database_user* auser);

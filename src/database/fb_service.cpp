@@ -1,6 +1,9 @@
 #include "database/fb_service.h"
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <thread>
 
 #include "database/fb_client.h"
 
@@ -65,6 +68,7 @@ void tfb_service::start() {
     tfb_status st;
     fservice->start(&st, static_cast<unsigned>(b.size()), b.data());
     feof = false;
+    fstarted = true;
 }
 
 std::string tfb_service::get_next_line() {
@@ -98,8 +102,32 @@ std::string tfb_service::get_next_line() {
     return fverbose ? line : std::string();
 }
 
+// The engine's service thread goes on tidying up after its last output line; detaching (and a
+// program ending) while it does can unload the engine from under it. Waits, for at most five
+// seconds, until the engine reports the service no longer running, then gives its thread a moment
+// to leave the engine's code.
+void tfb_service::wait_not_running() {
+    const unsigned char items[] = {isc_info_svc_running};
+    for (int i = 0; i < 500; ++i) {
+        unsigned char buffer[16] = {};
+        try {
+            tfb_status st;
+            fservice->query(&st, 0, nullptr, sizeof items, items, sizeof buffer, buffer);
+        } catch (const tvelmor_exception&) {
+            return;  // a failed service has nothing left running
+        }
+        if (buffer[0] != isc_info_svc_running) return;
+        const uint32_t running = buffer[1] | (buffer[2] << 8) | (buffer[3] << 16) | (uint32_t(buffer[4]) << 24);
+        if (running == 0) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
 void tfb_service::detach() {
     feof = true;
+    if (fservice && fstarted) wait_not_running();
+    fstarted = false;
     fb_end(fservice, [](Firebird::IService* s, tfb_status* st) { s->detach(st); });
 }
 

@@ -48,6 +48,8 @@ protected:
     bool feof = true;
 
 private:
+    void wait_not_running();
+    bool fstarted = false;
 };
 
 class tfb_backup_service : public tfb_service {
