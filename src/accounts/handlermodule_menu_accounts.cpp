@@ -31,25 +31,6 @@ const Tform_page2& menu_form() {
     return form;
 }
 
-// Enters apageno with the menu kept beneath. The switch frees this page's module, so the caller
-// must not touch it afterwards. When the switch fails before a new page exists (a page not in
-// this build), the menu is rebuilt from the record just pushed, so that the user keeps a page to
-// work on; the error still reaches the user.
-void enter_keeping_menu_beneath(tpage_controller_generic& acontroller, int16_t apageno) {
-    try {
-        acontroller.page_enter(apageno, false);
-    } catch (...) {
-        if (!acontroller.get_handler_main()) {
-            try {
-                acontroller.page_exit();
-            } catch (...) {
-                // The first error is the one the user needs to see.
-            }
-        }
-        throw;
-    }
-}
-
 }  // namespace
 
 Thandlermodule_menu_accounts::Thandlermodule_menu_accounts(tpage_controller_generic* aowner,
@@ -100,6 +81,7 @@ bool Thandlermodule_menu_accounts::choose_current_row() {
     if (row_pages[row] == page_exit_row)
         controller.page_exit();
     else
-        enter_keeping_menu_beneath(controller, row_pages[row]);
+        // The switch frees this module: nothing of it may be touched afterwards.
+        controller.page_enter(row_pages[row], false);
     return true;
 }

@@ -86,6 +86,8 @@ std::unique_ptr<Thandlermodule_page> tpage_controller_generic::create_slot_handl
 }
 
 void tpage_controller_generic::switch_main_page(int16_t apageno) {
+    // A number without a handler is refused while the current page still stands.
+    const thandler_class& handler_class = get_handlerclass_pageno(apageno);
     // Jobs the old page queued mean nothing to the next one (a tag may name another control
     // there, or none): they are dropped before any new job can be queued.
     fmessages.drop_handler_jobs(ht_main);
@@ -93,7 +95,6 @@ void tpage_controller_generic::switch_main_page(int16_t apageno) {
     if (auto* footer = dynamic_cast<ifooter_settings*>(fhandler_footer.get())) footer->default_button_captions();
 
     fpageno = apageno;
-    const thandler_class& handler_class = get_handlerclass_pageno(apageno);
     bool resized = false;
     fhandler_main = create_slot_handler(handler_class, ht_main, resized);
     fgraphboxes->get_graphbox(ht_main)->invalidate();
@@ -194,6 +195,9 @@ void tpage_controller_generic::resize_pass() {
 
 void tpage_controller_generic::enter_by_number(int16_t apageno, bool as_goto, bool as_first) {
     tflag_scope locked(flocked);
+    // A page that does not exist must not cost the user the page they are on: refused before the
+    // current page is pushed or freed.
+    get_handlerclass_pageno(apageno);
     if (!as_goto) push_current_page();
     if (!fstack_entry->is_empty()) throw tvelmor_exception("Non empty entry stack in %s.page_enter();", class_name());
     switch_main_page(apageno);

@@ -100,6 +100,15 @@ TEST_F(PageController, UnknownPagesAndPagesWithoutARecordRaiseTheirMessages) {
                         "Thandlermodule_test_d.get_params_class() not implemented.");
     EXPECT_EQ(4, fcontroller->get_pageno());
 
+    // Refused before anything moves: the page stays, and nothing was pushed beneath it.
+    EXPECT_VELMOR_ERROR(fcontroller->page_enter(int16_t{9}, false),
+                        "Page handler class not assigned in tpage_controller_generic.get_handlerclass_pageno();");
+    EXPECT_EQ(4, fcontroller->get_pageno());
+    ASSERT_NE(nullptr, fcontroller->get_handler_main());
+    EXPECT_FALSE(fcontroller->is_locked());
+    fcontroller->page_exit();
+    EXPECT_TRUE(fplatform.fclosed);
+
     EXPECT_VELMOR_ERROR(fcontroller->register_page(5, test_page_a()),
                         "Page 5 registered after the page table was closed in tpage_table.register_page();");
 }
