@@ -3,7 +3,6 @@
 #include <iterator>
 #include <string_view>
 
-#include "controls/embedded_forms.h"
 #include "controls/grid_controls.h"
 #include "controls/miscobject_textlines.h"
 #include "database/datamodule_database_customers.h"
@@ -23,11 +22,7 @@ constexpr int16_t row_pages[] = {2, 3, 7, page_exit_row};
 
 // The form's text is built into the program.
 const Tform_page2& menu_form() {
-    static const Tform_page2 form("Tform_page_menu_accounts", [] {
-        const tembedded_form* f = find_embedded_form("form_page_menu_accounts");
-        if (!f) throw tvelmor_exception("Form %s is not in the program.", "form_page_menu_accounts");
-        return std::string_view(f->text);
-    }());
+    static const Tform_page2 form("Tform_page_menu_accounts", Tform_page2::embedded_text("form_page_menu_accounts"));
     return form;
 }
 

@@ -5,7 +5,6 @@
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/dfm_component.h"
-#include "controls/embedded_forms.h"
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
 
@@ -89,9 +88,7 @@ void Thandlermodule_footer::set_footer_button_param(tfooter_button abutton, cons
 const thandler_class& footer_handler_class() {
     static const thandler_class handler_class = [] {
         register_form_class("Tform_page_footer");
-        const tembedded_form* embedded = find_embedded_form("form_page_footer");
-        if (!embedded) throw tvelmor_exception("Form %s is not in the program.", "form_page_footer");
-        static const Tform_page2 form("Tform_page_footer", embedded->text);
+        static const Tform_page2 form("Tform_page_footer", Tform_page2::embedded_text("form_page_footer"));
         return thandler_class("Thandlermodule_footer", &handler_factory_of<Thandlermodule_footer>, &form, nullptr);
     }();
     return handler_class;

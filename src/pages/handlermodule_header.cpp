@@ -4,7 +4,6 @@
 #include "controls/control_messages.h"
 #include "controls/container_controls_generic.h"
 #include "controls/dfm_component.h"
-#include "controls/embedded_forms.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
@@ -92,9 +91,7 @@ bool Thandlermodule_header::callback_message(void* aparams, int32_t atag, int32_
 const thandler_class& header_handler_class() {
     static const thandler_class handler_class = [] {
         register_form_class("Tform_page_header");
-        const tembedded_form* embedded = find_embedded_form("form_page_header");
-        if (!embedded) throw tvelmor_exception("Form %s is not in the program.", "form_page_header");
-        static const Tform_page2 form("Tform_page_header", embedded->text);
+        static const Tform_page2 form("Tform_page_header", Tform_page2::embedded_text("form_page_header"));
         return thandler_class("Thandlermodule_header", &handler_factory_of<Thandlermodule_header>, &form, nullptr);
     }();
     return handler_class;

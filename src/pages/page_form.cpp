@@ -4,6 +4,7 @@
 #include "controls/dfm_miscobjects.h"
 #include "controls/dfm_themes.h"
 #include "controls/element.h"
+#include "controls/embedded_forms.h"
 #include "controls/form_reader.h"
 #include "controls/miscobject.h"
 #include "controls/panel.h"
@@ -50,4 +51,10 @@ void Tform_page2::create_components(const tdfm_form& aform, Thandlermodule_gener
                 build.add_control(control->create_control(owner));
     }
     build.finish_adds(2);
+}
+
+std::string_view Tform_page2::embedded_text(const char* aform_name) {
+    const tembedded_form* form = find_embedded_form(aform_name);
+    if (!form) throw tvelmor_exception("Form %s is not in the program.", aform_name);
+    return form->text;
 }

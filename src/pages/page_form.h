@@ -32,6 +32,9 @@ public:
     // aname: the form class ("Tform_page_menu_accounts"); atext: its declarations, which must
     // outlive the instance (embedded text).
     Tform_page2(const char* aname, std::string_view atext) : fname(aname), ftext(atext) {}
+    // The text of a form built into the program ("form_page_menu_accounts"); raises when the
+    // program holds no such form.
+    static std::string_view embedded_text(const char* aform_name);
     const char* class_name() const override { return fname; }
 
     void load_handler(Thandlermodule_generic& avelmor_handler, tplatform* aform) const override;

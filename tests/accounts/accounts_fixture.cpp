@@ -16,33 +16,13 @@
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
 #include "procs/program_folders.h"
+#include "support/process_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string make_temp_folder(const char* aprefix) {
-    std::string pattern = (fs::temp_directory_path() / (std::string(aprefix) + "XXXXXX")).string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    return pattern;
-}
-
-// The engine's lock folder and XDG_DATA_HOME, for the whole test process, removed at exit.
-const std::string& process_folder() {
-    static const std::string& folder = *new std::string([] {
-        std::string f = make_temp_folder("velmor_acctest_");
-        fs::create_directories(f + "/lock");
-        fs::create_directories(f + "/xdg");
-        setenv("FIREBIRD_LOCK", (f + "/lock").c_str(), 1);
-        setenv("XDG_DATA_HOME", (f + "/xdg").c_str(), 1);
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(process_folder(), ec);
-        });
-        return f;
-    }());
-    return folder;
-}
+const std::string& process_folder() { return test_process_folder("velmor_acctest_"); }
 
 // The shipped backup restored once per build of it, kept in the build folder for the test
 // processes to copy; restored under a temporary name and renamed, so no process sees half of it.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "controls/platform.h"
+#include "support/fake_platform.h"
 #include "controls/recording_canvas.h"
 #include "controls/renderers.h"
 #include "controls/surface.h"
@@ -19,30 +20,6 @@
 #include "pages/handlermodule_page.h"
 #include "pages/page_controller.h"
 #include "xml/datamodule_inifile.h"
-
-class tfake_platform : public tplatform {
-public:
-    void post_message(uint32_t, int64_t, int64_t) override {}
-    void process_messages() override {}
-    int32_t start_timer(int32_t, std::function<void()>) override { return 1; }
-    void stop_timer(int32_t) override {}
-    tsize get_main_clientsize() override { return fclient; }
-    void set_main_clientsize(int32_t awidth, int32_t aheight) override { fclient = {awidth, aheight}; }
-    void close_main_window() override { fclosed = true; }
-    trect get_workarea() override { return {0, 0, 1920, 1040}; }
-    tsize get_screen_size() override { return {1920, 1080}; }
-    std::string get_program_folder() override { return "/nonexistent/"; }
-    std::string get_programdata_folder() override { return "/nonexistent/"; }
-    bool get_capslock() override { return false; }
-    tmsgbox_result message_box(const std::u16string&, const std::u16string&, tmsgbox_buttons, tmsgbox_icon) override {
-        return tmsgbox_result::ok;
-    }
-    bool select_folder(std::u16string&, const std::u16string&) override { return false; }
-    bool select_file(std::u16string&, const std::u16string&, const std::u16string&, bool) override { return false; }
-
-    tsize fclient{770, 710};
-    bool fclosed = false;
-};
 
 // A surface whose canvas lists what was drawn; its client size follows the bounds it is given.
 class tfake_surface : public tgraphbox_generic {

@@ -10,35 +10,13 @@
 
 #include "database/fb_database.h"
 #include "database/fb_script.h"
+#include "support/process_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string make_temp_folder(const char* aprefix) {
-    std::string pattern = (fs::temp_directory_path() / (std::string(aprefix) + "XXXXXX")).string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    return pattern;
-}
-
-// The process folder holds the lock folder, XDG_DATA_HOME and the schema template.
-const std::string& process_folder() {
-    // Never destroyed: the clean-up at exit still needs the name.
-    static const std::string& folder = *new std::string([] {
-        std::string f = make_temp_folder("velmor_dbtest_");
-        fs::create_directories(f + "/lock");
-        fs::create_directories(f + "/xdg");
-        setenv("FIREBIRD_LOCK", (f + "/lock").c_str(), 1);
-        setenv("XDG_DATA_HOME", (f + "/xdg").c_str(), 1);
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(process_folder(), ec);
-        });
-        return f;
-    }());
-    return folder;
-}
+const std::string& process_folder() { return test_process_folder("velmor_dbtest_"); }
 
 // Built once per schema text and kept in the build folder, so that the test processes share it;
 // made under a temporary name and renamed, so a process never sees half of it.

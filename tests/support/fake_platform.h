@@ -1,0 +1,35 @@
+// A platform for tests that run pages without a window: it records posted messages and whether
+// the main window was asked to close, and answers every dialog with OK or Cancel.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/platform.h"
+
+class tfake_platform : public tplatform {
+public:
+    void post_message(uint32_t amsg, int64_t, int64_t) override { fposted.push_back(amsg); }
+    void process_messages() override {}
+    int32_t start_timer(int32_t, std::function<void()>) override { return 1; }
+    void stop_timer(int32_t) override {}
+    tsize get_main_clientsize() override { return fclient; }
+    void set_main_clientsize(int32_t awidth, int32_t aheight) override { fclient = {awidth, aheight}; }
+    void close_main_window() override { fclosed = true; }
+    trect get_workarea() override { return {0, 0, 1920, 1040}; }
+    tsize get_screen_size() override { return {1920, 1080}; }
+    std::string get_program_folder() override { return "/nonexistent/"; }
+    std::string get_programdata_folder() override { return "/nonexistent/"; }
+    bool get_capslock() override { return false; }
+    tmsgbox_result message_box(const std::u16string&, const std::u16string&, tmsgbox_buttons, tmsgbox_icon) override {
+        return tmsgbox_result::ok;
+    }
+    bool select_folder(std::u16string&, const std::u16string&) override { return false; }
+    bool select_file(std::u16string&, const std::u16string&, const std::u16string&, bool) override { return false; }
+
+    tsize fclient{770, 710};
+    bool fclosed = false;
+    std::vector<uint32_t> fposted;
+};
