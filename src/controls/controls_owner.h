@@ -13,6 +13,7 @@ struct trect;
 class tvelmor_control;
 class tvelmor_theme;
 class tvelmor_miscobject;
+class tvelmor_combobox;
 
 class icontrols_owner {
 public:
@@ -49,6 +50,10 @@ public:
         (void)abutton;
         (void)acaption;
     }
+
+    // Opens a combo box's drop-down list over the page (Ctrl+Down); the page layer runs it as an
+    // overlay and reports the choice back with 1109. An owner without overlays does nothing.
+    virtual void run_combobox_list(tvelmor_combobox& acombobox) { (void)acombobox; }
 
     // Shows a debug dump (show_debug101); the page layer puts it in a message box.
     virtual void show_debug_text(const std::string& atext) { (void)atext; }
