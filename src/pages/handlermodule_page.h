@@ -58,6 +58,17 @@ public:
     // Editable pages answer true while they only show their data; keys then edit nothing.
     virtual bool get_readonly() const { return false; }
 
+    // Ctrl+Down on a combo box: its list of choices drops down over the page. Nothing happens on
+    // a read-only page or for a combo box without a list.
+    void run_combobox_list(tvelmor_combobox& acombobox) override;
+    // Asks a yes/no question over the page: atag_ontop 9101 for "Save changes ?", 9102 for any
+    // other question; the lines of aquestion are separated by "\r\n". The page gets the answer
+    // as 1107 under atag_ontop: 6 yes, 7 no, 2 cancelled.
+    void run_dialog(int32_t atag_ontop, const std::u16string& aquestion);
+    // Shows a long text in the large text viewer over control atag_control (overlay 9102 as a
+    // rule). The page gets 1107 under atag_ontop with 1 (Enter) or 2 (Esc).
+    void run_big_edit(int32_t atag_ontop, int32_t atag_control, const std::u16string& avalue);
+
     bool execute_control_service(void* aresult, tcontrol_service acontrol_service, int32_t atag);
     void draw_panel(int32_t atag_panel);
     void draw_controls(icontrols_iterator& alist_controls);

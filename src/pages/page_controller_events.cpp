@@ -1,6 +1,8 @@
 // The controller's event routing and overlays.
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
+#include "controls/miscobject_textlines.h"
+#include "pages/handlermodule_menu.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
 
@@ -41,7 +43,12 @@ void tpage_controller_generic::handle_windows_message(const twindows_message& am
     if (fhandler_main) fhandler_main->windows_message(amsg);
 }
 
-std::unique_ptr<Thandlermodule_ontop> tpage_controller_generic::create_menu(tvelmor_miscobject*) { return nullptr; }
+std::unique_ptr<Thandlermodule_ontop> tpage_controller_generic::create_menu(tvelmor_miscobject* atextlines) {
+    // A page that switched its menu to an object without entries has no menu to show.
+    auto* entries = dynamic_cast<tmiscobject_textlines*>(atextlines);
+    if (!entries) return nullptr;
+    return std::make_unique<Thandlermodule_menu>(this, Thandlermodule_menu::tag_ontop_menu, entries);
+}
 
 void tpage_controller_generic::run_ontop(std::unique_ptr<Thandlermodule_ontop> ahandler) {
     // An open overlay may be the one asking (a dialog opened from a menu): it is freed later.

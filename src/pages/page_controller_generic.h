@@ -74,7 +74,7 @@ public:
     bool flocked = false;
 
 protected:
-    // The page menu overlay over the page's menu-item lines (tag 9201); none in the base.
+    // The page menu overlay over the page's menu-item lines, tag 9201 (nullptr: no menu).
     virtual std::unique_ptr<Thandlermodule_ontop> create_menu(tvelmor_miscobject* atextlines);
 
 private:
