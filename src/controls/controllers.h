@@ -44,6 +44,24 @@ public:
                                const trect& arect, uint16_t akey, tshift_state ashift);
 };
 
+// The keys the edit, memo and small controllers use, and the character a key types on the fixed
+// United States layout (controllers_keys.cpp).
+namespace tvk {
+constexpr uint16_t back = 8, tab = 9, enter = 13, escape = 27, space = 32, prior = 33, next = 34, end = 35, home = 36,
+                   left = 37, up = 38, right = 39, down = 40, del = 46;
+}  // namespace tvk
+
+class tvelmor_keyboard {
+public:
+    // The character a key types, 0 for none: letters by Shift and Caps Lock (upper case when
+    // exactly one is on), digits and punctuation keys 186-191 with or without Shift, Space.
+    static char16_t translate_key(uint16_t akey, bool as_shift, bool as_caps);
+    // The Caps Lock state, read from the platform only for letter keys, the only ones it changes.
+    static bool caps_for(uint16_t akey);
+};
+
+// Buttons: Enter pushes (key-down) and releases (key-up); the mouse pushes on the button and
+// releases anywhere. A release of a pushed button on the button clicks it (1103).
 class tvelmor_controller_button {
 public:
     static bool handle_keydown(tcanvas& acanvas, int32_t& afont_tag, tvelmor_theme* atheme, tvelmor_button& acontrol,
@@ -55,12 +73,20 @@ public:
                                  tvelmor_button& acontrol, const trect& arect, int32_t ax, int32_t ay);
 };
 
+// Edits: typing goes to the edit (receive_key); Tab, Shift+Tab and Enter validate the text and
+// move the focus; 1105 reports typed changes to handlers that listen.
 class tvelmor_controller_edit {
 public:
     static bool handle_keydown(tcanvas& acanvas, int32_t& afont_tag, tvelmor_edit& acontrol, const trect& arect,
                                bool as_readonly, uint16_t akey, tshift_state ashift, bool as_keyup,
                                tvelmor_theme* atheme, tvalidator_generic* avalidator);
+    // Parses the edit's text into the field: valid -> the edit shows the display text and,
+    // when the value changed, the handler hears 1104. Returns the validity.
+    static bool validate_edit(tvelmor_edit& aedit, tvalidator_generic& avalidator);
 };
+
+// Memos: typing, Backspace, Delete and Ctrl+Enter change the text at the caret and re-wrap from
+// the caret line; the cursor keys move the caret; Tab, Shift+Tab and Enter move the focus.
 
 class tvelmor_controller_memo {
 public:
@@ -69,6 +95,7 @@ public:
                                bool as_keyup, tvalidator_generic* avalidator);
 };
 
+// Combo boxes: Tab, Shift+Tab and Enter move the focus; Ctrl+Down opens the list of choices.
 class tvelmor_controller_combobox {
 public:
     static bool handle_keydown(tcanvas& acanvas, int32_t& afont_tag, tvelmor_combobox& acontrol,
@@ -76,6 +103,7 @@ public:
                                tshift_state ashift, bool as_keyup);
 };
 
+// Check boxes: Space toggles (1113), Tab, Shift+Tab and Enter move the focus.
 class tvelmor_controller_checkbox {
 public:
     static bool handle_keydown(tcanvas& acanvas, int32_t& afont_tag, tvelmor_checkbox& acontrol,
