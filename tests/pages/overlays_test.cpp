@@ -121,6 +121,10 @@ public:
         if (amsg == tmsg_code::ontop_closed)
             log_event("page 1107 tag " + std::to_string(atag) + " result " +
                       std::to_string(static_cast<tmsg_params_ontop_result*>(aparams)->result));
+        // The menu's second entry asks before it deletes.
+        if (amsg == tmsg_code::ontop_closed && atag == 9201 && fask_on_delete &&
+            static_cast<tmsg_params_ontop_result*>(aparams)->result == 1)
+            run_dialog(9102, u"Delete ?");
         if (amsg == tmsg_code::combobox_changed)
             log_event("page 1109 tag " + std::to_string(atag) + " index " +
                       std::to_string(static_cast<tmsg_params_item_index*>(aparams)->item_index));
@@ -138,6 +142,7 @@ public:
     }
 
     bool freadonly = false;
+    bool fask_on_delete = false;
 };
 
 const thandler_class& host_page() {
@@ -466,4 +471,19 @@ TEST_F(Overlays, OpeningASecondOverlayFreesTheFirst) {
     EXPECT_EQ((tstrings{"first freed"}), event_log());
     press('Y');
     EXPECT_EQ((tstrings{"first freed", "page 1107 tag 9102 result 6", "second freed"}), event_log());
+}
+
+TEST_F(Overlays, AMenuEntryCanOpenADialogFromTheMenusAnswer) {
+    host().fask_on_delete = true;
+    fcontroller->run_menu(true);
+    press(key_down);
+    press(key_enter);
+    auto* dialog = dynamic_cast<Thandlermodule_dialog*>(overlay());
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(9102, dialog->ftag_ontop);
+    EXPECT_TRUE(ontop_surface().fvisible);
+    EXPECT_EQ((trect{100, 40, 440, 142}), ontop_surface().fbounds);
+    press('N');
+    EXPECT_EQ(nullptr, overlay());
+    EXPECT_EQ((tstrings{"page 1107 tag 9201 result 1", "page 1107 tag 9102 result 7"}), page_messages());
 }
