@@ -1,5 +1,14 @@
 // The button controller. A click is the release of a pushed button: by Enter's key-up, or by the
 // mouse let go over the button. Every change of the pushed state is redrawn through the theme.
+//
+//   event          pushed before  over the button  pushed after  the handler hears
+//   Enter down     no             -                yes           -
+//   Enter up       yes            -                no            focus next, then 1103
+//   mouse down     -              yes              yes           -
+//   mouse up       yes            yes              no            1103
+//   mouse up       yes            no               no            - (let go elsewhere)
+//   mouse move     yes            no               no            - (left the button)
+// A button that is not enabled takes no keys; clicks on it are used but change nothing.
 #include "controls/controllers.h"
 
 #include "controls/control_kinds.h"
