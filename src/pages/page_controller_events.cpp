@@ -67,6 +67,13 @@ void tpage_controller_generic::run_ontop(std::unique_ptr<Thandlermodule_ontop> a
     if (!size_changed) box.post_resize();
 }
 
+void tpage_controller_generic::drop_ontop() {
+    if (!fhandler_ontop) return;
+    fgraphboxes->get_graphbox(ht_ontop)->set_visible(false);
+    // The page switch may come from the overlay's own key handling: freed once that has returned.
+    fhandlers_ontop_closed.push_back(std::move(fhandler_ontop));
+}
+
 void tpage_controller_generic::run_menu(bool as_key) {
     if (!fhandler_main || fhandler_main->fcontrols->tag_menuitems == 0) return;
     if (as_key)

@@ -91,6 +91,9 @@ void tpage_controller_generic::switch_main_page(int16_t apageno) {
     // Jobs the old page queued mean nothing to the next one (a tag may name another control
     // there, or none): they are dropped before any new job can be queued.
     fmessages.drop_handler_jobs(ht_main);
+    // An overlay works on the page it was opened over (its menu entries, its combo box): it goes
+    // with that page, and nothing is reported to a page that no longer exists.
+    drop_ontop();
     fhandler_main.reset();
     if (auto* footer = dynamic_cast<ifooter_settings*>(fhandler_footer.get())) footer->default_button_captions();
 

@@ -90,6 +90,8 @@ private:
     void load_page(tstack_stream& astack);
     void resize_pass();
     void retire_ontop();
+    // Closes the open overlay without a result, with the page it belongs to.
+    void drop_ontop();
 
     std::unique_ptr<tstack_stream> fstack_pages;
     std::unique_ptr<tstack_stream> fstack_entry;

@@ -487,3 +487,16 @@ TEST_F(Overlays, AMenuEntryCanOpenADialogFromTheMenusAnswer) {
     EXPECT_EQ(nullptr, overlay());
     EXPECT_EQ((tstrings{"page 1107 tag 9201 result 1", "page 1107 tag 9102 result 7"}), page_messages());
 }
+
+TEST_F(Overlays, AnOverlayGoesWithThePageItWasOpenedOver) {
+    // A page change while a drop-down is open (a header button, a queued task): the list and the
+    // combo box it works on belong to the page being left.
+    host().run_combobox_list(host().combobox());
+    ASSERT_NE(nullptr, overlay());
+    fcontroller->page_enter(int16_t{1}, false);
+    EXPECT_EQ(nullptr, overlay());
+    EXPECT_FALSE(ontop_surface().fvisible);
+    press(key_escape);
+    EXPECT_EQ(tstrings{}, page_messages());
+    EXPECT_EQ("page key 27", event_log().back());
+}
