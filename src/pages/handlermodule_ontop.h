@@ -8,7 +8,6 @@
 #include "pages/handlermodule_page.h"
 #include "pages/page_form.h"
 
-class tform_page_generic;
 class tmiscobject_textlines;
 class tvelmor_grid;
 
