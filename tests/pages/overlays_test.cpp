@@ -500,3 +500,15 @@ TEST_F(Overlays, AnOverlayGoesWithThePageItWasOpenedOver) {
     EXPECT_EQ(tstrings{}, page_messages());
     EXPECT_EQ("page key 27", event_log().back());
 }
+
+TEST_F(Overlays, CtrlDownOnTheFocusedComboBoxOpensItsList) {
+    host().set_focused_tag(101, true);
+    EXPECT_TRUE(press(key_down, ss_ctrl));
+    auto* list = dynamic_cast<Thandlermodule_combobox*>(overlay());
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ(101, list->ftag_ontop);
+    press(key_down);
+    press(key_enter);
+    EXPECT_EQ(1, host().combobox().item_index);
+    EXPECT_EQ((tstrings{"page 1109 tag 101 index 1", "page 1107 tag 101 result 1"}), page_messages());
+}
