@@ -204,11 +204,12 @@ bool tcontainer_controls2::handle_mousedown(tcanvas& acanvas, int32_t& afont_tag
     for (panels.first(); !panels.eof(); panels.next()) {
         tvelmor_panel* p = panels.item();
         if (!p->visible || !p->enabled) continue;
-        bool used = false;
-        box_controls.get_item(p->tag)->for_each([&](tvelmor_control* c) {
-            if (!used && c->visible) used = offer_mousedown(acanvas, afont_tag, *c, ax, ay, as_mouseup);
-        });
-        if (used) return true;
+        // A used click may have left the page (a button's 1103), freeing this container: the walk
+        // stops at once and nothing of it is touched again.
+        if (box_controls.get_item(p->tag)->any_of([&](tvelmor_control* c) {
+                return c->visible && offer_mousedown(acanvas, afont_tag, *c, ax, ay, as_mouseup);
+            }))
+            return true;
     }
     return false;
 }

@@ -21,4 +21,14 @@ public:
         for (int64_t t = this->index_first(); t <= this->index_last(); ++t)
             if (T* object = this->get_item2(static_cast<int32_t>(t), true)) afunction(object);
     }
+
+    // Visits as for_each until apredicate answers true, and answers whether it did. Nothing of
+    // the box is touched after that answer, so the visited object may free the box.
+    template <typename F>
+    bool any_of(F apredicate) const {
+        if (!finalized()) return false;
+        for (int64_t t = this->index_first(); t <= this->index_last(); ++t)
+            if (T* object = this->get_item2(static_cast<int32_t>(t), true); object && apredicate(object)) return true;
+        return false;
+    }
 };

@@ -232,6 +232,26 @@ TEST_F(ContainerDispatch, AGridOutOfTheFocusOrderStillTakesMouseClicks) {
     EXPECT_FALSE(page.controls.handle_mousedown(canvas, font_tag, mb_left, 0, 10, 70, false));
 }
 
+// A click whose message leaves the page frees the container in the middle of its walk; the walk
+// must stop there (the sanitizer build catches a touch of the freed container).
+TEST_F(ContainerDispatch, AClickThatFreesThePageEndsTheWalkAtOnce) {
+    auto doomed = std::make_unique<ttest_owner>();
+    create_form_components(*tform_reader::read(page_form, "page.form"), doomed->controls, doomed.get());
+    doomed->controls.calculate_viewports(font_tag, canvas, {0, 0, 300, 200});
+    static_cast<tvelmor_grid*>(doomed->controls.get_control(104))->set_rowcount(5);
+    bool freed = false;
+    doomed->answer = [&](void*, int32_t, int32_t amsg) {
+        if (amsg == tmsg_code::grid_moved) {
+            freed = true;
+            doomed.reset();
+        }
+        return true;
+    };
+    tcontainer_controls2& controls = doomed->controls;
+    EXPECT_TRUE(controls.handle_mousedown(canvas, font_tag, mb_left, 0, 10, 84, false));
+    EXPECT_TRUE(freed);
+}
+
 TEST_F(ContainerDispatch, KeysGoToTheControlsControllerAndAMissingControlIsReported) {
     EXPECT_FALSE(page.controls.send_key(104, canvas, font_tag, false, 40, 0, true));  // grids see key-down only
     EXPECT_FALSE(page.controls.send_key(106, canvas, font_tag, false, 40, 0, false));  // scroll bars take no keys
