@@ -21,7 +21,6 @@ void Thandlermodule_big_edit::once_created() {
     tvelmor_memo& m = memo();
     m.set_text(fvalue);
     m.selectedall = true;
-    m.visible = true;
     set_focused_tag(tag_memo, true);
 }
 
