@@ -1,0 +1,179 @@
+#include "accounts/datamodule_search_customer.h"
+
+#include "database/datamodule_database_customers.h"
+
+namespace {
+
+const char* const contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email";
+
+void set_contacts_sql(tfb_query& aquery, const char* acolumn, const char* aorder) {
+    aquery.clear_sql();
+    aquery.add_sql_line(contacts_select);
+    aquery.add_sql_line("FROM contact");
+    aquery.add_sql_line(std::string("WHERE ") + acolumn + " STARTING WITH :search");
+    aquery.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
+    aquery.add_sql_line(std::string("ORDER BY ") + aorder);
+}
+
+char16_t upper_ascii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
+
+}  // namespace
+
+int32_t compare_search_text(const std::u16string& a, const std::u16string& b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const char16_t ca = upper_ascii(a[i]);
+        const char16_t cb = upper_ascii(b[i]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+Tdatamodule_search_customer::Tdatamodule_search_customer(Tdatamodule_database_customers& adatabase)
+    : dataset_contacts_firstname(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
+      dataset_contacts_lastname(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
+      dataset_contacts_email(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
+      dataset_customers_name(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit) {
+    set_contacts_sql(dataset_contacts_firstname, "first_name", "3");
+    set_contacts_sql(dataset_contacts_lastname, "last_name", "4");
+    set_contacts_sql(dataset_contacts_email, "email", "6");
+    dataset_customers_name.add_sql_line("SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email");
+    dataset_customers_name.add_sql_line("FROM account");
+    dataset_customers_name.add_sql_line("WHERE name STARTING WITH :search");
+    dataset_customers_name.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
+    dataset_customers_name.add_sql_line("ORDER BY 3");
+
+    const auto find = [this](const std::string& aname) -> tvelmor_object* {
+        if (aname == "dataset_contacts_firstname") return &dataset_contacts_firstname;
+        if (aname == "dataset_contacts_lastname") return &dataset_contacts_lastname;
+        if (aname == "dataset_contacts_email") return &dataset_contacts_email;
+        if (aname == "dataset_customers_name") return &dataset_customers_name;
+        return nullptr;
+    };
+    datablock_container_search1word.afterconstruction(
+        {"dataset_contacts_firstname", "dataset_contacts_lastname", "dataset_contacts_email", "dataset_customers_name"},
+        find);
+    datablock_container_search0word.afterconstruction({"dataset_contacts_firstname"}, find);
+    for (tdatablock_container* block : {&datablock_container_search1word, &datablock_container_search0word}) {
+        block->fon_compare_dataset = [this, block](int32_t a, int32_t b) {
+            fdatablock = block;
+            return datablock_container_search1word_compare_dataset(a, b);
+        };
+        block->fon_add_record = [this, block](int32_t a) {
+            fdatablock = block;
+            datablock_container_search1word_add_record(a);
+        };
+        // Nothing has been searched yet: the block has no rows to give.
+        block->ffinished = true;
+    }
+}
+
+Tdatamodule_search_customer::~Tdatamodule_search_customer() {
+    timer_addrecords.stop();
+}
+
+tfb_query* Tdatamodule_search_customer::dataset_of(tdatablock_container& ablock, int32_t aindex) const {
+    return ablock.fdatasets.at(static_cast<size_t>(aindex));
+}
+
+int32_t Tdatamodule_search_customer::datablock_container_search1word_compare_dataset(int32_t adataset1,
+                                                                                       int32_t adataset2) {
+    tdatablock_container& block = fdatablock ? *fdatablock : datablock_container_search1word;
+    const auto sort_text = [&](int32_t aindex) {
+        const tfb_query* d = dataset_of(block, aindex);
+        const char* column = nullptr;
+        int32_t tag = 0;
+        if (d == &dataset_contacts_firstname) tag = 101, column = "first_name";
+        else if (d == &dataset_contacts_lastname) tag = 102, column = "last_name";
+        else if (d == &dataset_contacts_email) tag = 103, column = "email";
+        else if (d == &dataset_customers_name) tag = 104, column = "first_name";
+        if (!column)
+            throw tvelmor_exception("Unsupported dataset %d in %s.datablock_container_search1word_compare_dataset();",
+                                    tag, class_name());
+        return d->FieldByName(column).as_widestring();
+    };
+    // The earlier dataset wins a tie.
+    const int32_t first = std::min(adataset1, adataset2);
+    const int32_t second = std::max(adataset1, adataset2);
+    return compare_search_text(sort_text(second), sort_text(first)) < 0 ? second : first;
+}
+
+void Tdatamodule_search_customer::datablock_container_search1word_add_record(int32_t adataset) {
+    tdatablock_container& block = fdatablock ? *fdatablock : datablock_container_search1word;
+    const tfb_query& d = *dataset_of(block, adataset);
+    trecord_line line;
+    line.frecord_type = d.FieldByName("record_type").as_smallint();
+    line.fid = d.FieldByName("id").as_integer();
+    line.ffirst_name = d.FieldByName("first_name").as_widestring();
+    line.flast_name = d.FieldByName("last_name").as_widestring();
+    line.fphone = d.FieldByName("phone").as_widestring();
+    line.femail = d.FieldByName("email").as_widestring();
+    flist_lines.push_back(std::move(line));
+}
+
+void Tdatamodule_search_customer::close() {
+    for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
+    flist_lines.clear();
+}
+
+void Tdatamodule_search_customer::update_search(const std::u16string& asearch, int32_t arowcount_visible,
+                                                int32_t arow_start) {
+    fdatablock = asearch.empty() ? &datablock_container_search0word : &datablock_container_search1word;
+    for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
+    for (tfb_query* d : fdatablock->fdatasets) d->ParamByName("search").set_aswidestring(asearch);
+    fdatablock->open_datasets();
+    flist_lines.clear();
+    fetch(arow_start == -1 ? 2 * arowcount_visible : arowcount_visible + arow_start);
+}
+
+bool Tdatamodule_search_customer::fetch(int32_t acount) {
+    if (!fdatablock || acount <= 0) return false;
+    return fdatablock->add_records(acount);
+}
+
+std::u16string Tdatamodule_search_customer::get_cell_text(int32_t arow, int16_t acol) {
+    if (arow < 0 || arow >= line_count()) return {};
+    const trecord_line& line = flist_lines[static_cast<size_t>(arow)];
+    switch (acol) {
+        case 0: return line.ffirst_name;
+        case 1: return line.flast_name;
+        case 2: return line.fphone;
+        case 3: return line.femail;
+        default: return {};
+    }
+}
+
+bool Tdatamodule_search_customer::is_loading_idle() {
+    return !timer_addrecords.enabled() && fdatablock && !fdatablock->finished();
+}
+
+bool Tdatamodule_search_customer::add_records_arrowdown(int32_t acount_visible) {
+    return arrowdown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
+}
+
+bool Tdatamodule_search_customer::add_records_pagedown(int32_t acount_visible) {
+    return pagedown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
+}
+
+void Tdatamodule_search_customer::timer_addrecords_timer() {
+    tick([this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
+}
+
+int32_t Tdatamodule_search_customer::line_id(int32_t aline) const {
+    return flist_lines.at(static_cast<size_t>(aline)).fid;
+}
+
+int16_t Tdatamodule_search_customer::line_record_type(int32_t aline) const {
+    return flist_lines.at(static_cast<size_t>(aline)).frecord_type;
+}
+
+std::u16string Tdatamodule_search_customer::line_name(int32_t aline) const {
+    const trecord_line& line = flist_lines.at(static_cast<size_t>(aline));
+    if (!line.ffirst_name.empty() && !line.flast_name.empty()) return line.ffirst_name + u" " + line.flast_name;
+    return line.ffirst_name + line.flast_name;
+}
+
+void Tdatamodule_search_customer::delete_line(int32_t aline) {
+    if (aline < 0 || aline >= line_count()) return;
+    flist_lines.erase(flist_lines.begin() + aline);
+}

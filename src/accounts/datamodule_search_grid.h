@@ -1,0 +1,55 @@
+// Base of the search data modules: the lines a search grid shows, loaded a helping at a time
+// (first helping, more when the user nears the end, the rest by a 20 ms timer).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "procs/velmor_exception.h"
+
+// A platform timer that can be started and stopped repeatedly; stopped when destroyed.
+class tsearch_timer {
+public:
+    explicit tsearch_timer(int32_t ainterval_ms) : finterval(ainterval_ms) {}
+    ~tsearch_timer() { stop(); }
+    tsearch_timer(const tsearch_timer&) = delete;
+    tsearch_timer& operator=(const tsearch_timer&) = delete;
+    void start(std::function<void()> aontimer);
+    void stop();
+    bool enabled() const { return fid != 0; }
+    int32_t interval() const { return finterval; }
+
+private:
+    int32_t finterval;
+    int32_t fid = 0;
+};
+
+class Tdatamodule_search_grid : public tvelmor_object {
+public:
+    const char* class_name() const override { return "Tdatamodule_search_grid"; }
+
+    virtual void close();
+    virtual void update_search(const std::u16string& asearch, int32_t arowcount_visible, int32_t arow_start);
+    virtual std::u16string get_cell_text(int32_t arow, int16_t acol);
+    virtual bool is_loading_idle();
+    virtual bool add_records_arrowdown(int32_t acount_visible);
+    virtual bool add_records_pagedown(int32_t acount_visible);
+    virtual int32_t line_count() const { return 0; }
+
+    // The 20 ms timer's event: two more lines per tick while ticks are scheduled.
+    virtual void timer_addrecords_timer() {}
+
+    // Told when a tick added lines, so the grid's row count can follow. a tick added lines, so the grid's row count can follow.
+    std::function<void()> fon_lines_added;
+
+protected:
+    // The arrow-down rule shared by the modules: afetch(n) appends up to n lines. When lines
+    // were added and acount_visible is not -1, ticks are scheduled and the timer started.
+    bool arrowdown(int32_t acount_visible, const std::function<bool(int32_t)>& afetch,
+                   tsearch_timer& atimer, int32_t& acount_addrecords);
+    bool pagedown(int32_t acount_visible, const std::function<bool(int32_t)>& afetch, tsearch_timer& atimer,
+                  int32_t& acount_addrecords);
+    // One timer tick: two more lines; the timer stops when the ticks run out or nothing came.
+    void tick(const std::function<bool(int32_t)>& afetch, tsearch_timer& atimer, int32_t& acount_addrecords);
+};

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "accounts/datamodule_search_customer.h"
+#include "accounts_fixture.h"
+#include "database/fb_query.h"
+
+namespace {
+
+class SearchCustomer : public taccounts_page_test {
+protected:
+    void SetUp() override {
+        taccounts_page_test::SetUp();
+        fdatabase->open_database(0);
+        fmodule = std::make_unique<Tdatamodule_search_customer>(*fdatabase);
+    }
+    void TearDown() override {
+        fmodule.reset();
+        taccounts_page_test::TearDown();
+    }
+    int64_t number(const std::string& asql) {
+        tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
+        q.set_sql(asql);
+        q.execute();
+        const int64_t n = q.field(0).as_int64();
+        q.close();
+        return n;
+    }
+    // Loads everything that is left, a screen at a time.
+    void load_all() {
+        while (fmodule->add_records_pagedown(10)) {
+        }
+    }
+    std::unique_ptr<Tdatamodule_search_customer> fmodule;
+};
+
+TEST_F(SearchCustomer, the_base_module_refuses_every_operation_it_leaves_to_its_subclasses) {
+    Tdatamodule_search_grid base;
+    EXPECT_EQ("Tdatamodule_search_grid.close(); not implemented", message_of([&] { base.close(); }));
+    EXPECT_EQ("Tdatamodule_search_grid.update_search(); not implemented",
+              message_of([&] { base.update_search(u"a", 10, -1); }));
+    EXPECT_EQ("Tdatamodule_search_grid.get_cell_text(); not implemented", message_of([&] { base.get_cell_text(0, 0); }));
+    EXPECT_EQ("Tdatamodule_search_grid.is_loading_idle(); not implemented", message_of([&] { base.is_loading_idle(); }));
+    EXPECT_EQ("Tdatamodule_search_grid.add_records_arrowdown(); not implemented",
+              message_of([&] { base.add_records_arrowdown(10); }));
+    EXPECT_EQ("Tdatamodule_search_grid.add_records_pagedown(); not implemented",
+              message_of([&] { base.add_records_pagedown(10); }));
+}
+
+TEST_F(SearchCustomer, the_first_helping_is_two_screens_or_the_remembered_row_plus_one_screen) {
+    const int64_t contacts = number("SELECT COUNT(*) FROM contact WHERE COALESCE( deleted, 0 ) <> 1");
+    ASSERT_GT(contacts, 40);
+    struct tcase {
+        const char* name;
+        int32_t visible;
+        int32_t row_start;
+        int64_t expected;
+    } cases[] = {
+        {"no remembered row", 10, -1, 20},
+        {"remembered row", 10, 15, 25},
+        {"remembered row at the top", 10, 0, 10},
+        {"more than there is", 10, static_cast<int32_t>(contacts), contacts},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fmodule->update_search(u"", c.visible, c.row_start);
+        EXPECT_EQ(c.expected, fmodule->line_count());
+    }
+}
+
+TEST_F(SearchCustomer, an_empty_search_lists_every_contact_not_deleted_by_first_name_and_no_accounts) {
+    fdatabase->execute_query("UPDATE contact SET deleted = 1 WHERE id = (SELECT MIN(id) FROM contact)", true);
+    const int64_t contacts = number("SELECT COUNT(*) FROM contact WHERE COALESCE( deleted, 0 ) <> 1");
+    const int64_t deleted_id = number("SELECT MIN(id) FROM contact");
+    fmodule->update_search(u"", 10, -1);
+    load_all();
+    ASSERT_EQ(contacts, fmodule->line_count());
+    for (int32_t i = 0; i < fmodule->line_count(); ++i) {
+        EXPECT_EQ(0, fmodule->line_record_type(i));
+        EXPECT_NE(deleted_id, fmodule->line_id(i));
+    }
+    EXPECT_FALSE(fmodule->is_loading_idle());  // exhausted
+}
+
+TEST_F(SearchCustomer, a_word_merges_contacts_and_accounts_by_the_matched_text_ignoring_case) {
+    // A letter that starts names of both kinds in the demo data.
+    const std::string word = "m";
+    const std::string where = " STARTING WITH '" + word + "' AND COALESCE( deleted, 0 ) <> 1";
+    const int64_t expected = number("SELECT COUNT(*) FROM contact WHERE first_name" + where) +
+                             number("SELECT COUNT(*) FROM contact WHERE last_name" + where) +
+                             number("SELECT COUNT(*) FROM contact WHERE email" + where) +
+                             number("SELECT COUNT(*) FROM account WHERE name" + where);
+    fmodule->update_search(u"m", 10, -1);
+    load_all();
+    ASSERT_EQ(expected, fmodule->line_count());
+    int32_t accounts = 0;
+    for (int32_t i = 0; i < fmodule->line_count(); ++i) accounts += fmodule->line_record_type(i);
+    EXPECT_GT(accounts, 0);
+    EXPECT_LT(accounts, fmodule->line_count());
+}
+
+TEST_F(SearchCustomer, the_merge_order_ignores_ascii_case_and_puts_a_prefix_first) {
+    EXPECT_EQ(0, compare_search_text(u"smith", u"SMITH"));
+    EXPECT_LT(compare_search_text(u"Smi", u"smith"), 0);
+    EXPECT_LT(compare_search_text(u"abc", u"ABD"), 0);
+    EXPECT_GT(compare_search_text(u"\u00e9", u"z"), 0);  // only a to z fold
+}
+
+TEST_F(SearchCustomer, cells_outside_the_lines_are_empty) {
+    fmodule->update_search(u"", 10, -1);
+    ASSERT_EQ(20, fmodule->line_count());
+    EXPECT_FALSE(fmodule->get_cell_text(0, 0).empty());
+    for (auto [row, col] : {std::pair{-1, 0}, {20, 0}, {0, 4}, {0, -1}}) {
+        SCOPED_TRACE(std::to_string(row) + "," + std::to_string(col));
+        EXPECT_EQ(u"", fmodule->get_cell_text(row, static_cast<int16_t>(col)));
+    }
+}
+
+TEST_F(SearchCustomer, an_arrow_down_request_schedules_timer_ticks_from_the_line_count) {
+    struct tcase {
+        const char* name;
+        int32_t row_start;  // the first helping is 10 + row_start lines
+        int32_t ticks;
+    } cases[] = {{"20 lines: 20 mod 10 below 4", 10, 5}, {"24 lines: 24 mod 10 is 4", 14, 4}};
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Tdatamodule_search_customer module(*fdatabase);
+        module.update_search(u"", 10, c.row_start);
+        const int32_t before = module.line_count();
+        ASSERT_TRUE(module.is_loading_idle());
+        ASSERT_TRUE(module.add_records_arrowdown(10));
+        EXPECT_EQ(before + 2, module.line_count());
+        EXPECT_EQ(c.ticks, module.fcount_addrecords);
+        EXPECT_TRUE(module.timer_addrecords.enabled());
+        // While the timer runs nothing more is asked for.
+        EXPECT_FALSE(module.is_loading_idle());
+        int32_t added_events = 0;
+        module.fon_lines_added = [&] { ++added_events; };
+        for (int32_t i = 0; i < c.ticks; ++i) module.timer_addrecords_timer();
+        EXPECT_EQ(before + 2 + 2 * c.ticks, module.line_count());
+        EXPECT_EQ(c.ticks, added_events);
+        EXPECT_FALSE(module.timer_addrecords.enabled());
+        EXPECT_TRUE(module.is_loading_idle());
+    }
+}
+
+TEST_F(SearchCustomer, a_page_down_request_loads_a_screen_and_cancels_pending_ticks) {
+    fmodule->update_search(u"", 10, -1);
+    ASSERT_TRUE(fmodule->add_records_arrowdown(10));
+    ASSERT_GT(fmodule->fcount_addrecords, 0);
+    EXPECT_TRUE(fmodule->add_records_pagedown(10));
+    EXPECT_EQ(32, fmodule->line_count());
+    EXPECT_EQ(0, fmodule->fcount_addrecords);
+    EXPECT_FALSE(fmodule->timer_addrecords.enabled());
+}
+
+TEST_F(SearchCustomer, ticks_stop_when_the_result_runs_out) {
+    fmodule->update_search(u"", 10, -1);
+    load_all();
+    const int32_t all = fmodule->line_count();
+    fmodule->fcount_addrecords = 3;
+    fmodule->timer_addrecords.start([] {});
+    fmodule->timer_addrecords_timer();
+    EXPECT_EQ(all, fmodule->line_count());
+    EXPECT_EQ(0, fmodule->fcount_addrecords);
+    EXPECT_FALSE(fmodule->timer_addrecords.enabled());
+    EXPECT_FALSE(fmodule->add_records_arrowdown(10));
+}
+
+TEST_F(SearchCustomer, a_new_search_starts_from_an_empty_list) {
+    fmodule->update_search(u"", 10, 30);
+    fmodule->update_search(u"zzzzzz", 10, -1);
+    EXPECT_EQ(0, fmodule->line_count());
+    EXPECT_FALSE(fmodule->add_records_arrowdown(10));
+}
+
+}  // namespace
