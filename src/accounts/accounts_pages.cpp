@@ -1,10 +1,13 @@
 #include "accounts/accounts_pages.h"
 
 #include "accounts/handlermodule_menu_accounts.h"
+#include "accounts/handlermodule_search_customer.h"
 #include "controls/dfm_component.h"
 #include "pages/page_controller_generic.h"
 
 void register_accounts_pages(tpage_controller_generic& acontroller) {
     register_form_class("Tform_page_menu_accounts");
+    register_form_class("Tform_page_search_customer");
     acontroller.register_page(1, Thandlermodule_menu_accounts::handler_class());
+    acontroller.register_page(Thandlermodule_search_customer::pageno, Thandlermodule_search_customer::handler_class());
 }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "accounts/accounts_pages.h"
+#include "controls/text_renderers_registration.h"
 #include "controls/controls_registration.h"
 #include "controls/grid_controls.h"
 #include "controls/label_bevel_registration.h"
@@ -122,6 +123,7 @@ void taccounts_page_test::SetUp() {
 
     register_controls_classes();
     register_label_bevel_renderers();
+    register_text_renderers();
     // Themes take their renderer when the page is read, so the recording one goes in first.
     auto& table = trenderer_table::global();
     std::copy(std::begin(table.grid), std::end(table.grid), fsaved_grid_renderers);

@@ -1,0 +1,215 @@
+#include "accounts/handlermodule_search_customer.h"
+
+#include "controls/control_messages.h"
+#include "controls/grid_controls.h"
+#include "controls/miscobject.h"
+#include "controls/text_controls.h"
+#include "database/datamodule_database_customers.h"
+#include "database/datamodule_ejt.h"
+#include "database/ejt_class.h"
+#include "pages/datamodule_messages.h"
+#include "pages/handler_class.h"
+#include "pages/page_controller_generic.h"
+#include "pages/page_form.h"
+#include "procs/procs_string.h"
+#include "values/params_generic.h"
+
+namespace {
+
+constexpr uint16_t key_enter = 13;
+constexpr uint16_t key_escape = 27;
+constexpr uint16_t key_insert = 45;
+constexpr uint16_t key_delete = 46;
+constexpr int32_t tag_header_plus = 9901;
+constexpr int32_t tag_header_minus = 9902;
+constexpr int32_t answer_yes = 6;
+
+const Tform_page2& search_form() {
+    static const Tform_page2 form("Tform_page_search_customer",
+                                  Tform_page2::embedded_text("form_page_search_customer"));
+    return form;
+}
+
+std::u16string trimmed(const std::u16string& atext) {
+    size_t first = 0;
+    size_t last = atext.size();
+    while (first < last && atext[first] <= u' ') ++first;
+    while (last > first && atext[last - 1] <= u' ') --last;
+    return atext.substr(first, last - first);
+}
+
+}  // namespace
+
+Thandlermodule_search_customer::Thandlermodule_search_customer(tpage_controller_generic* aowner,
+                                                               thandler_type ahandler_type,
+                                                               tgraphbox_generic* agraphbox)
+    : Thandlermodule_page(aowner, ahandler_type, agraphbox),
+      fmodule(std::make_unique<Tdatamodule_search_customer>(Tdatamodule_database_customers::instance())) {
+    fmodule->fon_lines_added = [this] { grid_follows_lines(); };
+}
+
+const thandler_class& Thandlermodule_search_customer::handler_class() {
+    static const thandler_class c("Thandlermodule_search_customer",
+                                  &handler_factory_of<Thandlermodule_search_customer>, &search_form(),
+                                  &tparams_search_customer::static_class());
+    return c;
+}
+
+tvelmor_grid& Thandlermodule_search_customer::grid() {
+    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
+    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
+    return *g;
+}
+
+tvelmor_edit& Thandlermodule_search_customer::edit() {
+    auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
+    if (!e) throw tvelmor_exception("Edit %d not found in %s.edit();", tag_edit, class_name());
+    return *e;
+}
+
+void Thandlermodule_search_customer::once_created() {
+    if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) fsearch = params->fsearch;
+    edit().set_text(fsearch);
+    set_focused_tag(tag_edit, true);
+}
+
+void Thandlermodule_search_customer::save_params(tparams_generic& aparams) {
+    if (auto* params = dynamic_cast<tparams_search_customer*>(&aparams)) {
+        params->frow_start = grid().row;
+        params->fsearch = fsearch;
+    }
+}
+
+void Thandlermodule_search_customer::handle_resize(bool as_skip_draw) {
+    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
+    if (!flaid_out) {
+        flaid_out = true;
+        tvelmor_grid& g = grid();
+        if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) {
+            fsearch = trimmed(params->fsearch);
+            const int32_t row_start = params->frow_start;
+            fmodule->update_search(fsearch, g.row_count_visible, row_start < 0 ? -1 : row_start);
+            g.set_rowcount(fmodule->line_count());
+            g.row_setfull(row_start >= 0 && row_start < fmodule->line_count() ? row_start : 0);
+            fparams.reset();
+        } else {
+            fsearch = trimmed(fsearch);
+            run_search(-1);
+        }
+    }
+    if (!as_skip_draw) handle_paint();
+}
+
+void Thandlermodule_search_customer::run_search(int32_t arow_start) {
+    tvelmor_grid& g = grid();
+    fmodule->update_search(fsearch, g.row_count_visible, arow_start);
+    g.set_rowcount(fmodule->line_count());
+    g.row_setfull(0);
+}
+
+void Thandlermodule_search_customer::grid_follows_lines() {
+    if (fcontrols) grid().set_rowcount(fmodule->line_count());
+}
+
+bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (!as_keyup && ashift == 0) {
+        switch (akey) {
+            case key_enter: enter_current_line(); return true;
+            case key_escape: fowner->page_exit(); return true;
+            case key_insert: fowner->run_menu(true); return true;
+            case key_delete: ask_delete(); return true;
+            default: break;
+        }
+    }
+    // Arrows and page keys reach the grid through the focused control when it is the grid;
+    // from the edit they move the grid all the same.
+    if (!as_keyup && ashift == 0 && ffocused_tag == tag_edit && (akey == 33 || akey == 34 || akey == 38 || akey == 40))
+        return fcontrols->send_key(tag_grid, canvas(), fgraphbox->ffont_tag, get_readonly(), akey, ashift, as_keyup);
+    return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);
+}
+
+void Thandlermodule_search_customer::enter_current_line() {
+    const int32_t row = grid().row;
+    if (row < 0 || row >= fmodule->line_count()) return;
+    const int16_t type = fmodule->line_record_type(row);
+    if (type != 0 && type != 1)
+        throw tvelmor_exception("Unsupported record_type %d in %s.handle_keydown();", type, class_name());
+    // The switch frees this module: nothing of it may be touched afterwards.
+    fowner->page_enter(type == 0 ? pageno_contact : pageno_account, false);
+}
+
+bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t atag, int32_t amsg) {
+    switch (amsg) {
+        case tmsg_code::grid_moved:
+            if (atag == tag_grid) data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
+            return true;
+        case tmsg_code::edit_text_changed:
+            if (atag == tag_edit) {
+                fsearch = trimmed(edit().get_text());
+                run_search(-1);
+                get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
+            }
+            return true;
+        case tmsg_code::button_pressed:
+            if (atag == tag_header_plus) fowner->run_menu(false);
+            if (atag == tag_header_minus) ask_delete();
+            return true;
+        case tmsg_code::ontop_closed: {
+            const int32_t result = static_cast<tmsg_params_ontop_result*>(aparams)->result;
+            if (atag == tag_ontop_delete && result == answer_yes) delete_line();
+            // The switch frees this module: nothing of it may be touched afterwards.
+            if (atag == tag_ontop_menu && result == 0) fowner->page_enter(pageno_account, false);
+            if (atag == tag_ontop_menu && result == 1) fowner->page_enter(pageno_contact, false);
+            return true;
+        }
+        default: return Thandlermodule_page::callback_message(aparams, atag, amsg);
+    }
+}
+
+void Thandlermodule_search_customer::data_request(uint8_t ahow) {
+    tvelmor_grid& g = grid();
+    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
+    if (ahow != gmv_row_down && ahow != gmv_page_down) return;
+    if (!fmodule->is_loading_idle()) return;
+    const bool added = ahow == gmv_row_down ? fmodule->add_records_arrowdown(g.row_count_visible)
+                                            : fmodule->add_records_pagedown(g.row_count_visible);
+    if (added) grid_follows_lines();
+}
+
+void Thandlermodule_search_customer::ask_delete() {
+    frow = grid().row;
+    if (frow < 0 || frow >= fmodule->line_count()) return;
+    const int16_t type = fmodule->line_record_type(frow);
+    if (type != 0 && type != 1) return;
+    run_dialog(tag_ontop_delete, std::u16string(u"Delete ") + (type == 0 ? u"Contact" : u"Account") + u" [" +
+                                     fmodule->line_name(frow) + u"] ?    ( Y / N )");
+}
+
+void Thandlermodule_search_customer::delete_line() {
+    if (frow < 0 || frow >= fmodule->line_count()) return;
+    const int16_t type = fmodule->line_record_type(frow);
+    auto ejt = tejt_database::create_ejt(type == 0 ? 201 : 101);
+    auto& update = dynamic_cast<tejt_record_update&>(*ejt);
+    update.frecord->set_aslongint1(update.frecord->get_field_index1("id"), fmodule->line_id(frow));
+    update.frecord->set_asboolean1(update.frecord->get_field_index1("deleted"), true);
+    Tdatamodule_ejt writer(Tdatamodule_database_customers::instance());
+    writer.send_ejt_record(*ejt, nullptr);
+    fmodule->delete_line(frow);
+    tvelmor_grid& g = grid();
+    if (g.rowcount > fmodule->line_count()) g.set_rowcount(fmodule->line_count());
+    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
+}
+
+void Thandlermodule_search_customer::control_draw(int32_t atag) {
+    if (atag >= 101 && atag <= 104) draw_control(atag, false);
+}
+
+void Thandlermodule_search_customer::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,
+                                                   const trect& arect, int32_t arow, int32_t acol) {
+    auto* g = dynamic_cast<tvelmor_customgrid*>(acontrol);
+    if (!g || acontrol != fcontrols->get_control(tag_grid) || g->header == 0) return;
+    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(g->header));
+    if (!render) return;
+    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme,
+                          fmodule->get_cell_text(arow, static_cast<int16_t>(acol)), arect, arow, acol);
+}
