@@ -1,5 +1,23 @@
 #include "database/datamodule_ejt.h"
 
+namespace {
+Tdatamodule_ejt* the_ejt_module = nullptr;
+}  // namespace
+
+Tdatamodule_ejt::Tdatamodule_ejt(Tdatamodule_database_customers& adatabase)
+    : fdatabase(adatabase), query_update_record(adatabase.database_customers, adatabase.Transaction1) {
+    if (!the_ejt_module) the_ejt_module = this;
+}
+
+Tdatamodule_ejt::~Tdatamodule_ejt() {
+    if (the_ejt_module == this) the_ejt_module = nullptr;
+}
+
+Tdatamodule_ejt& Tdatamodule_ejt::instance() {
+    if (!the_ejt_module) throw tvelmor_exception("Journal module not created in %s.instance();", "Tdatamodule_ejt");
+    return *the_ejt_module;
+}
+
 void Tdatamodule_ejt::send_ejt_record(tejt_generic& aejt, tejt_list* alines_ejt) {
     tfb_query& query = query_update_record;
     fdatabase.run_transaction([&] {

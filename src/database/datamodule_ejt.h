@@ -7,9 +7,11 @@
 
 class Tdatamodule_ejt : public tvelmor_object {
 public:
-    explicit Tdatamodule_ejt(Tdatamodule_database_customers& adatabase)
-        : fdatabase(adatabase), query_update_record(adatabase.database_customers, adatabase.Transaction1) {}
+    // The first module created is the program's, reached through instance().
+    explicit Tdatamodule_ejt(Tdatamodule_database_customers& adatabase);
+    ~Tdatamodule_ejt() override;
     const char* class_name() const override { return "Tdatamodule_ejt"; }
+    static Tdatamodule_ejt& instance();
 
     void send_ejt_record(tejt_generic& aejt, tejt_list* alines_ejt);
 
