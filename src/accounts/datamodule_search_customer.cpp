@@ -30,10 +30,11 @@ int32_t compare_search_text(const std::u16string& a, const std::u16string& b) {
 }
 
 Tdatamodule_search_customer::Tdatamodule_search_customer(Tdatamodule_database_customers& adatabase)
-    : dataset_contacts_firstname(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
-      dataset_contacts_lastname(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
-      dataset_contacts_email(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit),
-      dataset_customers_name(adatabase.database_customers, adatabase.Transaction1, qoStartTransaction | qoAutoCommit) {
+    : transaction_search(adatabase.database_customers),
+      dataset_contacts_firstname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
+      dataset_contacts_lastname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
+      dataset_contacts_email(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
+      dataset_customers_name(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
     set_contacts_sql(dataset_contacts_firstname, "first_name", "3");
     set_contacts_sql(dataset_contacts_lastname, "last_name", "4");
     set_contacts_sql(dataset_contacts_email, "email", "6");

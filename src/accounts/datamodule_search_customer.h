@@ -47,6 +47,9 @@ public:
     void datablock_container_search1word_add_record(int32_t adataset);
 
     std::vector<trecord_line> flist_lines;
+    // The datasets stay open between helpings, so they read in a transaction of their own: the
+    // main transaction stays free for the journaled writes made while the search is shown.
+    tfb_transaction transaction_search;
     tfb_query dataset_contacts_firstname;
     tfb_query dataset_contacts_lastname;
     tfb_query dataset_contacts_email;

@@ -106,6 +106,18 @@ void trecording_grid_renderer::control_paint(int32_t&, tcanvas&, tvelmor_customg
                       aalignment_margin});
 }
 
+// A cursor move redraws the rows it leaves and enters.
+void trecording_grid_renderer::draw_row2(tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme,
+                                         const trect& arect, int32_t arow1, int32_t arow2) const {
+    acontrol.draw_row(atheme, arect, -1, arow1);
+    if (arow2 != -1 && arow2 != arow1) acontrol.draw_row(atheme, arect, -1, arow2);
+}
+
+void trecording_grid_renderer::draw_rows(tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme,
+                                         const trect& arect, int32_t arow_from) const {
+    acontrol.draw_rows(atheme, arect, arow_from);
+}
+
 // ---- fixture ----
 
 void taccounts_page_test::SetUp() {

@@ -96,6 +96,11 @@ public:
     void draw_grid(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme,
                    const trect& arect) const override;
     void erase_rows(tcanvas&, tvelmor_customgrid&, const trect&) const override {}
+    // A cursor move redraws the rows it leaves and enters.
+    void draw_row2(tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme, const trect& arect, int32_t arow1,
+                   int32_t arow2) const override;
+    void draw_rows(tvelmor_customgrid& acontrol, tvelmor_theme_grid_brief* atheme, const trect& arect,
+                   int32_t arow_from) const override;
     void control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& acontrol,
                        tvelmor_theme_grid_brief* atheme, const trect& arect, const std::u16string& atext, int32_t arow,
                        int32_t acol, int32_t afont_tag_new, TAlignment aalignment,
