@@ -1,5 +1,7 @@
 #include "accounts_fixture.h"
 
+#include "database/fb_query.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -156,6 +158,15 @@ void taccounts_page_test::TearDown() {
     } else {
         std::cerr << "test folder kept: " << ffolder << "\n";
     }
+}
+
+int64_t taccounts_page_test::number(const std::string& asql) {
+    tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
+    q.set_sql(asql);
+    q.execute();
+    const int64_t n = q.field(0).as_int64();
+    q.close();
+    return n;
 }
 
 void taccounts_page_test::start(const std::function<void(tpage_controller_generic&)>& aextra_pages) {

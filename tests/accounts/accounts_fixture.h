@@ -128,6 +128,9 @@ protected:
         return static_cast<Thandlermodule_test_strip&>(*fcontroller->get_handler_footer());
     }
 
+    // Runs a query in a transaction of its own and returns the first column of its first row.
+    int64_t number(const std::string& asql);
+
     std::string ffolder;
     std::unique_ptr<Tdatamodule_inifile> finifile;
     std::unique_ptr<Tdatamodule_database_customers> fdatabase;

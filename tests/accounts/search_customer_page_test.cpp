@@ -36,14 +36,6 @@ protected:
     void type(const std::string& atext) {
         for (char c : atext) key(static_cast<uint16_t>(std::toupper(static_cast<unsigned char>(c))));
     }
-    int64_t number(const std::string& asql) {
-        tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
-        q.set_sql(asql);
-        q.execute();
-        const int64_t n = q.field(0).as_int64();
-        q.close();
-        return n;
-    }
 };
 
 TEST_F(SearchCustomerPage, entering_from_the_menu_shows_the_first_helping_of_all_contacts_with_the_edit_focused) {

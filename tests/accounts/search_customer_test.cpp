@@ -19,14 +19,6 @@ protected:
         fmodule.reset();
         taccounts_page_test::TearDown();
     }
-    int64_t number(const std::string& asql) {
-        tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
-        q.set_sql(asql);
-        q.execute();
-        const int64_t n = q.field(0).as_int64();
-        q.close();
-        return n;
-    }
     // Loads everything that is left, a screen at a time.
     void load_all() {
         while (fmodule->add_records_pagedown(10)) {
