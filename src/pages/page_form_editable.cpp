@@ -30,20 +30,16 @@ void Tform_page_editable_generic::load_handler(Thandlermodule_generic& avelmor_h
         tform_reader::read(Tform_page2::embedded_text(base_form_name), std::string(base_form_name) + ".form");
     tdfm_component* themes = find_themes(*form);
     if (!themes) {
-        tdfm_component* base_themes = find_themes(*base);
-        for (auto& child : base->children)
-            if (child.get() == base_themes) {
-                form->children.push_back(std::move(child));
-                break;
-            }
-    } else {
-        std::set<int32_t> declared;
-        for (const auto& child : themes->children)
-            if (const auto* theme = dynamic_cast<const tdfmelement_theme*>(child.get())) declared.insert(theme->tag_theme);
-        for (auto& child : find_themes(*base)->children)
-            if (const auto* theme = dynamic_cast<const tdfmelement_theme*>(child.get()))
-                if (!declared.count(theme->tag_theme)) themes->children.push_back(std::move(child));
+        form->children.push_back(std::make_unique<tdfmelement_themes>());
+        themes = form->children.back().get();
     }
+    std::set<int32_t> declared;
+    for (const auto& child : themes->children)
+        if (const auto* theme = dynamic_cast<const tdfmelement_theme*>(child.get())) declared.insert(theme->tag_theme);
+    // Only the shared looks: the preview's panel and viewport are the base form's own.
+    for (auto& child : find_themes(*base)->children)
+        if (const auto* theme = dynamic_cast<const tdfmelement_theme*>(child.get()))
+            if (!declared.count(theme->tag_theme)) themes->children.push_back(std::move(child));
     create_components(*form, avelmor_handler);
     if (aform) aform->set_main_clientsize(form->ClientWidth, form->ClientHeight);
 }
