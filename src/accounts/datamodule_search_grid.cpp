@@ -2,6 +2,14 @@
 
 #include "controls/platform.h"
 
+std::u16string trim_search_text(const std::u16string& atext) {
+    size_t first = 0;
+    size_t last = atext.size();
+    while (first < last && atext[first] <= u' ') ++first;
+    while (last > first && atext[last - 1] <= u' ') --last;
+    return atext.substr(first, last - first);
+}
+
 void tsearch_timer::start(std::function<void()> aontimer) {
     if (fid != 0) return;
     fid = tplatform::instance().start_timer(finterval, std::move(aontimer));

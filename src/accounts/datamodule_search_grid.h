@@ -25,6 +25,9 @@ private:
     int32_t fid = 0;
 };
 
+// The search text without the blanks and control characters around it.
+std::u16string trim_search_text(const std::u16string& atext);
+
 class Tdatamodule_search_grid : public tvelmor_object {
 public:
     const char* class_name() const override { return "Tdatamodule_search_grid"; }

@@ -30,14 +30,6 @@ const Tform_page2& search_form() {
     return form;
 }
 
-std::u16string trimmed(const std::u16string& atext) {
-    size_t first = 0;
-    size_t last = atext.size();
-    while (first < last && atext[first] <= u' ') ++first;
-    while (last > first && atext[last - 1] <= u' ') --last;
-    return atext.substr(first, last - first);
-}
-
 }  // namespace
 
 Thandlermodule_search_customer::Thandlermodule_search_customer(tpage_controller_generic* aowner,
@@ -86,14 +78,14 @@ void Thandlermodule_search_customer::handle_resize(bool as_skip_draw) {
         flaid_out = true;
         tvelmor_grid& g = grid();
         if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) {
-            fsearch = trimmed(params->fsearch);
+            fsearch = trim_search_text(params->fsearch);
             const int32_t row_start = params->frow_start;
             fmodule->update_search(fsearch, g.row_count_visible, row_start < 0 ? -1 : row_start);
             g.set_rowcount(fmodule->line_count());
             g.row_setfull(row_start >= 0 && row_start < fmodule->line_count() ? row_start : 0);
             fparams.reset();
         } else {
-            fsearch = trimmed(fsearch);
+            fsearch = trim_search_text(fsearch);
             run_search(-1);
         }
     }
@@ -145,7 +137,7 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
             return true;
         case tmsg_code::edit_text_changed:
             if (atag == tag_edit) {
-                fsearch = trimmed(edit().get_text());
+                fsearch = trim_search_text(edit().get_text());
                 run_search(-1);
                 get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
             }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "accounts/datamodule_search_account.h"
 #include "accounts/datamodule_search_customer.h"
 #include "accounts_fixture.h"
 #include "database/fb_query.h"
@@ -174,6 +175,50 @@ TEST_F(SearchCustomer, a_new_search_starts_from_an_empty_list) {
     fmodule->update_search(u"zzzzzz", 10, -1);
     EXPECT_EQ(0, fmodule->line_count());
     EXPECT_FALSE(fmodule->add_records_arrowdown(10));
+}
+
+}  // namespace
+
+namespace {
+
+class SearchAccount : public taccounts_page_test {
+protected:
+    void SetUp() override {
+        taccounts_page_test::SetUp();
+        fdatabase->open_database(0);
+    }
+};
+
+TEST_F(SearchAccount, name_or_phone_prefixes_match_and_deleted_accounts_are_listed) {
+    fdatabase->execute_query("UPDATE account SET deleted = 1 WHERE id = (SELECT MIN(id) FROM account)", true);
+    struct tcase {
+        const char* name;
+        std::u16string search;
+        std::string where;
+    } cases[] = {
+        {"no word: every account", u"", "1 = 1"},
+        {"name prefix, trimmed", u"  m ", "name STARTING WITH 'm'"},
+        {"phone prefix", u"02", "name STARTING WITH '02' OR phone STARTING WITH '02'"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Tdatamodule_search_account module(*fdatabase);
+        module.update_search(c.search, 5, -1);
+        EXPECT_EQ(std::min<int64_t>(10, number("SELECT COUNT(*) FROM account WHERE " + c.where)), module.line_count());
+        while (module.add_records_pagedown(5)) {
+        }
+        EXPECT_EQ(number("SELECT COUNT(*) FROM account WHERE " + c.where), module.line_count());
+        EXPECT_FALSE(module.is_loading_idle());
+        EXPECT_EQ(u"", module.get_cell_text(0, 2));
+    }
+    Tdatamodule_search_account module(*fdatabase);
+    module.update_search(u"", 5, -1);
+    while (module.add_records_pagedown(5)) {
+    }
+    bool deleted_listed = false;
+    const int64_t deleted_id = number("SELECT MIN(id) FROM account");
+    for (int32_t i = 0; i < module.line_count(); ++i) deleted_listed = deleted_listed || module.line_id(i) == deleted_id;
+    EXPECT_TRUE(deleted_listed);
 }
 
 }  // namespace
