@@ -19,7 +19,7 @@ constexpr int32_t theme_viewing = 909, theme_editing = 910, theme_modified = 911
 }  // namespace
 
 void Thandlermodule_editlist_generic::bind_data() {
-    auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(get_miscobject(tag_fieldlinks));
+    auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(fcontrols->get_miscobject(tag_fieldlinks));
     if (!links) throw tvelmor_exception("Field links %d not found in %s.bind_data();", tag_fieldlinks, class_name());
     links->setup_data1(frecord.get());
 }
