@@ -289,6 +289,25 @@ TEST_F(EditablePages, TypingMarksTheControlModifiedAndF2SavesToTheDatabase) {
     EXPECT_EQ(u"Renamed Pty Ltd", stored_name(ffirst_id));
 }
 
+TEST_F(EditablePages, KeysTypedIntoAnEditChangeTheRecordOnlyWhileEditing) {
+    open(ffirst_id);
+    auto type_keys = [&] {
+        page()->set_focused_tag(201, false);
+        for (uint16_t key : {uint16_t('Z'), uint16_t('Q')}) press(key);
+        press(tvk::enter);
+    };
+    type_keys();
+    EXPECT_FALSE(page()->fmodified);
+    EXPECT_EQ(ffirst_name, page()->frecord->get_asunicodestring1(1));
+    press(key_f3);
+    type_keys();
+    EXPECT_TRUE(page()->fmodified);
+    EXPECT_EQ(923, theme_of(201));
+    EXPECT_EQ(921, theme_of(202));
+    EXPECT_TRUE(footer_enabled(202));
+    EXPECT_EQ(u"zq", page()->frecord->get_asunicodestring1(1));
+}
+
 TEST_F(EditablePages, EscOnAModifiedRecordAsksAndActsOnTheAnswer) {
     struct tcase {
         const char* name;
