@@ -43,7 +43,11 @@ void Thandlermodule_editable_generic::set_modified(bool amodified, int32_t atag)
     if (amodified && atag != -1)
         if (tvelmor_control* c = fcontrols->get_control(atag)) {
             int32_t viewing = 0, modified = 0;
-            if (theme_tags(c->id, viewing, modified)) c->tag_theme = modified;
+            // Shown at once, not only at the control's next draw.
+            if (theme_tags(c->id, viewing, modified) && c->tag_theme != modified) {
+                c->tag_theme = modified;
+                if (c->visible) get_messages().add_message(501, jt_draw_control, ht_main, atag);
+            }
         }
     if (amodified == fmodified) return;
     fmodified = amodified;
