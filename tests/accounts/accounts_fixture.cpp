@@ -20,6 +20,7 @@
 #include "pages/page_form.h"
 #include "procs/program_folders.h"
 #include "support/process_folder.h"
+#include "support/shipped_database.h"
 
 namespace fs = std::filesystem;
 
@@ -27,31 +28,7 @@ namespace {
 
 const std::string& process_folder() { return test_process_folder("velmor_acctest_"); }
 
-// The shipped backup restored once per build of it, kept in the build folder for the test
-// processes to copy; restored under a temporary name and renamed, so no process sees half of it.
-std::string shipped_database() {
-    const std::string backup = std::string(VELMOR_BUILD_DIR) + "/bin/install/accounts.1.0.1.3.release.fbk";
-    struct stat info {};
-    if (stat(backup.c_str(), &info) != 0)
-        throw std::runtime_error("the shipped backup " + backup + " is missing: build the shipped_database target");
-    const std::string restored = std::string(VELMOR_BUILD_DIR) + "/tests/accounts_shipped_" +
-                                 std::to_string(info.st_size) + "_" + std::to_string(info.st_mtime) + ".fdb";
-    if (fs::exists(restored)) return restored;
-    const std::string work = process_folder() + "/shipped.fdb";
-    tfb_restore_service restore;
-    restore.fparams = {"user_name=SYSDBA"};
-    restore.fbackup_files = {backup};
-    restore.fdatabase_files = {work};
-    restore.attach();
-    restore.start();
-    while (!restore.eof()) restore.get_next_line();
-    restore.detach();
-    fs::create_directories(fs::path(restored).parent_path());
-    const std::string temporary = restored + ".tmp" + std::to_string(getpid());
-    fs::copy_file(work, temporary);
-    fs::rename(temporary, restored);
-    return restored;
-}
+std::string shipped_database() { return restored_shipped_database(process_folder(), "accounts"); }
 
 // Forms that declare only their size: the stand-ins build nothing.
 const Tform_page2 form_strip("Tform_page2", "object form_strip: Tform_page2\n ClientWidth = 1090\n ClientHeight = 54\nend\n");
