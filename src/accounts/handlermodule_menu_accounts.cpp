@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "controls/grid_controls.h"
+#include "controls/key_codes.h"
 #include "controls/miscobject_textlines.h"
 #include "database/datamodule_database_customers.h"
 #include "pages/handler_class.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr uint16_t key_enter = 13;
-constexpr uint16_t key_escape = 27;
 constexpr int16_t page_exit_row = -1;
 
 // What each row of the shown list leads to, by row: a page number, or leaving the menu.
@@ -60,8 +59,8 @@ void Thandlermodule_menu_accounts::save_params(tparams_generic& aparams) {
 
 bool Thandlermodule_menu_accounts::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (!as_keyup && ashift == 0) {
-        if (akey == key_enter) return choose_current_row();
-        if (akey == key_escape) {
+        if (akey == tvk::enter) return choose_current_row();
+        if (akey == tvk::escape) {
             fowner->page_exit();  // frees this module when another page comes back
             return true;
         }

@@ -2,6 +2,7 @@
 
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
+#include "controls/key_codes.h"
 #include "controls/miscobject.h"
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
@@ -16,10 +17,6 @@
 
 namespace {
 
-constexpr uint16_t key_enter = 13;
-constexpr uint16_t key_escape = 27;
-constexpr uint16_t key_insert = 45;
-constexpr uint16_t key_delete = 46;
 constexpr int32_t tag_header_plus = 9901;
 constexpr int32_t tag_header_minus = 9902;
 constexpr int32_t answer_yes = 6;
@@ -106,10 +103,10 @@ void Thandlermodule_search_customer::grid_follows_lines() {
 bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (!as_keyup && ashift == 0) {
         switch (akey) {
-            case key_enter: enter_current_line(); return true;
-            case key_escape: fowner->page_exit(); return true;
-            case key_insert: fowner->run_menu(true); return true;
-            case key_delete: ask_delete(); return true;
+            case tvk::enter: enter_current_line(); return true;
+            case tvk::escape: fowner->page_exit(); return true;
+            case tvk::insert: fowner->run_menu(true); return true;
+            case tvk::del: ask_delete(); return true;
             default: break;
         }
     }

@@ -7,6 +7,7 @@
 #include "controls/canvas.h"
 #include "controls/control_types.h"
 #include "controls/geometry.h"
+#include "controls/key_codes.h"
 
 class tvelmor_customgrid;
 class tvelmor_grid_controls;
@@ -46,11 +47,6 @@ public:
 
 // The keys the edit, memo and small controllers use, and the character a key types on the fixed
 // United States layout (controllers_keys.cpp).
-namespace tvk {
-constexpr uint16_t back = 8, tab = 9, enter = 13, escape = 27, space = 32, prior = 33, next = 34, end = 35, home = 36,
-                   left = 37, up = 38, right = 39, down = 40, del = 46;
-}  // namespace tvk
-
 class tvelmor_keyboard {
 public:
     // The character a key types, 0 for none: letters by Shift and Caps Lock (upper case when

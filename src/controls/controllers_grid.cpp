@@ -19,18 +19,6 @@
 
 namespace {
 
-// The virtual key codes the grids use.
-constexpr uint16_t vk_tab = 9;
-constexpr uint16_t vk_return = 13;
-constexpr uint16_t vk_prior = 33;
-constexpr uint16_t vk_next = 34;
-constexpr uint16_t vk_end = 35;
-constexpr uint16_t vk_home = 36;
-constexpr uint16_t vk_left = 37;
-constexpr uint16_t vk_up = 38;
-constexpr uint16_t vk_right = 39;
-constexpr uint16_t vk_down = 40;
-
 // The redraws a move asks of the grid renderer of the grid's theme. A grid without a grid theme
 // cannot be drawn at all (drawing it reports the missing theme), so there is nothing to redraw.
 class tgrid_redraw {
@@ -78,20 +66,20 @@ bool tvelmor_controller_grid::handle_keydown(tvelmor_customgrid& acontrol, tvelm
     tgrid_redraw redraw(acontrol, atheme, arect);
     const int32_t old_row = acontrol.row, old_col = acontrol.col;
     switch (akey) {
-    case vk_prior: redraw.after_row_move(acontrol.row_pagedown(true), old_row, gmv_page_up); return true;
-    case vk_next: redraw.after_row_move(acontrol.row_pagedown(false), old_row, gmv_page_down); return true;
-    case vk_up: redraw.after_row_move(acontrol.row_increment(true), old_row, gmv_row_up); return true;
-    case vk_down: redraw.after_row_move(acontrol.row_increment(false), old_row, gmv_row_down); return true;
-    case vk_home:
-    case vk_end:
+    case tvk::prior: redraw.after_row_move(acontrol.row_pagedown(true), old_row, gmv_page_up); return true;
+    case tvk::next: redraw.after_row_move(acontrol.row_pagedown(false), old_row, gmv_page_down); return true;
+    case tvk::up: redraw.after_row_move(acontrol.row_increment(true), old_row, gmv_row_up); return true;
+    case tvk::down: redraw.after_row_move(acontrol.row_increment(false), old_row, gmv_row_down); return true;
+    case tvk::home:
+    case tvk::end:
         if (has_ctrl(ashift))
-            redraw.after_row_move(acontrol.row_first(akey == vk_end), old_row, gmv_other);
-        else if (acontrol.col_first(akey == vk_end) != 0)
+            redraw.after_row_move(acontrol.row_first(akey == tvk::end), old_row, gmv_other);
+        else if (acontrol.col_first(akey == tvk::end) != 0)
             redraw.rows(acontrol.row, -1);
         return true;
-    case vk_left:
-    case vk_right:
-        if (acontrol.grid_options.contains(go_select_cell) && acontrol.col_increment(akey == vk_left)) {
+    case tvk::left:
+    case tvk::right:
+        if (acontrol.grid_options.contains(go_select_cell) && acontrol.col_increment(akey == tvk::left)) {
             redraw.cells(old_row, old_col);
             redraw.send_moved(gmv_other);
         }
@@ -135,9 +123,9 @@ bool tvelmor_controller_grid::handle_mousedown(tvelmor_customgrid& acontrol, tve
 bool tvelmor_controller_grid_controls::handle_keydown(tvelmor_grid_controls& acontrol, tvelmor_theme*, const trect&,
                                                       uint16_t akey, tshift_state ashift) {
     tmsg_params_grid_controls_focus params;
-    if (akey == vk_tab && ashift == ss_shift)
+    if (akey == tvk::tab && ashift == ss_shift)
         params.event = gcf_shift_tab;
-    else if ((akey == vk_tab || akey == vk_return) && ashift == 0)
+    else if ((akey == tvk::tab || akey == tvk::enter) && ashift == 0)
         params.event = gcf_tab_or_enter;
     else
         return false;
@@ -186,15 +174,15 @@ bool tvelmor_controller_dbgrid::handle_keydown(tcanvas&, int32_t&, tvelmor_dbgri
     tgrid_redraw redraw(acontrol, atheme, arect);
     const int32_t page = acontrol.row_count_visible;
     switch (akey) {
-    case vk_prior:
-    case vk_next:
-        if (data) dbgrid_moved(acontrol, redraw, data->move_by(akey == vk_prior ? -page : page), true);
+    case tvk::prior:
+    case tvk::next:
+        if (data) dbgrid_moved(acontrol, redraw, data->move_by(akey == tvk::prior ? -page : page), true);
         return true;
-    case vk_up:
-    case vk_down:
-        if (data) dbgrid_moved(acontrol, redraw, data->move_by(akey == vk_up ? -1 : 1), false);
+    case tvk::up:
+    case tvk::down:
+        if (data) dbgrid_moved(acontrol, redraw, data->move_by(akey == tvk::up ? -1 : 1), false);
         return true;
-    case vk_home:
+    case tvk::home:
         if (data && ashift == ss_ctrl) dbgrid_moved(acontrol, redraw, data->move_first(), false);
         return true;
     default: return false;

@@ -26,11 +26,11 @@ void Thandlermodule_big_edit::once_created() {
 
 bool Thandlermodule_big_edit::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (!is_plain_press(ashift, as_keyup)) return false;
-    if (akey == overlay_keys::enter) {
+    if (akey == tvk::enter) {
         close_with(result_enter);
         return true;
     }
-    if (akey == overlay_keys::escape) {
+    if (akey == tvk::escape) {
         close_with(result_escape);
         return true;
     }

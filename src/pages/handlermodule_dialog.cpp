@@ -40,9 +40,9 @@ void Thandlermodule_dialog::once_created() {
 bool Thandlermodule_dialog::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (!is_plain_press(ashift, as_keyup)) return false;
     switch (akey) {
-        case overlay_keys::escape: close_with(result_cancel); return true;
-        case overlay_keys::letter_n: close_with(result_no); return true;
-        case overlay_keys::letter_y: close_with(result_yes); return true;
+        case tvk::escape: close_with(result_cancel); return true;
+        case 'N': close_with(result_no); return true;
+        case 'Y': close_with(result_yes); return true;
         default: return false;
     }
 }

@@ -53,16 +53,16 @@ bool Thandlermodule_edit_generic::handle_keydown(uint16_t akey, tshift_state ash
         } else if (fowner)
             fowner->page_exit();
         return true;
-    case tvk_function::f2:
+    case tvk::f2:
         if (!as_keyup && fmode_editing && fmodified) commit_edit();
         return true;
-    case tvk_function::f3:
+    case tvk::f3:
         if (!as_keyup && !fmode_editing) set_mode_editing(true, tag_panel_edit, 0);
         return true;
-    case tvk_function::f7:
+    case tvk::f7:
         if (!as_keyup && !fmode_editing && fowner) fowner->run_menu(true);
         return true;
-    case tvk_function::f9:
+    case tvk::f9:
         if (as_keyup) return true;
         if (fmode_editing)
             cancel_edit(false);

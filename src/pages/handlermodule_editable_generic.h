@@ -4,13 +4,10 @@
 
 #include <cstdint>
 
+#include "controls/key_codes.h"
 #include "pages/handlermodule_page.h"
 
 // Function keys the editable pages use.
-namespace tvk_function {
-constexpr uint16_t f2 = 113, f3 = 114, f7 = 118, f9 = 120;
-}  // namespace tvk_function
-
 class Thandlermodule_editable_generic : public Thandlermodule_page {
 public:
     using Thandlermodule_page::Thandlermodule_page;

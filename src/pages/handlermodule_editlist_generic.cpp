@@ -54,7 +54,7 @@ bool Thandlermodule_editlist_generic::keydown_list(uint16_t akey, tshift_state a
         case tvk::next:
         case tvk::up:
         case tvk::down: return send_grid_key(akey, ashift, as_keyup);
-        case tvk_function::f7:
+        case tvk::f7:
             if (!as_keyup && fowner) fowner->run_menu(true);
             return true;
         default: break;
@@ -66,17 +66,17 @@ bool Thandlermodule_editlist_generic::keydown_list(uint16_t akey, tshift_state a
 bool Thandlermodule_editlist_generic::keydown_detail(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (ashift == 0) switch (akey) {
         case tvk::escape:
-        case tvk_function::f9:
+        case tvk::f9:
             if (as_keyup) return true;
             if (fmodified)
                 run_dialog(tag_save_changes, u"Save changes ?");
             else
                 set_tabpageno(0, false);
             return true;
-        case tvk_function::f2:
+        case tvk::f2:
             if (!as_keyup && fmode_editing && fmodified) commit_edit(false);
             return true;
-        case tvk_function::f3:
+        case tvk::f3:
             if (!as_keyup) set_mode_editing(true, false);
             return true;
         default: break;

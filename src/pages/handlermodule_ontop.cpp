@@ -51,11 +51,11 @@ void Thandlermodule_ontop_list::once_created() {
 }
 
 bool Thandlermodule_ontop_list::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
-    if (is_plain_press(ashift, as_keyup) && (akey == overlay_keys::enter || akey == overlay_keys::escape)) {
+    if (is_plain_press(ashift, as_keyup) && (akey == tvk::enter || akey == tvk::escape)) {
         const tvelmor_grid& g = grid();
         // An empty list has no current row to choose.
         const bool has_row = g.row >= 0 && g.row < g.rowcount;
-        close_with(akey == overlay_keys::enter && has_row ? g.row : -1);
+        close_with(akey == tvk::enter && has_row ? g.row : -1);
         return true;
     }
     return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "controls/key_codes.h"
 #include "pages/handlermodule_page.h"
 #include "pages/page_form.h"
 
@@ -12,13 +13,6 @@ class tmiscobject_textlines;
 class tvelmor_grid;
 
 // The keys the overlays answer (virtual key codes; a letter's code is its capital).
-namespace overlay_keys {
-constexpr uint16_t enter = 13;
-constexpr uint16_t escape = 27;
-constexpr uint16_t letter_n = 'N';
-constexpr uint16_t letter_y = 'Y';
-}  // namespace overlay_keys
-
 class Thandlermodule_ontop : public Thandlermodule_page {
 public:
     // aform: the overlay's page form, read when the overlay is shown (nullptr: none).

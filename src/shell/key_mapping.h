@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "controls/key_codes.h"
+
 namespace tshift {
 constexpr uint32_t shift = 1;
 constexpr uint32_t alt = 2;
@@ -17,12 +19,6 @@ constexpr uint32_t left = 8;
 constexpr uint32_t right = 16;
 constexpr uint32_t middle = 32;
 }  // namespace tshift
-
-namespace tvk {
-constexpr uint16_t back = 8, tab = 9, enter = 13, shift = 16, control = 17, menu = 18, capital = 20,
-                   escape = 27, space = 32, prior = 33, next = 34, end = 35, home = 36, left = 37,
-                   up = 38, right = 39, down = 40, insert = 45, del = 46, f1 = 112;
-}  // namespace tvk
 
 // A key as the script driver sends it: the Qt key, the modifiers to hold and the text it types.
 struct tqt_keystroke {
