@@ -1,6 +1,5 @@
 #include "accounts/datamodule_search_account.h"
 
-#include "controls/grid_controls.h"
 #include "database/datamodule_database_customers.h"
 
 Tdatamodule_search_account::Tdatamodule_search_account(Tdatamodule_database_customers& adatabase)
@@ -32,18 +31,11 @@ void Tdatamodule_search_account::update_search(const std::u16string& asearch, in
 }
 
 bool Tdatamodule_search_account::fetch(int32_t acount) {
-    if (ffinished) return false;
-    int32_t added = 0;
-    while (added < acount && !query_account.eof()) {
+    return fetch_query(query_account, ffinished, acount, [this] {
         flist_lines.push_back({query_account.FieldByName("id").as_integer(),
                                query_account.FieldByName("name").as_widestring(),
                                query_account.FieldByName("phone").as_widestring()});
-        query_account.next();
-        ++added;
-    }
-    ffinished = query_account.eof();
-    if (ffinished) query_account.close();
-    return added > 0;
+    });
 }
 
 std::u16string Tdatamodule_search_account::get_cell_text(int32_t arow, int16_t acol) {
@@ -64,10 +56,4 @@ bool Tdatamodule_search_account::add_records_pagedown(int32_t acount_visible) {
 
 void Tdatamodule_search_account::timer_addrecords_timer() {
     tick([this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
-}
-
-void Tdatamodule_search_account::update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid) {
-    update_search(asearch, agrid.row_count_visible, -1);
-    agrid.set_rowcount(line_count());
-    agrid.row_setfull(0);
 }

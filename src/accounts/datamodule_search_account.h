@@ -10,7 +10,6 @@
 #include "database/fb_query.h"
 
 class Tdatamodule_database_customers;
-class tvelmor_customgrid;
 
 class Tdatamodule_search_account : public Tdatamodule_search_grid {
 public:
@@ -35,8 +34,6 @@ public:
 
     int32_t line_id(int32_t aline) const { return flist_lines.at(static_cast<size_t>(aline)).fid; }
     std::u16string line_name(int32_t aline) const { return flist_lines.at(static_cast<size_t>(aline)).fname; }
-    // Searches with the grid's visible rows, then the grid shows the lines from its first row.
-    void update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid);
 
     std::vector<trecord_line> flist_lines;
     // Its own read transaction, like the customer search: the query stays open between helpings.

@@ -8,6 +8,12 @@
 
 #include "procs/velmor_exception.h"
 
+class tcanvas;
+class tfb_query;
+class tvelmor_customgrid;
+class tvelmor_theme;
+struct trect;
+
 // A platform timer that can be started and stopped repeatedly; stopped when destroyed.
 class tsearch_timer {
 public:
@@ -43,10 +49,22 @@ public:
     // The 20 ms timer's event: two more lines per tick while ticks are scheduled.
     virtual void timer_addrecords_timer() {}
 
-    // Told when a tick added lines, so the grid's row count can follow. a tick added lines, so the grid's row count can follow.
+    // Searches with the grid's count of visible rows; the grid then holds the lines and shows
+    // them from its first row.
+    void update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid);
+    // Paints one cell of agrid from get_cell_text with the standard grid renderer ("arial;10",
+    // left-justified, margin 4); row -1 erases the area below the last row.
+    void control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& agrid, tvelmor_theme* atheme,
+                       const trect& arect, int32_t arow, int32_t acol);
+
+    // Told when a tick added lines, so the grid's row count can follow.
     std::function<void()> fon_lines_added;
 
 protected:
+    // The single-query modules' step: up to acount rows of the open query become lines through
+    // aadd_line (which reads the current row); afinished tells whether the query ran out, and
+    // a query that ran out is closed. True when a line was added.
+    static bool fetch_query(tfb_query& aquery, bool& afinished, int32_t acount, const std::function<void()>& aadd_line);
     // The arrow-down rule shared by the modules: afetch(n) appends up to n lines. When lines
     // were added and acount_visible is not -1, ticks are scheduled and the timer started.
     bool arrowdown(int32_t acount_visible, const std::function<bool(int32_t)>& afetch,

@@ -97,7 +97,14 @@ void Thandlermodule_search_customer::run_search(int32_t arow_start) {
 }
 
 void Thandlermodule_search_customer::grid_follows_lines() {
-    if (fcontrols) grid().set_rowcount(fmodule->line_count());
+    if (!fcontrols) return;
+    tvelmor_grid& g = grid();
+    const int32_t before = g.rowcount;
+    g.set_rowcount(fmodule->line_count());
+    // The grid drew its empty slots before these lines came (a move draws first and asks for
+    // data after): lines that land in the rows shown must be painted now.
+    if (g.rowcount > before && before < g.row_top + g.row_count_visible)
+        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
 }
 
 bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
@@ -112,7 +119,7 @@ bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state 
     }
     // Arrows and page keys reach the grid through the focused control when it is the grid;
     // from the edit they move the grid all the same.
-    if (!as_keyup && ashift == 0 && ffocused_tag == tag_edit && (akey == 33 || akey == 34 || akey == 38 || akey == 40))
+    if (!as_keyup && ashift == 0 && ffocused_tag == tag_edit && (akey == tvk::prior || akey == tvk::next || akey == tvk::up || akey == tvk::down))
         return fcontrols->send_key(tag_grid, canvas(), fgraphbox->ffont_tag, get_readonly(), akey, ashift, as_keyup);
     return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);
 }
