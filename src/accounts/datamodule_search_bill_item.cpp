@@ -3,7 +3,7 @@
 #include "database/datamodule_database_customers.h"
 
 Tdatamodule_search_bill_item::Tdatamodule_search_bill_item(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers),
+    : Tdatamodule_search_query(adatabase),
       query_bill_item(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
     query_bill_item.add_sql_line("SELECT id, code");
     query_bill_item.add_sql_line("FROM bill_item");
@@ -11,44 +11,19 @@ Tdatamodule_search_bill_item::Tdatamodule_search_bill_item(Tdatamodule_database_
     query_bill_item.add_sql_line("ORDER BY code");
 }
 
-Tdatamodule_search_bill_item::~Tdatamodule_search_bill_item() { timer_addrecords.stop(); }
-
-void Tdatamodule_search_bill_item::close() {
-    query_bill_item.close();
-    flist_lines.clear();
-    ffinished = true;
-}
-
 void Tdatamodule_search_bill_item::update_search(const std::u16string& asearch, int32_t arowcount_visible,
                                                  int32_t arow_start) {
     query_bill_item.close();
     query_bill_item.ParamByName("code").set_aswidestring(asearch);
-    query_bill_item.execute();
-    ffinished = false;
-    flist_lines.clear();
-    fetch(arow_start == -1 ? 2 * arowcount_visible : arowcount_visible + arow_start);
+    run_query(arowcount_visible, arow_start);
 }
 
-bool Tdatamodule_search_bill_item::fetch(int32_t acount) {
-    return fetch_query(query_bill_item, ffinished, acount, [this] {
-        flist_lines.push_back({query_bill_item.FieldByName("id").as_integer(),
-                               query_bill_item.FieldByName("code").as_widestring()});
-    });
+void Tdatamodule_search_bill_item::add_line() {
+    flist_lines.push_back(
+        {query_bill_item.FieldByName("id").as_integer(), query_bill_item.FieldByName("code").as_widestring()});
 }
 
 std::u16string Tdatamodule_search_bill_item::get_cell_text(int32_t arow, int16_t acol) {
     if (arow < 0 || arow >= line_count() || acol != 0) return {};
     return flist_lines[static_cast<size_t>(arow)].fcode;
-}
-
-bool Tdatamodule_search_bill_item::add_records_arrowdown(int32_t acount_visible) {
-    return arrowdown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
-}
-
-bool Tdatamodule_search_bill_item::add_records_pagedown(int32_t acount_visible) {
-    return pagedown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
-}
-
-void Tdatamodule_search_bill_item::timer_addrecords_timer() {
-    tick([this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
 }

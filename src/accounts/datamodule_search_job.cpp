@@ -4,10 +4,8 @@
 #include "procs/message_format.h"
 
 Tdatamodule_search_job::Tdatamodule_search_job(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers),
+    : Tdatamodule_search_query(adatabase),
       query_job(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {}
-
-Tdatamodule_search_job::~Tdatamodule_search_job() { timer_addrecords.stop(); }
 
 void Tdatamodule_search_job::initialize_search(int32_t aaccount) {
     query_job.close();
@@ -32,30 +30,19 @@ void Tdatamodule_search_job::initialize_search(int32_t aaccount) {
     query_job.ParamByName("account").set_asinteger(aaccount);
 }
 
-void Tdatamodule_search_job::close() {
-    query_job.close();
-    flist_lines.clear();
-    ffinished = true;
-}
-
 void Tdatamodule_search_job::update_search(const std::u16string& asearch, int32_t arowcount_visible,
                                            int32_t arow_start) {
     if (query_job.sql().empty())
         throw tvelmor_exception("Search not initialized in %s.update_search();", class_name());
     query_job.close();
     query_job.ParamByName("search").set_aswidestring(asearch);
-    query_job.execute();
-    ffinished = false;
-    flist_lines.clear();
-    fetch(arow_start == -1 ? 2 * arowcount_visible : arowcount_visible + arow_start);
+    run_query(arowcount_visible, arow_start);
 }
 
-bool Tdatamodule_search_job::fetch(int32_t acount) {
-    return fetch_query(query_job, ffinished, acount, [this] {
-        flist_lines.push_back({query_job.FieldByName("job").as_integer(), query_job.FieldByName("lineno").as_smallint(),
-                               query_job.FieldByName("partno").as_widestring(),
-                               query_job.FieldByName("description").as_widestring()});
-    });
+void Tdatamodule_search_job::add_line() {
+    flist_lines.push_back({query_job.FieldByName("job").as_integer(), query_job.FieldByName("lineno").as_smallint(),
+                           query_job.FieldByName("partno").as_widestring(),
+                           query_job.FieldByName("description").as_widestring()});
 }
 
 std::u16string Tdatamodule_search_job::get_cell_text(int32_t arow, int16_t acol) {
@@ -67,16 +54,4 @@ std::u16string Tdatamodule_search_job::get_cell_text(int32_t arow, int16_t acol)
         case 2: return line.fdescription;
         default: return {};
     }
-}
-
-bool Tdatamodule_search_job::add_records_arrowdown(int32_t acount_visible) {
-    return arrowdown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
-}
-
-bool Tdatamodule_search_job::add_records_pagedown(int32_t acount_visible) {
-    return pagedown(acount_visible, [this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
-}
-
-void Tdatamodule_search_job::timer_addrecords_timer() {
-    tick([this](int32_t n) { return fetch(n); }, timer_addrecords, fcount_addrecords);
 }
