@@ -12,6 +12,7 @@
 #include "controls/key_codes.h"
 #include "controls/renderers.h"
 #include "controls/theme.h"
+#include "values/params_generic.h"
 
 namespace {
 
@@ -77,6 +78,15 @@ protected:
     void run_timers() {
         while (fplatform.tick_timers()) run_queued();
     }
+    // Every slot of the grid shows its row's text.
+    void expect_rows_shown(const tscreen_grid_renderer& ascreen) {
+        tvelmor_grid& g = grid();
+        ASSERT_GE(g.rowcount, g.row_top + g.row_count_visible);
+        for (int32_t row = g.row_top; row < g.row_top + g.row_count_visible; ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(utf16_to_utf8(page().module().get_cell_text(row, 0)), ascreen.shown(g, row));
+        }
+    }
 };
 
 TEST_F(SearchCustomerDrawing, the_current_row_stands_out_while_the_search_edit_keeps_the_focus) {
@@ -122,14 +132,25 @@ TEST_F(SearchCustomerDrawing, rows_loaded_after_moving_down_are_painted_when_the
     run_queued();
     key(tvk::next);
     key(tvk::next);
-    tvelmor_grid& g = grid();
-    ASSERT_EQ(2 * g.row_count_visible, g.row_top);
+    ASSERT_EQ(2 * grid().row_count_visible, grid().row_top);
     run_timers();
-    ASSERT_GE(g.rowcount, g.row_top + g.row_count_visible);
-    for (int32_t row = g.row_top; row < g.row_top + g.row_count_visible; ++row) {
-        SCOPED_TRACE(row);
-        EXPECT_EQ(utf16_to_utf8(page().module().get_cell_text(row, 0)), screen.shown(g, row));
-    }
+    expect_rows_shown(screen);
+}
+
+TEST_F(SearchCustomerDrawing, rows_a_page_down_request_loads_into_the_rows_shown_are_painted) {
+    tscreen_grid_renderer screen;
+    open_search(&screen);
+    // Back from an editor on row 10: one screen and ten rows are loaded. Page Down shows the
+    // second screen with its last slots empty, then asks for a screen more.
+    key(tvk::escape);
+    const tparam_value params[] = {int64_t{10}, std::u16string()};
+    fcontroller->page_enter(Thandlermodule_search_customer::handler_class(), params, false);
+    run_queued();
+    ASSERT_EQ(grid().row_count_visible + 10, grid().rowcount);
+    key(tvk::next);
+    ASSERT_EQ(grid().row_count_visible, grid().row_top);
+    EXPECT_FALSE(fplatform.tick_timers());
+    expect_rows_shown(screen);
 }
 
 }  // namespace
