@@ -184,22 +184,6 @@ TEST_F(EditController, ACharacterDeliveredAsTextIsDrawnInItsCellAndHeardByAListe
     EXPECT_EQ((tlog{"char Å 10..17", "1105 from 103"}), page.log);
 }
 
-TEST_F(EditController, ARefusedCharacterOverASelectionKeepsWhatTheValidatorKnowsOfTheText) {
-    tvalue_currency amount;
-    tvalidator_currency money(amount);
-    validator = &money;
-    type("1");
-    key(190);  // "."
-    type("5");
-    key(key_home, ss_ctrl);
-    key(key_x);  // refused: nothing replaces the selection
-    key(key_end, ss_ctrl);
-    key(190);
-    EXPECT_EQ("1.5", text());
-    type("0");
-    EXPECT_EQ("1.50", text());
-}
-
 TEST_F(EditController, AFocusedCurrencyEditKnowsOfThePointInTheLoadedText) {
     tvalue_currency amount(tcurrency(12345000));
     tvalidator_currency money(amount);
@@ -288,18 +272,34 @@ TEST_F(EditController, CtrlHomeSelectsAllAndCtrlEndDeselectsRedrawingOnlyOnAChan
     }
 }
 
-TEST_F(EditController, TypingOverASelectedCurrencyAmountStartsTheValidatorAfresh) {
-    tvalue_currency value;
-    tvalidator_currency amounts(value);
-    validator = &amounts;
-    type("1");
-    key(190);  // "."
-    type("5");
-    key(key_home, ss_ctrl);
-    key(190);
-    EXPECT_EQ(".", text());
-    key(190);
-    EXPECT_EQ(".", text());
+TEST_F(EditController, TheValidatorStartsAfreshOnlyWhenACharacterReplacesASelectedAmount) {
+    struct tstroke {
+        uint16_t key;
+        tshift_state shift;
+    };
+    constexpr tstroke point{190, 0}, deselect{key_end, ss_ctrl}, letter{key_x, 0}, zero{'0', 0};
+    struct tcase {
+        const char* name;
+        std::vector<tstroke> after_selecting;
+        std::string text;
+    };
+    const tcase cases[] = {
+        {"a point replaces the amount; a second is refused", {point, point}, "."},
+        {"a refused letter replaces nothing: the amount keeps its point", {letter, deselect, point, zero}, "1.50"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tvalue_currency value;
+        tvalidator_currency amounts(value);
+        validator = &amounts;
+        edit.set_text(u"");
+        type("1");
+        key(190);  // "."
+        type("5");
+        key(key_home, ss_ctrl);
+        for (const tstroke& k : c.after_selecting) key(k.key, k.shift);
+        EXPECT_EQ(c.text, text());
+    }
 }
 
 TEST_F(EditController, ReadOnlyPagesAndKeyUpsLeaveTheTextAlone) {
