@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "database/fb_query.h"
+#include "plain_letters.h"
 
 namespace {
 
@@ -23,9 +24,10 @@ std::string lower_ascii(std::string a) {
     return a;
 }
 
+// A name as part of an address: its plain letters and digits, in lower case.
 std::string email_part(const std::string& a) {
     std::string r;
-    for (char c : lower_ascii(a))
+    for (char c : lower_ascii(to_plain_letters(a)))
         if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) r.push_back(c);
     return r.empty() ? "info" : r;
 }

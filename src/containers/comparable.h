@@ -5,9 +5,8 @@
 
 #include <cstdint>
 
+#include "procs/procs_types.h"
 #include "procs/velmor_exception.h"
-
-enum tcompare_result : int32_t { cr_none, cr_lessthan, cr_equals, cr_greaterthan };
 
 // Returns the result after checking it is one of the three orderings.
 inline tcompare_result checked_compare_result(tcompare_result aresult) {

@@ -18,6 +18,7 @@
 #include "values/valueelement_generic.h"
 
 class icontrols_owner;
+class tvalidator_generic;
 
 class tcontainer_controls2 : public tcontainer_controls_generic {
 public:
@@ -63,6 +64,7 @@ public:
     void draw_control(tcanvas& acanvas, int32_t& afont_tag, int32_t atag) override;
     bool send_key(int32_t atag, tcanvas& acanvas, int32_t& afont_tag, bool as_readonly, uint16_t akey,
                   tshift_state ashift, bool as_keyup) override;
+    bool send_character(int32_t atag, tcanvas& acanvas, int32_t& afont_tag, bool as_readonly, char16_t ach) override;
     tvelmor_focus_order can_get_next_focus(int32_t& atag_next, int32_t atag) override;
     bool can_get_prior_focus(int32_t& atag_next, int32_t atag) override;
     bool focus_control(int32_t atag, bool avalue) override;
@@ -94,6 +96,8 @@ private:
     tvelmor_viewport2* viewport_of(int32_t atag, const char* aoperation);
     tvelmor_theme* find_theme(const tvelmor_control& acontrol) const;
     trect rect_of(int32_t atag);
+    // The validator of field afieldno of misc object aheader; none without a header.
+    tvalidator_generic* validator_of(int32_t aheader, int16_t afieldno);
     void draw_control_tagged(tcanvas& acanvas, int32_t& afont_tag, tvelmor_control* acontrol, int32_t atag);
     void draw_themed(tcanvas& acanvas, int32_t& afont_tag, tvelmor_control& acontrol);
     void adapt_to_layout(int32_t& afont_tag, tcanvas& acanvas);

@@ -163,15 +163,13 @@ bool tcontainer_controls2::send_key(int32_t atag, tcanvas& acanvas, int32_t& afo
                                                         akey, ashift, as_keyup);
     case ac_edit: {
         auto& edit = static_cast<tvelmor_edit&>(*c);
-        tvelmor_miscobject* m = edit.header != 0 ? get_miscobject(edit.header) : nullptr;
         return tvelmor_controller_edit::handle_keydown(acanvas, afont_tag, edit, r, as_readonly, akey, ashift, as_keyup,
-                                                      theme, m ? m->get_validator(edit.fieldno) : nullptr);
+                                                      theme, validator_of(edit.header, edit.fieldno));
     }
     case ac_memo: {
         auto& memo = static_cast<tvelmor_memo&>(*c);
-        tvelmor_miscobject* m = memo.header != 0 ? get_miscobject(memo.header) : nullptr;
         return tvelmor_controller_memo::handle_keydown(afont_tag, acanvas, memo, theme, r, as_readonly, akey, ashift,
-                                                      as_keyup, m ? m->get_validator(memo.fieldno) : nullptr);
+                                                      as_keyup, validator_of(memo.header, memo.fieldno));
     }
     case ac_combobox:
         return tvelmor_controller_combobox::handle_keydown(acanvas, afont_tag, static_cast<tvelmor_combobox&>(*c), theme,
@@ -181,6 +179,28 @@ bool tcontainer_controls2::send_key(int32_t atag, tcanvas& acanvas, int32_t& afo
                                                           r, as_readonly, akey, ashift, as_keyup);
     default: return false;
     }
+}
+
+tvalidator_generic* tcontainer_controls2::validator_of(int32_t aheader, int16_t afieldno) {
+    tvelmor_miscobject* m = aheader != 0 ? get_miscobject(aheader) : nullptr;
+    return m ? m->get_validator(afieldno) : nullptr;
+}
+
+bool tcontainer_controls2::send_character(int32_t atag, tcanvas& acanvas, int32_t& afont_tag, bool as_readonly,
+                                          char16_t ach) {
+    tvelmor_control* c = get_control(atag);
+    if (!c) throw tvelmor_exception("Unassigned control in %s.send_character( %d );", class_name(), atag);
+    if (c->id == ac_edit) {
+        auto& edit = static_cast<tvelmor_edit&>(*c);
+        return tvelmor_controller_edit::handle_character(acanvas, afont_tag, edit, rect_of(atag), as_readonly, ach,
+                                                         find_theme(*c), validator_of(edit.header, edit.fieldno));
+    }
+    if (c->id == ac_memo) {
+        auto& memo = static_cast<tvelmor_memo&>(*c);
+        return tvelmor_controller_memo::handle_character(afont_tag, acanvas, memo, find_theme(*c), rect_of(atag),
+                                                         as_readonly, ach, validator_of(memo.header, memo.fieldno));
+    }
+    return false;
 }
 
 bool tcontainer_controls2::offer_mousedown(tcanvas& acanvas, int32_t& afont_tag, tvelmor_control& c, int32_t ax,

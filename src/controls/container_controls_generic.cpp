@@ -68,6 +68,7 @@ void tcontainer_controls_generic::draw_control(tcanvas&, int32_t&, int32_t) { no
 bool tcontainer_controls_generic::send_key(int32_t, tcanvas&, int32_t&, bool, uint16_t, tshift_state, bool) {
     not_implemented("send_key");
 }
+bool tcontainer_controls_generic::send_character(int32_t, tcanvas&, int32_t&, bool, char16_t) { return false; }
 tvelmor_focus_order tcontainer_controls_generic::can_get_next_focus(int32_t&, int32_t) {
     not_implemented("can_get_next_focus");
 }

@@ -64,6 +64,10 @@ public:
     virtual void draw_control(tcanvas& acanvas, int32_t& afont_tag, int32_t atag);
     virtual bool send_key(int32_t atag, tcanvas& acanvas, int32_t& afont_tag, bool as_readonly,
                           uint16_t akey, tshift_state ashift, bool as_keyup);
+    // A character delivered as text, to control atag when it is an edit or a memo; true when
+    // the control used it. This base has no text controls and uses none.
+    virtual bool send_character(int32_t atag, tcanvas& acanvas, int32_t& afont_tag, bool as_readonly,
+                                char16_t ach);
     virtual tvelmor_focus_order can_get_next_focus(int32_t& atag_next, int32_t atag);
     virtual bool can_get_prior_focus(int32_t& atag_next, int32_t atag);
     virtual bool focus_control(int32_t atag, bool avalue);

@@ -50,8 +50,15 @@ public:
 class tvelmor_keyboard {
 public:
     // The character a key types, 0 for none: letters by Shift and Caps Lock (upper case when
-    // exactly one is on), digits and punctuation keys 186-191 with or without Shift, Space.
+    // exactly one is on), digits and the punctuation keys 186-192 and 219-222 with or without
+    // Shift, Space.
     static char16_t translate_key(uint16_t akey, bool as_shift, bool as_caps);
+    // Digits, letters and punctuation keys: the keys that type with or without Shift.
+    static bool is_character_key(uint16_t akey);
+    // Whether a character delivered as text may be typed into a text control: not a control
+    // character, not half of a surrogate pair (characters beyond the first 65536 are not typed),
+    // not private use, not a noncharacter.
+    static bool is_typeable(char16_t ach);
     // The Caps Lock state, read from the platform only for letter keys, the only ones it changes.
     static bool caps_for(uint16_t akey);
 };
@@ -79,6 +86,12 @@ public:
     // Parses the edit's text into the field: valid -> the edit shows the display text and,
     // when the value changed, the handler hears 1104. Returns the validity.
     static bool validate_edit(tvelmor_edit& aedit, tvalidator_generic& avalidator);
+    // A character the platform delivered as text (another keyboard layout, a dead-key
+    // composition, an input method): typed like a character key, refused by the validator or
+    // on a read-only page. True when it was typed.
+    static bool handle_character(tcanvas& acanvas, int32_t& afont_tag, tvelmor_edit& acontrol, const trect& arect,
+                                 bool as_readonly, char16_t ach, tvelmor_theme* atheme,
+                                 tvalidator_generic* avalidator);
 };
 
 // Memos: typing, Backspace, Delete and Ctrl+Enter change the text at the caret and re-wrap from
@@ -89,6 +102,10 @@ public:
     static bool handle_keydown(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol, tvelmor_theme* atheme,
                                const trect& arect, bool as_readonly, uint16_t akey, tshift_state ashift,
                                bool as_keyup, tvalidator_generic* avalidator);
+    // A character delivered as text, typed at the caret unless the page is read-only or the
+    // validator (when the memo has one) refuses it. True when the memo used it.
+    static bool handle_character(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol, tvelmor_theme* atheme,
+                                 const trect& arect, bool as_readonly, char16_t ach, tvalidator_generic* avalidator);
 };
 
 // Combo boxes: Tab, Shift+Tab and Enter move the focus; Ctrl+Down opens the list of choices.

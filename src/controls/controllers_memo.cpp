@@ -6,7 +6,8 @@
 //   none:     Backspace, Delete; Tab, Enter focus on; Space, digits, letters, punctuation type;
 //             End, Home, Left, Up, Right, Down move the caret
 // Every other combination is left to the handler (false). On a read-only page the keys that
-// would change the text are used but change nothing.
+// would change the text are used but change nothing. Characters delivered as text (another
+// layout, an input method) type like the character keys (handle_character).
 #include "controls/controllers.h"
 
 #include <algorithm>
@@ -16,12 +17,12 @@
 #include "controls/procs_drawing.h"
 #include "controls/text_controls.h"
 #include "controls/theme.h"
+#include "values/validators.h"
 
 namespace {
 
 bool types_a_character(uint16_t akey, bool as_space_too) {
-    return (akey >= 48 && akey <= 57) || (akey >= 65 && akey <= 90) || (akey >= 186 && akey <= 191) ||
-           (as_space_too && akey == tvk::space);
+    return tvelmor_keyboard::is_character_key(akey) || (as_space_too && akey == tvk::space);
 }
 
 // One key's work on a memo: the edits, the re-wraps and the redraws.
@@ -214,4 +215,13 @@ bool tvelmor_controller_memo::handle_keydown(int32_t& afont_tag, tcanvas& acanva
     case 0: return plain_key(edit, acontrol, akey);
     default: return false;
     }
+}
+
+bool tvelmor_controller_memo::handle_character(int32_t& afont_tag, tcanvas& acanvas, tvelmor_memo& acontrol,
+                                               tvelmor_theme* atheme, const trect& arect, bool as_readonly,
+                                               char16_t ach, tvalidator_generic* avalidator) {
+    if (!tvelmor_keyboard::is_typeable(ach)) return false;
+    if (avalidator && !as_readonly && !avalidator->can_accept_character(ach)) return false;
+    tmemo_edit(afont_tag, acanvas, acontrol, atheme, arect, as_readonly).type(ach);
+    return true;
 }

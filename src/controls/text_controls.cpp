@@ -41,7 +41,11 @@ void tvelmor_edit::set_focused(bool avalue) {
     if (header != 0 && owner != nullptr) {
         tvelmor_miscobject* m = owner->get_controls()->get_miscobject(header);
         tvalidator_generic* validator = m ? m->get_validator(fieldno) : nullptr;
-        if (validator) set_text(validator->get_text(true));
+        if (validator) {
+            set_text(validator->get_text(true));
+            // A currency edit must know of the point in the loaded text.
+            sync_validator(*validator);
+        }
     }
     if (len > 0) set_selectedall(true);
 }
@@ -90,6 +94,11 @@ void tvelmor_edit::clear_all(tvalidator_generic* avalidator) {
     if (avalidator) avalidator->clear();
 }
 
+void tvelmor_edit::sync_validator(tvalidator_generic& avalidator) const {
+    avalidator.clear();
+    for (int16_t i = 0; i < len; ++i) avalidator.can_accept_character(text[static_cast<size_t>(i)]);
+}
+
 tedit_update tvelmor_edit::add_character(tcanvas& acanvas, char16_t ach, int32_t awidth,
                                          tvalidator_generic* avalidator) {
     // Selected text is about to be replaced, so the validator starts afresh before it judges
@@ -97,7 +106,11 @@ tedit_update tvelmor_edit::add_character(tcanvas& acanvas, char16_t ach, int32_t
     // noted of the accepted character.
     const bool cleared = selectedall;
     if (cleared && avalidator) avalidator->clear();
-    if (avalidator && !avalidator->can_accept_character(ach)) return {};
+    if (avalidator && !avalidator->can_accept_character(ach)) {
+        // Nothing was replaced: the validator goes back to judging the text that stays.
+        if (cleared) sync_validator(*avalidator);
+        return {};
+    }
     if (!cleared && len == INT16_MAX) return {};
     if (cleared) clear_all(nullptr);
     ensure_extents(acanvas);

@@ -69,6 +69,10 @@ public:
     // renderer. Defined with the edit controller (controllers_edit.cpp).
     void receive_key(tcanvas& acanvas, int32_t& afont_tag, const trect& arect, bool as_readonly, bool as_caps,
                      uint16_t akey, tshift_state ashift, tvelmor_theme* atheme, tvalidator_generic* avalidator);
+    // A character delivered as text: typed as a character key would type it (not on a read-only
+    // page, not when the validator refuses it). True when it was added.
+    bool receive_character(tcanvas& acanvas, int32_t& afont_tag, const trect& arect, bool as_readonly, char16_t ach,
+                           tvelmor_theme* atheme, tvalidator_generic* avalidator);
 
     std::u16string text;
     std::vector<int16_t> extents;  // extents[i]: pixel width of the first i + 1 characters
@@ -84,6 +88,8 @@ public:
 private:
     // Empties the text (and the validator's state): what typing over a selection starts with.
     void clear_all(tvalidator_generic* avalidator);
+    // Brings the validator's state in line with the text, as if the text had been typed.
+    void sync_validator(tvalidator_generic& avalidator) const;
 };
 
 // One wrapped line of a memo: pos is the 1-based position of its first character in the text.

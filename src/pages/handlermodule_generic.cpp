@@ -31,6 +31,7 @@ void Thandlermodule_generic::control_paint_default(tvelmor_control*, tvelmor_the
     not_implemented("control_paint_default");
 }
 bool Thandlermodule_generic::handle_keydown(uint16_t, tshift_state, bool) { return false; }
+bool Thandlermodule_generic::handle_character(char16_t) { return false; }
 void Thandlermodule_generic::handle_resize(bool) { not_implemented("handle_resize"); }
 void Thandlermodule_generic::handle_paint() { not_implemented("handle_paint"); }
 void Thandlermodule_generic::handle_mousemove(tshift_state, int32_t, int32_t) {

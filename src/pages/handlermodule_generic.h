@@ -57,6 +57,9 @@ public:
                                int32_t arow, int32_t acol) override;
     // True when the key was used.
     virtual bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup);
+    // A character the platform delivered as text rather than as a key (another keyboard
+    // layout, a dead-key composition, an input method); true when it was used.
+    virtual bool handle_character(char16_t ach);
     virtual void handle_resize(bool as_skip_draw);
     virtual void handle_paint();
     virtual void handle_mousemove(tshift_state ashift, int32_t ax, int32_t ay);

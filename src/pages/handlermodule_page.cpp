@@ -81,6 +81,11 @@ bool Thandlermodule_page::handle_keydown(uint16_t akey, tshift_state ashift, boo
                                as_keyup);
 }
 
+bool Thandlermodule_page::handle_character(char16_t ach) {
+    if (ffocused_tag == 0) return false;
+    return fcontrols->send_character(ffocused_tag, canvas(), fgraphbox->ffont_tag, get_readonly(), ach);
+}
+
 void Thandlermodule_page::handle_resize(bool as_skip_draw) {
     fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
     if (!as_skip_draw) handle_paint();

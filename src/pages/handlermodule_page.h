@@ -34,6 +34,8 @@ public:
     void control_paint_default(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
                                int32_t arow, int32_t acol) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
+    // To the focused control, as keys go.
+    bool handle_character(char16_t ach) override;
     void handle_resize(bool as_skip_draw) override;
     void handle_paint() override;
     void handle_mousemove(tshift_state ashift, int32_t ax, int32_t ay) override;

@@ -8,13 +8,23 @@
 
 void tpage_controller_generic::retire_ontop() { fhandlers_ontop_closed.clear(); }
 
+Thandlermodule_page* tpage_controller_generic::key_target() const {
+    if (fhandler_ontop) return fhandler_ontop.get();
+    return fhandler_main.get();
+}
+
 bool tpage_controller_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     retire_ontop();
-    bool used = false;
-    if (fhandler_ontop)
-        used = fhandler_ontop->handle_keydown(akey, ashift, as_keyup);
-    else if (fhandler_main)
-        used = fhandler_main->handle_keydown(akey, ashift, as_keyup);
+    Thandlermodule_page* target = key_target();
+    const bool used = target && target->handle_keydown(akey, ashift, as_keyup);
+    retire_ontop();
+    return used;
+}
+
+bool tpage_controller_generic::handle_character(char16_t ach) {
+    retire_ontop();
+    Thandlermodule_page* target = key_target();
+    const bool used = target && target->handle_character(ach);
     retire_ontop();
     return used;
 }

@@ -44,6 +44,9 @@ public:
     bool is_toppage(int16_t apageno);
 
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup);
+    // A character delivered as text: to the overlay's handler when one is open, else the main
+    // page's, like a key.
+    bool handle_character(char16_t ach);
     void handle_mousedown(int32_t atag, tmouse_button abutton, tshift_state ashift, int32_t ax, int32_t ay,
                           bool as_mouseup);
     void handle_mousemove(int32_t atag, tshift_state ashift, int32_t ax, int32_t ay);
@@ -90,6 +93,9 @@ private:
     void load_page(tstack_stream& astack);
     void resize_pass();
     void retire_ontop();
+    // Where keys and typed characters go: the overlay's handler when one is open, else the main
+    // page's (none when neither is there).
+    Thandlermodule_page* key_target() const;
     // Closes the open overlay without a result, with the page it belongs to.
     void drop_ontop();
 

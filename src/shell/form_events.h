@@ -24,6 +24,9 @@ public:
     virtual void handle_mousemove(int32_t aslot, uint32_t ashift, int32_t ax, int32_t ay) = 0;
     // To the overlay's handler when one is open, else the main page's.
     virtual void handle_keydown(uint16_t akey, uint32_t ashift, bool as_keyup) = 0;
+    // A character the platform delivered as text (another layout's key, a dead-key composition,
+    // an input method's commit), to the same handler as keys.
+    virtual void handle_character(char16_t ach) = 0;
     // Private messages 1024 and 1025.
     virtual void handle_windows_message(const twindows_message& amsg) = 0;
 

@@ -35,6 +35,8 @@ bool is_debug_chord(const QKeyEvent& aevent) {
 Tform_main::Tform_main() {
     setWindowTitle("Velmor Accounts");
     setFocusPolicy(Qt::StrongFocus);
+    // Dead keys and input methods commit their text to the window (inputMethodEvent).
+    setAttribute(Qt::WA_InputMethodEnabled);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(torv_panel::surface_color));
     setPalette(palette);
@@ -172,6 +174,12 @@ void Tform_main::route_key(QKeyEvent& aevent, bool as_keyup) {
         guarded([&] { fevents->debug101(); });
         return;
     }
+    // A key that types the platform's text goes to the pages as characters, not as a key.
+    const std::u16string typed = tkey_mapping::typed_text(aevent.key(), aevent.modifiers(), aevent.text());
+    if (!typed.empty()) {
+        if (!as_keyup) route_characters(typed);
+        return;
+    }
     uint16_t vk = tkey_mapping::virtual_key(aevent.key());
     uint32_t shift = tkey_mapping::shift_state(aevent.modifiers());
     // A modifier key counts itself as held while going down and no longer once it is up.
@@ -185,7 +193,26 @@ void Tform_main::route_key(QKeyEvent& aevent, bool as_keyup) {
     guarded([&] { fevents->handle_keydown(vk, shift, as_keyup); });
 }
 
+void Tform_main::route_characters(const std::u16string& atext) {
+    guarded([&] {
+        for (char16_t ch : atext) fevents->handle_character(ch);
+    });
+}
+
 void Tform_main::keyPressEvent(QKeyEvent* aevent) { route_key(*aevent, false); }
+
+// What an input method (or the dead-key composer) commits is typed; text still being composed
+// is not shown.
+void Tform_main::inputMethodEvent(QInputMethodEvent* aevent) {
+    const std::u16string typed = tkey_mapping::printable_characters(aevent->commitString());
+    if (fevents && !typed.empty()) route_characters(typed);
+    aevent->accept();
+}
+
+QVariant Tform_main::inputMethodQuery(Qt::InputMethodQuery aquery) const {
+    if (aquery == Qt::ImEnabled) return true;
+    return QWidget::inputMethodQuery(aquery);
+}
 
 void Tform_main::keyReleaseEvent(QKeyEvent* aevent) { route_key(*aevent, true); }
 

@@ -67,10 +67,14 @@ public:
     void surface_mouse(torv_panel& apanel, QMouseEvent& aevent, bool as_move, bool as_mouseup) override;
     void surface_shown_or_hidden(torv_panel& apanel) override;
 
+    // The window takes input methods' text (ImEnabled).
+    QVariant inputMethodQuery(Qt::InputMethodQuery aquery) const override;
+
 protected:
     bool event(QEvent* aevent) override;
     void keyPressEvent(QKeyEvent* aevent) override;
     void keyReleaseEvent(QKeyEvent* aevent) override;
+    void inputMethodEvent(QInputMethodEvent* aevent) override;
     void resizeEvent(QResizeEvent* aevent) override;
     void showEvent(QShowEvent* aevent) override;
     void closeEvent(QCloseEvent* aevent) override;
@@ -78,6 +82,7 @@ protected:
 private:
     void layout_surfaces();
     void route_key(QKeyEvent& aevent, bool as_keyup);
+    void route_characters(const std::u16string& atext);
     void track_capslock(const QKeyEvent& aevent);
 
     std::array<torv_panel*, 4> fpanels{};

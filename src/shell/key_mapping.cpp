@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "controls/controllers.h"
+
 namespace {
 
 struct tkey_code {
@@ -90,6 +92,35 @@ int32_t tkey_mapping::mouse_button(Qt::MouseButton abutton) {
     if (abutton == Qt::RightButton) return 1;
     if (abutton == Qt::MiddleButton) return 2;
     return 0;
+}
+
+std::u16string tkey_mapping::printable_characters(const QString& atext) {
+    std::u16string result;
+    for (QChar c : atext)
+        if (!c.isSurrogate() && c.isPrint()) result.push_back(c.unicode());
+    return result;
+}
+
+std::u16string tkey_mapping::typed_text(int aqt_key, Qt::KeyboardModifiers amodifiers, const QString& atext) {
+    if (amodifiers & (Qt::ControlModifier | Qt::AltModifier)) return {};
+    std::u16string text = printable_characters(atext);
+    if (text.empty()) return {};
+    const uint16_t vk = virtual_key(aqt_key);
+    if (vk == 0) return text;
+    if (!tvelmor_keyboard::is_character_key(vk) || (vk >= 'A' && vk <= 'Z')) return {};
+    const char16_t us = tvelmor_keyboard::translate_key(vk, (amodifiers & Qt::ShiftModifier) != 0, false);
+    return text == std::u16string(1, us) ? std::u16string() : text;
+}
+
+std::optional<tqt_keystroke> tkey_mapping::keystroke_for_typing(char16_t ach) {
+    if (auto us = keystroke_for_char(ach)) return us;
+    const QChar c(ach);
+    if (c.isSurrogate() || !c.isPrint()) return std::nullopt;
+    // Qt names such a key by its character, upper case for a letter; an upper case inside ASCII
+    // (dotless i, long s) would name a US key, so the character itself names it then.
+    const char16_t upper = c.toUpper().unicode();
+    const Qt::Key key = Qt::Key(upper < 0x80 ? ach : upper);
+    return tqt_keystroke{key, c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c)};
 }
 
 std::optional<tqt_keystroke> tkey_mapping::keystroke_for_char(char16_t ach) {

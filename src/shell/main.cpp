@@ -14,7 +14,6 @@
 #include "database/fb_database.h"
 #include "controls/controls_registration.h"
 #include "accounts/accounts_pages.h"
-#include "controls/renderers_registration.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"

@@ -31,6 +31,8 @@ void tpage_events::handle_keydown(uint16_t akey, uint32_t ashift, bool as_keyup)
     fcontroller->handle_keydown(akey, static_cast<tshift_state>(ashift), as_keyup);
 }
 
+void tpage_events::handle_character(char16_t ach) { fcontroller->handle_character(ach); }
+
 void tpage_events::handle_windows_message(const twindows_message& amsg) { fcontroller->handle_windows_message(amsg); }
 
 bool tpage_events::has_messages_available() { return fmessages.has_messages_available(); }

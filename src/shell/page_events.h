@@ -22,6 +22,7 @@ public:
                           bool as_mouseup) override;
     void handle_mousemove(int32_t aslot, uint32_t ashift, int32_t ax, int32_t ay) override;
     void handle_keydown(uint16_t akey, uint32_t ashift, bool as_keyup) override;
+    void handle_character(char16_t ach) override;
     void handle_windows_message(const twindows_message& amsg) override;
     bool has_messages_available() override;
     void run_queued_message() override;

@@ -164,8 +164,10 @@ bool tscript_driver::parse_line(const std::string& aline, int32_t alineno) {
         return fail(step, "unknown key \"" + step.args[0] + "\"");
     if (c == "type") {
         for (char16_t ch : utf8_to_utf16(step.args[0]))
-            if (!tkey_mapping::keystroke_for_char(ch))
-                return fail(step, "no key types the character \"" + utf16_to_utf8(std::u16string(1, ch)) + "\"");
+            if (!tkey_mapping::keystroke_for_typing(ch))
+                return fail(step, "\"" + step.args[0] +
+                                      "\" holds a character that cannot be typed (a control character, or one "
+                                      "beyond the first 65536)");
     }
     if ((c == "wait" || c == "expect-page") && !is_number(step.args[0]))
         return fail(step, c + " needs a number");
@@ -309,7 +311,7 @@ bool tscript_driver::send_keystroke(const tstep&, const std::string& aname, bool
 
 bool tscript_driver::type_text(const std::u16string& atext) {
     for (char16_t ch : atext) {
-        tqt_keystroke stroke = *tkey_mapping::keystroke_for_char(ch);
+        tqt_keystroke stroke = *tkey_mapping::keystroke_for_typing(ch);
         // Shift goes down and up around the key, as on a keyboard.
         QKeyEvent down(QEvent::KeyPress, stroke.key, stroke.modifiers, stroke.text);
         QKeyEvent up(QEvent::KeyRelease, stroke.key, stroke.modifiers, stroke.text);

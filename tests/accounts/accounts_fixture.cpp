@@ -10,10 +10,8 @@
 #include <unistd.h>
 
 #include "accounts/accounts_pages.h"
-#include "controls/text_renderers_registration.h"
 #include "controls/controls_registration.h"
 #include "controls/grid_controls.h"
-#include "controls/label_bevel_registration.h"
 #include "controls/theme.h"
 #include "database/fb_service.h"
 #include "pages/handler_class.h"
@@ -113,8 +111,7 @@ void taccounts_page_test::SetUp() {
     fdatabase = std::make_unique<Tdatamodule_database_customers>(finifile.get());
 
     register_controls_classes();
-    register_label_bevel_renderers();
-    register_text_renderers();
+    register_renderers();
     // Themes take their renderer when the page is read, so the recording one goes in first.
     auto& table = trenderer_table::global();
     std::copy(std::begin(table.grid), std::end(table.grid), fsaved_grid_renderers);

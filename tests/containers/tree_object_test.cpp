@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "containers/test_support.h"
+#include "procs/procs_text_helpers.h"
 
 namespace {
 
@@ -158,6 +160,30 @@ TEST(TreeObjectOwningCompare, TheCompareObjectDecidesTheOrder) {
     EXPECT_EQ("Internal error invalid compare result 0",
               message_of([&] { tree.add(std::make_unique<tplain_node>(tplain_node{13}), index); }));
     EXPECT_EQ(3, tree.get_count());
+}
+
+// Names ordered without case by the text helpers' comparison, which gives the tree's own result
+// type.
+struct tname_node {
+    std::string fname;
+};
+
+class tcompare_names : public towning_compare<tname_node> {
+public:
+    tcompare_result compare(const tname_node& anode1, const tname_node& anode2) const override {
+        return tprocs_text_helpers<char>::compare(anode1.fname, anode2.fname, true);
+    }
+};
+
+TEST(TreeObjectOwningCompare, OrdersByTheTextHelpersComparison) {
+    ttree_object<tname_node> tree(std::make_unique<tcompare_names>());
+    int32_t index = -1;
+    for (const char* name : {"smith", "Adams", "obrien"}) tree.add(std::make_unique<tname_node>(tname_node{name}), index);
+    EXPECT_FALSE(tree.add(std::make_unique<tname_node>(tname_node{"SMITH"}), index));
+    std::vector<std::string> names;
+    for (bool more = tprocs_iterate_tree::first(tree, index); more; more = tprocs_iterate_tree::next(tree, index))
+        names.push_back(tree.get_node(index)->fname);
+    EXPECT_EQ((std::vector<std::string>{"Adams", "obrien", "smith"}), names);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "controls_test_support.h"
 #include "input_controller_fixture.h"
 #include "procs/message_format.h"
+#include "values/validators.h"
 #include "values/values_simple.h"
 
 using namespace input_test;
@@ -109,7 +110,17 @@ TEST_F(EditController, KeysTypeTheirCharactersOnAUnitedStatesLayout) {
         {"minus key", 189, 0, false, "-"},
         {"Shift+slash key", 191, ss_shift, false, "?"},
         {"space", key_space, 0, false, " "},
-        {"key 192 types nothing", key_backtick, 0, false, ""},
+        {"backtick key", key_backtick, 0, false, "`"},
+        {"Shift+backtick key", key_backtick, ss_shift, false, "~"},
+        {"left bracket key", 219, 0, false, "["},
+        {"Shift+left bracket key", 219, ss_shift, false, "{"},
+        {"backslash key", 220, 0, false, "\\"},
+        {"Shift+backslash key", 220, ss_shift, false, "|"},
+        {"right bracket key", 221, 0, false, "]"},
+        {"Shift+right bracket key", 221, ss_shift, false, "}"},
+        {"apostrophe key", 222, 0, false, "'"},
+        {"Shift+apostrophe key", 222, ss_shift, false, "\""},
+        {"key 223 types nothing", 223, 0, false, ""},
         {"Ctrl+letter types nothing", key_a, ss_ctrl, false, ""},
         {"Delete types nothing", key_delete, 0, false, ""},
     };
@@ -130,6 +141,62 @@ TEST_F(EditController, TypedCharactersAreDrawnInTheirOwnCellAndRefusedOnesChange
     EXPECT_EQ("123", text());
     EXPECT_EQ((tlog{"char 1 10..17", "char 2 17..24", "char 3 24..31"}), page.log);
     EXPECT_EQ((std::vector<int16_t>{7, 14, 21}), edit.extents);
+}
+
+TEST_F(EditController, CharactersDeliveredAsTextAreTypedWhereTheFieldTakesThem) {
+    tvalue_unicodestring text_value;
+    tvalidator_unicodestring texts(text_value);
+    tvalue_currency amount;
+    tvalidator_currency money(amount);
+    tvalue_longint number;
+    tvalidator_longint digits(number);
+    struct tcase {
+        const char* name;
+        std::u16string chars;
+        tvalidator_generic* validator;
+        bool readonly;
+        std::string typed;
+    };
+    const tcase cases[] = {
+        {"apostrophe, backtick and brackets into a text field", u"'`[]{}", &texts, false, "'`[]{}"},
+        {"accented letters into a text field", u"ÅØéāß", &texts, false, "ÅØéāß"},
+        {"Cyrillic and CJK into a text field", u"Жё李", &texts, false, "Жё李"},
+        {"an edit without a field takes them", u"Åsa", nullptr, false, "Åsa"},
+        {"a number field refuses letters", u"1é2Ж", &digits, false, "12"},
+        {"a currency field refuses letters and a second point", u"1.é5.", &money, false, "1.5"},
+        {"nothing on a read-only page", u"é", &texts, true, ""},
+        {"control characters and surrogate halves are not typed", u"\x1b\xd83d\xde00\x7f", &texts, false, ""},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit.set_text(u"");
+        money.clear();
+        for (char16_t ch : c.chars)
+            tvelmor_controller_edit::handle_character(canvas, font_tag, edit, rect, c.readonly, ch, &theme, c.validator);
+        EXPECT_EQ(c.typed, text());
+    }
+}
+
+TEST_F(EditController, ACharacterDeliveredAsTextIsDrawnInItsCellAndHeardByAListeningPage) {
+    edit.edit_options = {eo_listen_text_changes};
+    EXPECT_TRUE(tvelmor_controller_edit::handle_character(canvas, font_tag, edit, rect, false, u'Å', &theme, nullptr));
+    EXPECT_FALSE(tvelmor_controller_edit::handle_character(canvas, font_tag, edit, rect, true, u'é', &theme, nullptr));
+    EXPECT_EQ((tlog{"char Å 10..17", "1105 from 103"}), page.log);
+}
+
+TEST_F(EditController, AFocusedCurrencyEditKnowsOfThePointInTheLoadedText) {
+    tvalue_currency amount(tcurrency(12345000));
+    tvalidator_currency money(amount);
+    tvalidator_source fields(&money);
+    page.miscobject_tag = 101;
+    page.miscobject = &fields;
+    edit.header = 101;
+    validator = &money;
+    edit.set_focused(true);
+    EXPECT_EQ("1234.50", text());
+    key(key_end, ss_ctrl);
+    key(190);
+    EXPECT_EQ("1234.50", text());
 }
 
 TEST_F(EditController, TextLongerThanTheEditScrollsAndBackspaceScrollsBackWhileThereIsRoom) {
@@ -205,18 +272,34 @@ TEST_F(EditController, CtrlHomeSelectsAllAndCtrlEndDeselectsRedrawingOnlyOnAChan
     }
 }
 
-TEST_F(EditController, TypingOverASelectedCurrencyAmountStartsTheValidatorAfresh) {
-    tvalue_currency value;
-    tvalidator_currency amounts(value);
-    validator = &amounts;
-    type("1");
-    key(190);  // "."
-    type("5");
-    key(key_home, ss_ctrl);
-    key(190);
-    EXPECT_EQ(".", text());
-    key(190);
-    EXPECT_EQ(".", text());
+TEST_F(EditController, TheValidatorStartsAfreshOnlyWhenACharacterReplacesASelectedAmount) {
+    struct tstroke {
+        uint16_t key;
+        tshift_state shift;
+    };
+    constexpr tstroke point{190, 0}, deselect{key_end, ss_ctrl}, letter{key_x, 0}, zero{'0', 0};
+    struct tcase {
+        const char* name;
+        std::vector<tstroke> after_selecting;
+        std::string text;
+    };
+    const tcase cases[] = {
+        {"a point replaces the amount; a second is refused", {point, point}, "."},
+        {"a refused letter replaces nothing: the amount keeps its point", {letter, deselect, point, zero}, "1.50"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tvalue_currency value;
+        tvalidator_currency amounts(value);
+        validator = &amounts;
+        edit.set_text(u"");
+        type("1");
+        key(190);  // "."
+        type("5");
+        key(key_home, ss_ctrl);
+        for (const tstroke& k : c.after_selecting) key(k.key, k.shift);
+        EXPECT_EQ(c.text, text());
+    }
 }
 
 TEST_F(EditController, ReadOnlyPagesAndKeyUpsLeaveTheTextAlone) {

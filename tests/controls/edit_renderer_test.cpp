@@ -9,7 +9,6 @@
 #include "controls/procs_drawing.h"
 #include "controls/recording_canvas.h"
 #include "controls/text_controls.h"
-#include "controls/text_renderers_registration.h"
 #include "controls/theme.h"
 #include "controls_test_support.h"
 #include "kerning_canvas.h"
@@ -186,17 +185,6 @@ TEST(EditModel, ExtentsGivenByTheTypingPathAreNotMeasuredAgain) {
     trecording_canvas canvas;
     edit.ensure_extents(canvas);
     EXPECT_EQ((std::vector<int16_t>{5, 9}), edit.extents);
-}
-
-TEST(TextRenderersRegistration, ThemesResolveTheConcreteEditAndMemoRenderersOnceRegistered) {
-    trenderer_table& table = trenderer_table::global();
-    const trenderer_table saved = table;
-    register_text_renderers();
-    const trenderer_table installed = table;
-    table = saved;  // other tests in this program expect the abstract stand-ins
-    EXPECT_STREQ("tvelmor_render_edit_standard", installed.edit->class_name());
-    EXPECT_STREQ("tvelmor_render_memo_standard", installed.memo->class_name());
-    EXPECT_STREQ("tvelmor_render_combobox_generic", installed.combobox->class_name());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "controls/form_components.h"
 #include "controls/form_reader.h"
 #include "controls/recording_canvas.h"
-#include "controls/renderers_registration.h"
 #include "controls/theme.h"
 #include "controls_test_support.h"
 #include "page_fixture.h"

@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "controls/grid_renderers.h"
-#include "controls/grid_renderers_registration.h"
 #include "controls/procs_velmor.h"
 #include "controls_test_support.h"
 #include "grid_paint_owner.h"
@@ -395,20 +394,6 @@ TEST(FlatTabsGridRenderer, TabsAreSeparatedByEtchedLinesAndTheChosenOneOfAnEnabl
                             c.alignment, 2);
         EXPECT_EQ("brush_style solid\n" + c.expected, canvas.text());
     }
-}
-
-TEST(GridRenderers, RegistrationPutsEachRendererBehindItsName) {
-    auto& table = trenderer_table::global();
-    const tvelmor_render_grid_generic* saved[5];
-    std::copy(std::begin(table.grid), std::end(table.grid), saved);
-    register_grid_renderers();
-    std::vector<std::string> names;
-    for (const auto* r : table.grid) names.push_back(r->class_name());
-    std::copy(std::begin(saved), std::end(saved), table.grid);
-    EXPECT_EQ((std::vector<std::string>{"tvelmor_render_grid_standard", "tvelmor_render_grid_tabs",
-                                        "tvelmor_render_grid_tabs2", "tvelmor_render_grid_header",
-                                        "tvelmor_render_grid_menu"}),
-              names);
 }
 
 }  // namespace

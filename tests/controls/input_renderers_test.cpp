@@ -1,5 +1,5 @@
 // The combo box, check box and scroll bar renderers and the scroll button routine, checked call by
-// call on the recording canvas; and their registration in the renderer table.
+// call on the recording canvas.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,7 +8,6 @@
 #include "controls/combobox_renderer.h"
 #include "controls/control_kinds.h"
 #include "controls/font_code.h"
-#include "controls/input_renderers_registration.h"
 #include "controls/miscobject_textlines.h"
 #include "controls/procs_graphics.h"
 #include "controls/recording_canvas.h"
@@ -280,24 +279,6 @@ TEST(ScrollBarRenderer, DrawsTheControlsRangeAndPosition) {
     trecording_canvas canvas;
     renderer.draw_scrollbar(canvas, bar_rect, bar, nullptr);
     EXPECT_NE(std::string::npos, canvas.text().find(scroll_button_edges(101, 170, 118, 185)));
-}
-
-// ---- Registration ----
-
-TEST(InputRenderersRegistration, PutsTheConcreteRenderersBehindEveryButtonComboCheckAndScrollName) {
-    trenderer_table& table = trenderer_table::global();
-    const trenderer_table saved = table;
-    register_input_renderers();
-    const trenderer_table installed = table;
-    table = saved;  // other tests in this program expect the abstract stand-ins
-    EXPECT_STREQ("tvelmor_render_button_standard", installed.button[classrender_button_standard]->class_name());
-    EXPECT_STREQ("tvelmor_render_button_bmp", installed.button[classrender_button_bmp]->class_name());
-    EXPECT_STREQ("tvelmor_render_button_speed", installed.button[classrender_button_speed]->class_name());
-    EXPECT_STREQ("tvelmor_render_combobox_standard", installed.combobox->class_name());
-    EXPECT_STREQ("tvelmor_render_checkbox_standard", installed.checkbox->class_name());
-    EXPECT_STREQ("tvelmor_render_scrollbar_standard", installed.scrollbar->class_name());
-    EXPECT_STREQ(saved.label[classrender_label_standard]->class_name(),
-                 installed.label[classrender_label_standard]->class_name());
 }
 
 }  // namespace

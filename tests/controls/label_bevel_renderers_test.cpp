@@ -5,7 +5,6 @@
 #include "controls/bevel_renderers.h"
 #include "controls/control_kinds.h"
 #include "controls/font_code.h"
-#include "controls/label_bevel_registration.h"
 #include "controls/label_renderers.h"
 #include "controls/procs_drawing.h"
 #include "controls/procs_velmor.h"
@@ -222,19 +221,6 @@ TEST(DrawingHelpers, SetFontAppliesACodeOnlyWhenTheSurfacesCellHoldsAnother) {
     tprocs_font::set_font(canvas, font_tag, tahoma10);
     EXPECT_EQ("font arial 12 bold\nfont tahoma 10\n", canvas.text());
     EXPECT_EQ(tahoma10, font_tag);
-}
-
-TEST(LabelBevelRegistration, ThemesResolveTheConcreteRenderersOnceRegistered) {
-    trenderer_table& table = trenderer_table::global();
-    const trenderer_table saved = table;
-    register_label_bevel_renderers();
-    const trenderer_table installed = table;
-    table = saved;  // other tests in this program expect the abstract stand-ins
-    EXPECT_STREQ("tvelmor_render_label_standard", installed.label[classrender_label_standard]->class_name());
-    EXPECT_STREQ("tvelmor_render_label_beveled", installed.label[classrender_label_beveled]->class_name());
-    EXPECT_STREQ("tvelmor_render_bevel_standard", installed.bevel[classrender_bevel_standard]->class_name());
-    EXPECT_STREQ("tvelmor_render_bevel_classic", installed.bevel[classrender_bevel_classic]->class_name());
-    EXPECT_STREQ("tvelmor_render_grid_generic", installed.grid[classrender_grid_standard]->class_name());
 }
 
 }  // namespace

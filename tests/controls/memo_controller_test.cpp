@@ -12,6 +12,8 @@
 #include "controls/theme.h"
 #include "input_controller_fixture.h"
 #include "procs/message_format.h"
+#include "values/validators.h"
+#include "values/values_simple.h"
 
 using namespace input_test;
 
@@ -243,7 +245,8 @@ TEST_F(MemoController, KeysAreTakenOnlyWithTheModifiersThatGoWithThem) {
         {"Ctrl+letter", key_a, ss_ctrl, false, false, "", {}},
         {"Ctrl+Shift+Home", key_home, ss_ctrl | ss_shift, false, false, "", {}},
         {"Ctrl+Up", key_up, ss_ctrl, false, false, "", {}},
-        {"key 192", key_backtick, 0, false, false, "", {}},
+        {"key 192", key_backtick, 0, false, true, "`", {}},
+        {"Shift+key 222", 222, ss_shift, false, true, "\"", {}},
         {"Tab", key_tab, 0, false, true, "", {"focus next"}},
         {"Shift+Tab", key_tab, ss_shift, false, true, "", {"focus prior"}},
     };
@@ -271,6 +274,36 @@ TEST_F(MemoController, OnAReadOnlyPageTheTextStaysButTheCaretMoves) {
     EXPECT_EQ("abc", text());
     EXPECT_TRUE(key(key_right, 0, true));
     EXPECT_EQ((tcaret{0, 2, 0}), caret());
+}
+
+TEST_F(MemoController, CharactersDeliveredAsTextTypeAtTheCaretUnlessRefused) {
+    tvalue_unicodestring value;
+    tvalidator_unicodestring texts(value);
+    tvalue_longint number;
+    tvalidator_longint digits(number);
+    struct tcase {
+        const char* name;
+        char16_t ch;
+        bool readonly;
+        tvalidator_generic* validator;
+        bool used;
+        std::string text;
+    };
+    const tcase cases[] = {
+        {"accented letter", u'ø', false, nullptr, true, "aøbc"},
+        {"Cyrillic letter into a text field", u'Ж', false, &texts, true, "aЖbc"},
+        {"refused by the field's validator", u'é', false, &digits, false, "abc"},
+        {"read-only page: used, nothing typed", u'é', true, &texts, true, "abc"},
+        {"a control character", u'\x1b', false, nullptr, false, "abc"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        setup(u"abc", {0, 1, 0});
+        EXPECT_EQ(c.used, tvelmor_controller_memo::handle_character(font_tag, canvas, memo, &theme, rect, c.readonly,
+                                                                   c.ch, c.validator));
+        EXPECT_EQ(c.text, text());
+    }
+    EXPECT_EQ((tcaret{0, 1, 0}), caret());
 }
 
 TEST_F(MemoController, TextAssignedWithoutAWrapIsWrappedBeforeTheKeyAndASelectionIsReplaced) {

@@ -63,6 +63,8 @@ TEST_F(ShippedDatabase, RestoresWithTheDemoFirm) {
         {"template lines", "SELECT COUNT(*) FROM cp_invoice_billitem", 9},
         {"word index rows", "SELECT SIGN(COUNT(*)) FROM word_lns WHERE search = 101", 1},
         {"accented names", "SELECT SIGN(COUNT(*)) FROM contact WHERE first_name IN ('Zoë', 'Łukasz', 'Åsa', 'Søren')", 1},
+        {"addresses of plain lower-case letters", "SELECT COUNT(*) FROM (SELECT email FROM contact UNION ALL SELECT email FROM operator) WHERE email NOT SIMILAR TO '[a-z0-9.]+@[a-z.]+'", 0},
+        {"accented first names spelt plainly", "SELECT COUNT(*) FROM contact WHERE (first_name = 'Åsa' AND email NOT STARTING WITH 'asa.') OR (first_name = 'Søren' AND email NOT STARTING WITH 'soren.') OR (first_name = 'Łukasz' AND email NOT STARTING WITH 'lukasz.')", 0},
         {"page buffers kept", "SELECT MON$PAGE_BUFFERS FROM MON$DATABASE", 8192},
     };
     for (const tcase& c : cases) {

@@ -10,7 +10,6 @@
 #include "controls/control_messages.h"
 #include "controls/controllers.h"
 #include "controls/controls_registration.h"
-#include "controls/renderers_registration.h"
 #include "controls/text_controls.h"
 #include "controls/theme.h"
 #include "database/datamodule_ejt.h"

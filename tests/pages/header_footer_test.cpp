@@ -3,7 +3,6 @@
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
 #include "controls/controls_registration.h"
-#include "controls/label_bevel_registration.h"
 #include "page_fixture.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
@@ -112,7 +111,7 @@ class HeaderFooter : public ::testing::Test {
 protected:
     void SetUp() override {
         register_controls_classes();
-        register_label_bevel_renderers();
+        register_renderers();
         event_log().clear();
         Thandlermodule_test::fnext_screen_params = nullptr;
         fprevious_platform = tplatform::set_instance(&fplatform);

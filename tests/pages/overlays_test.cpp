@@ -7,7 +7,6 @@
 #include "controls/controls_registration.h"
 #include "controls/grid_controls.h"
 #include "controls/miscobject_textlines.h"
-#include "controls/renderers_registration.h"
 #include "controls/text_controls.h"
 #include "controls/theme.h"
 #include "page_fixture.h"

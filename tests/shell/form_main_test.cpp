@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -95,6 +96,63 @@ TEST(FormMain, KeysReachTheHandlerAsVirtualKeyCodesWithShiftSets) {
         tform_main_fixture f;
         f.press(c.key, c.modifiers);
         EXPECT_EQ(c.expected, f.events->with_prefix("key"));
+    }
+}
+
+TEST(FormMain, KeysThatTypeThePlatformsTextReachThePagesAsCharacters) {
+    struct tcase {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        strings expected;
+    };
+    const tcase cases[] = {
+        {"a letter the US layout lacks", Qt::Key_Aring, Qt::ShiftModifier, "Å", {"char Å"}},
+        {"an accented key of another layout", Qt::Key_Eacute, Qt::NoModifier, "é", {"char é"}},
+        {"a letter of another script", 0x0424, Qt::NoModifier, "ф", {"char ф"}},
+        {"punctuation in another place (Shift+7 types /)", Qt::Key_Slash, Qt::ShiftModifier, "/", {"char /"}},
+        {"the keypad's star", Qt::Key_Asterisk, Qt::KeypadModifier, "*", {"char *"}},
+        {"a US key stays a key", Qt::Key_Apostrophe, Qt::NoModifier, "'", {"keydown 222 s0", "keyup 222 s0"}},
+        {"US shifted punctuation stays a key", Qt::Key_Exclam, Qt::ShiftModifier, "!", {"keydown 49 s1", "keyup 49 s1"}},
+        {"letters stay keys", Qt::Key_A, Qt::ShiftModifier, "a", {"keydown 65 s1", "keyup 65 s1"}},
+        {"nothing typed with Ctrl", Qt::Key_Eacute, Qt::ControlModifier, "é", {}},
+        {"a dead key types nothing by itself", Qt::Key_Dead_Acute, Qt::NoModifier, "", {}},
+        {"a control character is not typed", Qt::Key_unknown, Qt::NoModifier, "\x1b", {}},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tform_main_fixture f;
+        const QString text = QString::fromUtf8(c.text);
+        QKeyEvent down(QEvent::KeyPress, c.key, c.modifiers, text);
+        QCoreApplication::sendEvent(f.form.get(), &down);
+        QKeyEvent up(QEvent::KeyRelease, c.key, c.modifiers, text);
+        QCoreApplication::sendEvent(f.form.get(), &up);
+        EXPECT_EQ(c.expected, f.events->with_prefix("key", "char"));
+    }
+}
+
+TEST(FormMain, TheCommittedTextOfDeadKeysAndInputMethodsIsTyped) {
+    struct tcase {
+        const char* name;
+        const char* commit;
+        const char* preedit;
+        strings expected;
+    };
+    const tcase cases[] = {
+        {"a dead-key composition", "é", "", {"char é"}},
+        {"an input method's phrase", "李子", "", {"char 李", "char 子"}},
+        {"text still being composed", "", "li", {}},
+        {"a character beyond the first 65536 is left out", "a\xf0\x9f\x98\x80" "b", "", {"char a", "char b"}},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        tform_main_fixture f;
+        EXPECT_TRUE(f.form->inputMethodQuery(Qt::ImEnabled).toBool());
+        QInputMethodEvent event(QString::fromUtf8(c.preedit), {});
+        event.setCommitString(QString::fromUtf8(c.commit));
+        QCoreApplication::sendEvent(f.form.get(), &event);
+        EXPECT_EQ(c.expected, f.events->with_prefix("key", "char"));
     }
 }
 

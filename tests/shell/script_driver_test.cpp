@@ -37,6 +37,19 @@ TEST(ScriptDriver, KeysAndTypedTextArriveAsAUserWouldPressThem) {
               f.events->with_prefix("key"));
 }
 
+TEST(ScriptDriver, TypesCharactersTheUnitedStatesLayoutLacksAsThePlatformsText) {
+    tscript_fixture f;
+    ASSERT_EQ(tscript_driver::exit_ok, f.run("type \"O'Åsa Ж李\"\n"));
+    EXPECT_EQ((strings{"keydown 16 s1", "keydown 79 s1", "keyup 79 s1", "keyup 16 s0",
+                       "keydown 222 s0", "keyup 222 s0",
+                       "keydown 16 s1", "char Å", "keyup 16 s0",
+                       "keydown 83 s0", "keyup 83 s0", "keydown 65 s0", "keyup 65 s0",
+                       "keydown 32 s0", "keyup 32 s0",
+                       "keydown 16 s1", "char Ж", "keyup 16 s0",
+                       "char 李"}),
+              f.events->with_prefix("key", "char"));
+}
+
 TEST(ScriptDriver, IdleWaitsUntilTheQueueHasDrained) {
     tscript_fixture f;
     f.events->on_key = [&](uint16_t akey, uint32_t, bool as_keyup) {
@@ -68,8 +81,9 @@ TEST(ScriptDriver, ChecksFailTheRunWithAClearMessage) {
         {"unknown command", "key F3\njump 5\n", tscript_driver::exit_bad_script,
          "test.script line 2: unknown command \"jump\""},
         {"unknown key", "key Hyper+F3\n", tscript_driver::exit_bad_script, "test.script line 1: unknown key \"Hyper+F3\""},
-        {"untypeable text", "type \"Zürich\"\n", tscript_driver::exit_bad_script,
-         "test.script line 1: no key types the character \"ü\""},
+        {"untypeable text", "type \"a\tb\"\n", tscript_driver::exit_bad_script,
+         "test.script line 1: \"a\tb\" holds a character that cannot be typed (a control character, or one "
+         "beyond the first 65536)"},
         {"missing argument", "expect-page\n", tscript_driver::exit_bad_script,
          "test.script line 1: expect-page takes 1 argument(s)"},
         {"open quote", "type \"abc\n", tscript_driver::exit_bad_script, "test.script line 1: a quoted text is not closed"},

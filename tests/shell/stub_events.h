@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "procs/message_format.h"
 #include "procs/velmor_exception.h"
 #include "shell/form_events.h"
 
@@ -49,6 +50,7 @@ public:
         if (!fail_on.empty() && line == fail_on) throw tvelmor_exception("Key failed: %s", line);
         if (on_key) on_key(akey, ashift, as_keyup);
     }
+    void handle_character(char16_t ach) override { calls.push_back("char " + utf16_to_utf8(std::u16string(1, ach))); }
     void handle_windows_message(const twindows_message& amsg) override {
         calls.push_back("message " + std::to_string(amsg.msg) + " " + std::to_string(amsg.wparam) + " " +
                         std::to_string(amsg.lparam));
@@ -70,11 +72,11 @@ public:
         return true;
     }
 
-    // The calls that start with a prefix, in order.
-    std::vector<std::string> with_prefix(const std::string& aprefix) const {
+    // The calls that start with a prefix (or with a second one), in order.
+    std::vector<std::string> with_prefix(const std::string& aprefix, const std::string& aother = "") const {
         std::vector<std::string> result;
         for (const std::string& c : calls)
-            if (c.rfind(aprefix, 0) == 0) result.push_back(c);
+            if (c.rfind(aprefix, 0) == 0 || (!aother.empty() && c.rfind(aother, 0) == 0)) result.push_back(c);
         return result;
     }
 };

@@ -11,7 +11,6 @@
 #include "controls/controls_registration.h"
 #include "controls/design_render.h"
 #include "controls/form_reader.h"
-#include "controls/renderers_registration.h"
 #include "shell/datamodule_images.h"
 #include "shell/fonts.h"
 #include "shell/qt_canvas.h"
