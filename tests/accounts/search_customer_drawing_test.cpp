@@ -8,7 +8,7 @@
 #include "accounts/handlermodule_search_customer.h"
 #include "accounts_fixture.h"
 #include "controls/grid_controls.h"
-#include "controls/grid_renderers_registration.h"
+#include "controls/controls_registration.h"
 #include "controls/key_codes.h"
 #include "controls/renderers.h"
 #include "controls/theme.h"
@@ -55,7 +55,7 @@ protected:
         if (arenderer)
             std::fill(std::begin(trenderer_table::global().grid), std::end(trenderer_table::global().grid), arenderer);
         else
-            register_grid_renderers();
+            register_renderers();
         start();
         key(tvk::enter);
         ASSERT_EQ(2, fcontroller->get_pageno());
