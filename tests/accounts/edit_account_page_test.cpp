@@ -160,4 +160,27 @@ TEST_F(EditAccountPage, a_change_is_saved_and_coming_back_from_a_contact_reloads
     EXPECT_EQ("changed meanwhile", text("SELECT name FROM account WHERE id = " + std::to_string(id)));
 }
 
+TEST_F(EditAccountPage, text_still_in_the_edit_counts_when_f2_or_esc_come_first) {
+    const int32_t id = account_with_contacts(1);
+    const std::string where = " FROM account WHERE id = " + std::to_string(id);
+    const std::string name = text("SELECT name" + where);
+    open_account(id);
+    // Esc with the typed text still in the edit asks, and "no" restores the saved name.
+    key(tvk::f3);
+    key(tvk::home, ss_ctrl);
+    type("typed");
+    key(tvk::escape);
+    EXPECT_EQ("Save changes ?", question());
+    key('N');
+    EXPECT_FALSE(account_page().fmode_editing);
+    EXPECT_EQ(name, edit_text(tag_name));
+    // F2 right after typing saves what was typed.
+    key(tvk::f3);
+    key(tvk::home, ss_ctrl);
+    type("typed");
+    key(tvk::f2);
+    EXPECT_FALSE(account_page().fmode_editing);
+    EXPECT_EQ("typed", text("SELECT name" + where));
+}
+
 }  // namespace
