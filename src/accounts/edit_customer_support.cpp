@@ -8,6 +8,8 @@
 #include "database/datamodule_ejt.h"
 #include "database/ejt_class.h"
 #include "pages/handlermodule_edit_generic.h"
+#include "pages/page_controller_generic.h"
+#include "pages/page_hooks.h"
 #include "procs/procs_string.h"
 
 void tlight_rows::bind(Thandlermodule_page& apage, int32_t atag) {
@@ -40,6 +42,10 @@ tvelmor_grid& page_grid(Thandlermodule_page& apage, int32_t atag) {
     auto* grid = dynamic_cast<tvelmor_grid*>(apage.fcontrols->get_control(atag));
     if (!grid) throw tvelmor_exception("Grid %d not found in %s.grid();", atag, apage.class_name());
     return *grid;
+}
+
+iheader_settings* page_header(Thandlermodule_page& apage) {
+    return dynamic_cast<iheader_settings*>(apage.fowner ? apage.fowner->get_handler_header() : nullptr);
 }
 
 bool focus_next_panel(Thandlermodule_page& apage, int32_t agrid_tag) {

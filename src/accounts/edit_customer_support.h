@@ -12,6 +12,7 @@
 #include "xml/dataset_list.h"
 
 class Thandlermodule_page;
+class iheader_settings;
 class Thandlermodule_edit_generic;
 class tvelmor_grid;
 
@@ -48,6 +49,9 @@ bool is_focus_next_panel_key(uint16_t akey, tshift_state ashift);
 bool focus_next_panel(Thandlermodule_page& apage, int32_t agrid_tag);
 
 tvelmor_grid& page_grid(Thandlermodule_page& apage, int32_t atag);
+
+// The header strip of the page's controller (nullptr without one).
+iheader_settings* page_header(Thandlermodule_page& apage);
 
 // Marks contact aid deleted through journal 201 (only its id and deleted are written).
 void send_contact_deleted(int32_t aid);

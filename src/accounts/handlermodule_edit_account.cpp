@@ -68,7 +68,7 @@ void Thandlermodule_edit_account::once_created() {
     }
     flist_contacts.refresh();
     grid_contacts().set_rowcount(flist_contacts.count());
-    if (auto* header = dynamic_cast<iheader_settings*>(fowner ? fowner->get_handler_header() : nullptr))
+    if (auto* header = page_header(*this))
         header->set_header_param(ph_title_caption, fis_newrecord ? u"Enter New Account" : u"Edit Account");
     set_focused_tag(tag_edit_name, true);
 }
@@ -184,6 +184,6 @@ void Thandlermodule_edit_account::focus_panels() {
 }
 
 void Thandlermodule_edit_account::set_minus_enabled(bool aenabled) {
-    if (auto* header = dynamic_cast<iheader_settings*>(fowner->get_handler_header()))
+    if (auto* header = page_header(*this))
         header->set_header_param(ph_button_minus_enabled, aenabled, true);
 }

@@ -59,7 +59,7 @@ void Thandlermodule_edit_contact::once_created() {
     }
     flist_account.refresh();
     grid_account().set_rowcount(flist_account.count());
-    if (auto* header = dynamic_cast<iheader_settings*>(fowner ? fowner->get_handler_header() : nullptr))
+    if (auto* header = page_header(*this))
         header->set_header_param(ph_title_caption, fis_newrecord ? u"Enter New Contact" : u"Edit Contact");
     set_focused_tag(tag_edit_first_name, true);
 }

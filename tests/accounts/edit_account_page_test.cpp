@@ -142,6 +142,12 @@ TEST_F(EditAccountPage, a_change_is_saved_and_coming_back_from_a_contact_reloads
     open_account(id);
     key(tvk::f3);
     retype("renamed");
+    // While editing, neither a contact nor a new one is opened: the change would be lost.
+    ctrl_tab();
+    key(tvk::enter);
+    key(tvk::insert);
+    EXPECT_EQ(5, fcontroller->get_pageno());
+    ctrl_tab();
     key(tvk::f2);
     EXPECT_FALSE(account_page().fmode_editing);
     EXPECT_EQ("renamed", text("SELECT name FROM account WHERE id = " + std::to_string(id)));
