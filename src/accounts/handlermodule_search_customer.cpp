@@ -1,5 +1,8 @@
 #include "accounts/handlermodule_search_customer.h"
 
+#include "accounts/handlermodule_edit_account.h"
+#include "accounts/handlermodule_edit_contact.h"
+
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
@@ -130,8 +133,15 @@ void Thandlermodule_search_customer::enter_current_line() {
     const int16_t type = fmodule->line_record_type(row);
     if (type != 0 && type != 1)
         throw tvelmor_exception("Unsupported record_type %d in %s.handle_keydown();", type, class_name());
+    const int32_t id = fmodule->line_id(row);
     // The switch frees this module: nothing of it may be touched afterwards.
-    fowner->page_enter(type == 0 ? pageno_contact : pageno_account, false);
+    if (type == 0) {
+        const tparam_value params[] = {int64_t{id}, false};
+        fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
+    } else {
+        const tparam_value params[] = {int64_t{id}};
+        fowner->page_enter(Thandlermodule_edit_account::handler_class(), params, false);
+    }
 }
 
 bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t atag, int32_t amsg) {
@@ -154,8 +164,14 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
             const int32_t result = static_cast<tmsg_params_ontop_result*>(aparams)->result;
             if (atag == tag_ontop_delete && result == answer_yes) delete_line();
             // The switch frees this module: nothing of it may be touched afterwards.
-            if (atag == tag_ontop_menu && result == 0) fowner->page_enter(pageno_account, false);
-            if (atag == tag_ontop_menu && result == 1) fowner->page_enter(pageno_contact, false);
+            if (atag == tag_ontop_menu && result == 0) {
+                const tparam_value params[] = {int64_t{-1}};
+                fowner->page_enter(Thandlermodule_edit_account::handler_class(), params, false);
+            }
+            if (atag == tag_ontop_menu && result == 1) {
+                const tparam_value params[] = {int64_t{-1}, true};
+                fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
+            }
             return true;
         }
         default: return Thandlermodule_page::callback_message(aparams, atag, amsg);

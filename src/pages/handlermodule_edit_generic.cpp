@@ -4,6 +4,8 @@
 #include "controls/control_messages.h"
 #include "controls/controllers.h"
 #include "controls/miscobject_fieldlinks.h"
+#include "controls/text_controls.h"
+#include "pages/datamodule_messages.h"
 #include "database/datamodule_ejt.h"
 #include "database/ejt_class.h"
 #include "pages/page_controller_generic.h"
@@ -45,6 +47,8 @@ bool Thandlermodule_edit_generic::handle_keydown(uint16_t akey, tshift_state ash
     switch (akey) {
     case tvk::escape:
         if (as_keyup) return true;
+        // A text the edit refuses keeps the user there to mend it.
+        if (fmode_editing && !accept_focused_edit()) return true;
         if (fmode_editing && (!fis_newrecord || fmodified)) {
             if (!fis_newrecord && tprocs_datarecord2::is_equal(*frecord, *frecord0))
                 cancel_edit(true);
@@ -54,7 +58,7 @@ bool Thandlermodule_edit_generic::handle_keydown(uint16_t akey, tshift_state ash
             fowner->page_exit();
         return true;
     case tvk::f2:
-        if (!as_keyup && fmode_editing && fmodified) commit_edit();
+        if (!as_keyup && fmode_editing && accept_focused_edit() && fmodified) commit_edit();
         return true;
     case tvk::f3:
         if (!as_keyup && !fmode_editing) set_mode_editing(true, tag_panel_edit, 0);
@@ -129,6 +133,18 @@ void Thandlermodule_edit_generic::commit_edit() {
 void Thandlermodule_edit_generic::cancel_edit(bool as_keep) {
     if (!as_keep) tprocs_datarecord2::assign(*frecord, *frecord0);
     leave_editing();
+}
+
+bool Thandlermodule_edit_generic::accept_focused_edit() {
+    if (ffocused_tag == 0) return true;
+    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(ffocused_tag));
+    if (!edit || edit->header == 0) return true;
+    tvelmor_miscobject* links = fcontrols->get_miscobject(edit->header);
+    tvalidator_generic* validator = links ? links->get_validator(edit->fieldno) : nullptr;
+    if (!validator) return true;
+    const bool accepted = tvelmor_controller_edit::validate_edit(*edit, *validator);
+    get_messages().add_message(501, jt_draw_control, fhandler_type, ffocused_tag);
+    return accepted;
 }
 
 void Thandlermodule_edit_generic::refresh_controls() { fcontrols->update_header_controls(tag_fieldlinks, -1); }

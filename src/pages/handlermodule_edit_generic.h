@@ -50,6 +50,9 @@ public:
     static constexpr int32_t tag_save_changes = 9101;
 
 protected:
+    // What is typed into the focused edit counts once the user saves or leaves, as if the edit
+    // had been left: F2 and Esc take it first. False when the edit refuses the text.
+    bool accept_focused_edit();
     // The controls show the working record again.
     void refresh_controls();
     // Back to viewing with nothing modified, the controls showing the record.

@@ -42,6 +42,12 @@ public:
     // control on a surface (false when there is no such control).
     virtual int32_t get_pageno() = 0;
     virtual bool get_control_text(int32_t /*aslot*/, int32_t /*atag*/, std::u16string& /*atext*/) { return false; }
+    // The text a grid shows in a cell, from the text source it names (false without one, or for a
+    // cell outside its rows and columns).
+    virtual bool get_cell_text(int32_t /*aslot*/, int32_t /*atag*/, int32_t /*arow*/, int32_t /*acol*/,
+                               std::u16string& /*atext*/) {
+        return false;
+    }
 
     // The hidden debug command: the main handler's state dump.
     virtual void debug101() {}

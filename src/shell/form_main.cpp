@@ -143,7 +143,8 @@ bool Tform_main::event(QEvent* aevent) {
         });
         return true;
     }
-    // Tab goes to the pages before Qt's own focus handling; with Ctrl or Alt it is Qt's.
+    // Tab goes to the pages before Qt's own focus handling; Ctrl+Tab arrives as a key press
+    // (the pages move between panels and tabs with it); Alt+Tab is the platform's.
     if (aevent->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(aevent);
         bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
@@ -185,8 +186,8 @@ void Tform_main::route_key(QKeyEvent& aevent, bool as_keyup) {
     // A modifier key counts itself as held while going down and no longer once it is up.
     uint32_t own = vk == tvk::shift ? tshift::shift : vk == tvk::control ? tshift::ctrl : vk == tvk::menu ? tshift::alt : 0;
     shift = as_keyup ? (shift & ~own) : (shift | own);
-    // Ctrl+Tab and Alt+Tab belong to the platform, in both directions.
-    if (vk == 0 || (vk == tvk::tab && (shift & (tshift::ctrl | tshift::alt)))) {
+    // Alt+Tab belongs to the platform, in both directions.
+    if (vk == 0 || (vk == tvk::tab && (shift & tshift::alt))) {
         aevent.ignore();
         return;
     }

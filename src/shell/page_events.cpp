@@ -1,6 +1,8 @@
 #include "shell/page_events.h"
 
 #include "controls/control_kinds.h"
+#include "controls/grid_controls.h"
+#include "controls/miscobject.h"
 #include "controls/text_controls.h"
 #include "pages/page_controller.h"
 
@@ -44,22 +46,36 @@ bool tpage_events::queue_empty() { return fmessages.get_pending_count() == 0; }
 int32_t tpage_events::get_pageno() { return fcontroller->get_pageno(); }
 
 // The caption of a label or button, or the text of an edit or memo, of the slot's page.
-bool tpage_events::get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) {
-    Thandlermodule_page* handler = nullptr;
+Thandlermodule_page* tpage_events::handler_of(int32_t aslot) const {
     switch (aslot) {
-        case ht_main: handler = fcontroller->get_handler_main(); break;
-        case ht_header: handler = fcontroller->get_handler_header(); break;
-        case ht_footer: handler = fcontroller->get_handler_footer(); break;
-        case ht_ontop: handler = fcontroller->get_handler_ontop(); break;
-        default: return false;
+        case ht_main: return fcontroller->get_handler_main();
+        case ht_header: return fcontroller->get_handler_header();
+        case ht_footer: return fcontroller->get_handler_footer();
+        case ht_ontop: return fcontroller->get_handler_ontop();
+        default: return nullptr;
     }
-    if (!handler || !handler->get_controls()) return false;
-    tvelmor_control* control = nullptr;
+}
+
+tvelmor_control* tpage_events::control_of(int32_t aslot, int32_t atag) const {
+    Thandlermodule_page* handler = handler_of(aslot);
+    if (!handler || !handler->get_controls()) return nullptr;
     try {
-        control = handler->get_controls()->get_control(atag);
+        return handler->get_controls()->get_control(atag);
     } catch (const std::exception&) {
-        return false;
+        return nullptr;
     }
+}
+
+bool tpage_events::get_cell_text(int32_t aslot, int32_t atag, int32_t arow, int32_t acol, std::u16string& atext) {
+    auto* grid = dynamic_cast<tvelmor_customgrid*>(control_of(aslot, atag));
+    if (!grid || grid->header2 == 0 || arow < 0 || arow >= grid->rowcount || acol < 0 || acol >= grid->colcount)
+        return false;
+    tvelmor_miscobject* source = handler_of(aslot)->get_controls()->get_miscobject(grid->header2);
+    return source && source->get_textvalue_rowcol(atext, arow, acol);
+}
+
+bool tpage_events::get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) {
+    tvelmor_control* control = control_of(aslot, atag);
     if (auto* label = dynamic_cast<tvelmor_customlabel*>(control)) {
         atext = label->get_caption();
         return true;

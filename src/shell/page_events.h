@@ -7,6 +7,8 @@
 #include "shell/form_events.h"
 
 class tpage_controller_generic;
+class Thandlermodule_page;
+class tvelmor_control;
 class Tdatamodule_messages;
 
 class tpage_events : public tform_main_events {
@@ -29,11 +31,15 @@ public:
     bool queue_empty() override;
     int32_t get_pageno() override;
     bool get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) override;
+    bool get_cell_text(int32_t aslot, int32_t atag, int32_t arow, int32_t acol, std::u16string& atext) override;
     void debug101() override;
 
     tpage_controller_generic& controller() { return *fcontroller; }
 
 private:
+    Thandlermodule_page* handler_of(int32_t aslot) const;
+    tvelmor_control* control_of(int32_t aslot, int32_t atag) const;
+
     std::unique_ptr<tpage_controller_generic> fcontroller;
     Tdatamodule_messages& fmessages;
 };

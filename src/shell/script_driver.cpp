@@ -28,7 +28,7 @@ struct tcommand {
 constexpr tcommand commands[] = {
     {"key", 1, 1},         {"keydown", 1, 1},     {"keyup", 1, 1},       {"type", 1, 1},
     {"click", 3, 3},       {"idle", 0, 0},        {"wait", 1, 1},        {"screenshot", 1, 1},
-    {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
+    {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-cell", 5, 5}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
     {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1}, {"ignore-errors", 0, 0},
 };
 
@@ -171,11 +171,13 @@ bool tscript_driver::parse_line(const std::string& aline, int32_t alineno) {
     }
     if ((c == "wait" || c == "expect-page") && !is_number(step.args[0]))
         return fail(step, c + " needs a number");
-    if ((c == "click" || c == "expect-text") && !surface_slots.count(step.args[0]))
+    if ((c == "click" || c == "expect-text" || c == "expect-cell") && !surface_slots.count(step.args[0]))
         return fail(step, "unknown surface \"" + step.args[0] + "\" (main, header, footer or overlay)");
     if (c == "click" && !(is_number(step.args[1]) && is_number(step.args[2])))
         return fail(step, "click needs a surface and two numbers");
     if (c == "expect-text" && !is_number(step.args[1])) return fail(step, "expect-text needs a control tag");
+    if (c == "expect-cell" && !(is_number(step.args[1]) && is_number(step.args[2]) && is_number(step.args[3])))
+        return fail(step, "expect-cell needs a grid tag, a row and a column");
     if (c == "answer" && !answers.count(step.args[0])) return fail(step, "answer is ok, cancel, yes or no");
     fsteps.push_back(step);
     return true;
@@ -218,6 +220,7 @@ bool tscript_driver::run_step(const tstep& astep) {
     if (c == "idle") return idle(astep);
     if (c == "screenshot") return screenshot(astep);
     if (c == "expect-text") return expect_text(astep);
+    if (c == "expect-cell") return expect_cell(astep);
     if (c == "ignore-errors") {
         fignore_errors = true;
         return true;
@@ -350,6 +353,17 @@ bool tscript_driver::expect_text(const tstep& astep) {
     if (utf16_to_utf8(text) == astep.args[2]) return true;
     return fail(astep, "control " + astep.args[1] + " on the " + astep.args[0] + " surface shows \"" +
                            utf16_to_utf8(text) + "\", expected \"" + astep.args[2] + "\"");
+}
+
+bool tscript_driver::expect_cell(const tstep& astep) {
+    const std::string where = "grid " + astep.args[1] + " on the " + astep.args[0] + " surface";
+    const std::string cell = "row " + astep.args[2] + ", column " + astep.args[3];
+    std::u16string text;
+    if (!fform.events() || !fform.events()->get_cell_text(surface_slots.at(astep.args[0]), std::stoi(astep.args[1]),
+                                                          std::stoi(astep.args[2]), std::stoi(astep.args[3]), text))
+        return fail(astep, where + " has no text in " + cell);
+    if (utf16_to_utf8(text) == astep.args[4]) return true;
+    return fail(astep, where + " shows \"" + utf16_to_utf8(text) + "\" in " + cell + ", expected \"" + astep.args[4] + "\"");
 }
 
 bool tscript_driver::screenshot(const tstep& astep) {

@@ -49,6 +49,7 @@ private:
     bool type_text(const std::u16string& atext);
     bool click(const tstep& astep);
     bool expect_text(const tstep& astep);
+    bool expect_cell(const tstep& astep);
     bool screenshot(const tstep& astep);
 
     Tform_main& fform;

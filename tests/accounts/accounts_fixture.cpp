@@ -109,6 +109,7 @@ void taccounts_page_test::SetUp() {
     domain->fpath = ffolder + "/d0";
     finifile->flist_domains.push_back(std::move(domain));
     fdatabase = std::make_unique<Tdatamodule_database_customers>(finifile.get());
+    fejt = std::make_unique<Tdatamodule_ejt>(*fdatabase);
 
     register_controls_classes();
     register_renderers();
@@ -123,6 +124,7 @@ void taccounts_page_test::TearDown() {
     fcontroller.reset();
     tplatform::set_instance(fprevious_platform);
     std::copy(std::begin(fsaved_grid_renderers), std::end(fsaved_grid_renderers), trenderer_table::global().grid);
+    fejt.reset();
     fdatabase.reset();
     finifile.reset();
     tprogram_folders::set_program_folder("");

@@ -17,6 +17,7 @@
 #include "controls/renderers.h"
 #include "controls/surface.h"
 #include "database/datamodule_database_customers.h"
+#include "database/datamodule_ejt.h"
 #include "pages/handlermodule_page.h"
 #include "pages/page_controller.h"
 #include "xml/datamodule_inifile.h"
@@ -54,7 +55,9 @@ public:
     const char* class_name() const override { return "Thandlermodule_test_strip"; }
     void set_header_param(tparams_header aparam_header, const std::u16string& avalue) override;
     bool set_header_param(tparams_header aparam_header, int16_t avalue) override;
-    void set_header_param(tparams_header, bool, bool) override {}
+    void set_header_param(tparams_header aparam_header, bool avalue, bool) override {
+        if (aparam_header == ph_button_minus_enabled) fminus_enabled = avalue;
+    }
     void default_button_captions() override {}
     void set_buttons_invisible(uint16_t avalue, bool) override { fbuttons_invisible = avalue; }
     void set_buttons_enabled(uint16_t avalue, bool) override { fbuttons_enabled = avalue; }
@@ -64,6 +67,7 @@ public:
     int16_t ftitle_width = 0;
     uint16_t fbuttons_invisible = 0;
     uint16_t fbuttons_enabled = 0xFFFF;
+    bool fminus_enabled = true;
 };
 const thandler_class& test_strip_class();
 
@@ -134,6 +138,7 @@ protected:
     std::string ffolder;
     std::unique_ptr<Tdatamodule_inifile> finifile;
     std::unique_ptr<Tdatamodule_database_customers> fdatabase;
+    std::unique_ptr<Tdatamodule_ejt> fejt;
     tfake_platform fplatform;
     tplatform* fprevious_platform = nullptr;
     trecording_grid_renderer fgrid_renderer;

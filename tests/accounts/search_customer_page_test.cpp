@@ -2,6 +2,7 @@
 
 #include "accounts/handlermodule_search_customer.h"
 #include "accounts_fixture.h"
+#include "pages/handlermodule_edit_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/text_controls.h"
 #include "database/fb_query.h"
@@ -13,10 +14,9 @@ constexpr uint16_t key_enter = 13;
 constexpr uint16_t key_escape = 27;
 constexpr uint16_t key_down = 40;
 constexpr uint16_t key_delete = 46;
+constexpr uint16_t key_insert = 45;
 constexpr uint16_t key_back = 8;
 constexpr uint16_t key_y = 89;
-
-const char* const not_registered = "Page handler class not assigned in tpage_controller.get_handlerclass_pageno();";
 
 class SearchCustomerPage : public taccounts_page_test {
 protected:
@@ -75,21 +75,69 @@ TEST_F(SearchCustomerPage, typing_searches_at_once_and_clearing_the_text_lists_a
     for (int32_t i = 0; i < grid().rowcount; ++i) EXPECT_EQ(0, page().module().line_record_type(i));
 }
 
-TEST_F(SearchCustomerPage, enter_on_a_line_asks_for_its_editor_and_the_page_comes_back_with_its_text_and_row) {
+TEST_F(SearchCustomerPage, enter_opens_the_lines_editor_with_its_key_and_the_page_comes_back_with_its_text_and_row) {
     open_search();
-    type("m");
-    const int32_t lines = grid().rowcount;
-    ASSERT_GT(lines, 3);
-    grid().row_setfull(3);
-    // The editors are not part of this build: the controller refuses them and rebuilds the
-    // search from the record it pushed.
-    EXPECT_EQ(not_registered, message_of([&] { key(key_enter); }));
-    ASSERT_EQ(2, fcontroller->get_pageno());
-    EXPECT_EQ(u"m", page().fsearch);
-    EXPECT_EQ(u"m", page().edit().get_text());
-    EXPECT_EQ(3, grid().row);
-    EXPECT_EQ(page().module().line_count(), grid().rowcount);
-    EXPECT_EQ(nullptr, page().fparams);  // used once, then freed
+    // A contact found by "m", and an account found by the start of its name.
+    std::string account_name;
+    {
+        tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
+        q.set_sql("SELECT FIRST 1 name FROM account WHERE COALESCE( deleted, 0 ) <> 1 AND name SIMILAR TO '[A-Za-z]{4}%' ORDER BY id");
+        q.execute();
+        account_name = utf16_to_utf8(q.field(0).as_widestring()).substr(0, 4);
+        for (char& ch : account_name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        q.close();
+    }
+    struct tcase {
+        std::string search;
+        int16_t record_type;
+        int16_t pageno;
+    };
+    for (const tcase& c : {tcase{"m", 0, 4}, tcase{account_name, 1, 5}}) {
+        SCOPED_TRACE(c.search);
+        for (size_t i = 0; i < page().fsearch.size(); ++i) key(key_back);
+        type(c.search);
+        int32_t row = -1;
+        for (int32_t i = 0; i < page().module().line_count() && row < 0; ++i)
+            if (page().module().line_record_type(i) == c.record_type && (c.record_type == 1 || i >= 3)) row = i;
+        ASSERT_GE(row, 0);
+        grid().row_setfull(row);
+        const int32_t id = page().module().line_id(row);
+        key(key_enter);
+        ASSERT_EQ(c.pageno, fcontroller->get_pageno());
+        auto* editor = dynamic_cast<Thandlermodule_edit_generic*>(fcontroller->get_handler_main());
+        ASSERT_NE(nullptr, editor);
+        EXPECT_FALSE(editor->fis_newrecord);
+        EXPECT_EQ(id, editor->frecord->get_aslongint3("id"));
+        key(key_escape);
+        ASSERT_EQ(2, fcontroller->get_pageno());
+        EXPECT_EQ(utf8_to_utf16(c.search), page().fsearch);
+        EXPECT_EQ(utf8_to_utf16(c.search), page().edit().get_text());
+        EXPECT_EQ(row, grid().row);
+        EXPECT_EQ(page().module().line_count(), grid().rowcount);
+        EXPECT_EQ(nullptr, page().fparams);  // used once, then freed
+    }
+}
+
+TEST_F(SearchCustomerPage, the_page_menu_opens_a_new_account_or_a_new_contact_without_an_account) {
+    for (int32_t entry : {0, 1}) {
+        SCOPED_TRACE(entry);
+        open_search();
+        key(key_insert);
+        ASSERT_NE(nullptr, fcontroller->get_handler_ontop());
+        if (entry == 1) key(key_down);
+        key(key_enter);
+        ASSERT_EQ(entry == 0 ? 5 : 4, fcontroller->get_pageno());
+        auto* editor = dynamic_cast<Thandlermodule_edit_generic*>(fcontroller->get_handler_main());
+        ASSERT_NE(nullptr, editor);
+        EXPECT_TRUE(editor->fis_newrecord);
+        EXPECT_TRUE(editor->fmode_editing);
+        if (entry == 1) {
+            EXPECT_EQ(-1, editor->frecord->get_aslongint3("id_account"));
+        }
+        // Nothing typed: Esc leaves without asking.
+        key(key_escape);
+        EXPECT_EQ(2, fcontroller->get_pageno());
+    }
 }
 
 TEST_F(SearchCustomerPage, a_remembered_row_at_or_past_the_lines_selects_the_first_row) {

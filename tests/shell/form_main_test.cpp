@@ -87,7 +87,8 @@ TEST(FormMain, KeysReachTheHandlerAsVirtualKeyCodesWithShiftSets) {
         {"Alt+Delete", Qt::Key_Delete, Qt::AltModifier, {"keydown 46 s2", "keyup 46 s2"}},
         {"Tab", Qt::Key_Tab, Qt::NoModifier, {"keydown 9 s0", "keyup 9 s0"}},
         {"Shift+Tab keeps only Shift", Qt::Key_Backtab, Qt::ShiftModifier, {"keydown 9 s1", "keyup 9 s1"}},
-        {"Ctrl+Tab is the platform's", Qt::Key_Tab, Qt::ControlModifier, {}},
+        {"Ctrl+Tab reaches the pages", Qt::Key_Tab, Qt::ControlModifier, {"keydown 9 s4", "keyup 9 s4"}},
+        {"Ctrl+Shift+Tab too", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, {"keydown 9 s5", "keyup 9 s5"}},
         {"Alt+Tab is the platform's", Qt::Key_Tab, Qt::AltModifier, {}},
         {"a key without a code", Qt::Key_Print, Qt::NoModifier, {}},
     };

@@ -76,6 +76,13 @@ TEST(ScriptDriver, ChecksFailTheRunWithAClearMessage) {
          "test.script line 1: control 102 on the main surface shows \"Accounts\", expected \"Sites\""},
         {"no such control", "expect-text header 7 \"x\"\n", tscript_driver::exit_failed,
          "test.script line 1: no control 7 with a caption or text on the header surface"},
+        {"cell matches", "expect-cell main 105 1 0 \"Mara\"\n", tscript_driver::exit_ok, ""},
+        {"cell differs", "expect-cell main 105 1 0 \"Zoe\"\n", tscript_driver::exit_failed,
+         "test.script line 1: grid 105 on the main surface shows \"Mara\" in row 1, column 0, expected \"Zoe\""},
+        {"no such cell", "expect-cell main 105 2 0 \"Mara\"\n", tscript_driver::exit_failed,
+         "test.script line 1: grid 105 on the main surface has no text in row 2, column 0"},
+        {"cell without a row", "expect-cell main 105 x 0 \"Mara\"\n", tscript_driver::exit_bad_script,
+         "test.script line 1: expect-cell needs a grid tag, a row and a column"},
         {"window still open", "expect-closed\n", tscript_driver::exit_failed,
          "test.script line 1: expected the window to have closed; it is open"},
         {"unknown command", "key F3\njump 5\n", tscript_driver::exit_bad_script,
@@ -92,6 +99,7 @@ TEST(ScriptDriver, ChecksFailTheRunWithAClearMessage) {
         SCOPED_TRACE(c.name);
         tscript_fixture f;
         f.events->texts[{0, 102}] = u"Accounts";
+        f.events->cells[{0, 105, 1, 0}] = u"Mara";
         EXPECT_EQ(c.exit_code, f.run(c.script));
         EXPECT_EQ(std::string(c.failure), f.driver.failure());
     }

@@ -2,6 +2,7 @@
 // window routes to it, one line per call, and runs a list of named jobs one per 1026.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -20,6 +21,7 @@ public:
     bool queue_locked = false;  // the message queue's lock is held
     int32_t pageno = 1;
     std::map<std::pair<int32_t, int32_t>, std::u16string> texts;
+    std::map<std::array<int32_t, 4>, std::u16string> cells;  // slot, tag, row, col
     // Raised by the next key or job whose name matches, to test error handling.
     std::string fail_on;
     // Called from every paint, to draw.
@@ -68,6 +70,12 @@ public:
     bool get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) override {
         auto it = texts.find({aslot, atag});
         if (it == texts.end()) return false;
+        atext = it->second;
+        return true;
+    }
+    bool get_cell_text(int32_t aslot, int32_t atag, int32_t arow, int32_t acol, std::u16string& atext) override {
+        auto it = cells.find({aslot, atag, arow, acol});
+        if (it == cells.end()) return false;
         atext = it->second;
         return true;
     }
