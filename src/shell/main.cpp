@@ -73,6 +73,7 @@ public:
         : finifile(ainifile), fdatabase(adatabase) {}
     bool settings_loaded() override { return finifile.floaded; }
     void open_database(int32_t adomain) override { fdatabase.open_database(static_cast<int16_t>(adomain)); }
+    int32_t domain_count() override { return finifile.get_domain_count(); }
 
 private:
     Tdatamodule_inifile& finifile;

@@ -115,7 +115,7 @@ protected:
     void TearDown() override;
 
     // Creates the product's controller with the accounts pages (and aextra_pages) registered and
-    // enters the first page, the accounts menu.
+    // enters the first page: the accounts menu, or the domains menu for more than one domain.
     void start(const std::function<void(tpage_controller_generic&)>& aextra_pages = {});
 
     tfake_surface& surface(thandler_type aslot) {
@@ -130,6 +130,12 @@ protected:
 
     // Runs a query in a transaction of its own and returns the first column of its first row.
     int64_t number(const std::string& asql);
+    // Runs a statement in a transaction of its own.
+    void execute(const std::string& asql);
+    // Adds a domain over a copy of the shipped demo database in the folder d<index>.
+    void add_domain(const std::string& aname);
+    // Runs the queued jobs.
+    void run_queue();
 
     std::string ffolder;
     std::unique_ptr<Tdatamodule_inifile> finifile;
@@ -147,10 +153,12 @@ protected:
 private:
     class tstartup : public istartup_state {
     public:
-        explicit tstartup(std::vector<int32_t>& aopened) : fopened(aopened) {}
+        tstartup(std::vector<int32_t>& aopened, Tdatamodule_inifile& ainifile) : fopened(aopened), finifile(ainifile) {}
         bool settings_loaded() override { return true; }
         void open_database(int32_t adomain) override { fopened.push_back(adomain); }
+        int32_t domain_count() override { return finifile.get_domain_count(); }
         std::vector<int32_t>& fopened;
+        Tdatamodule_inifile& finifile;
     };
     std::unique_ptr<tstartup> fstartup;
 };
