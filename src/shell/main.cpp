@@ -27,6 +27,7 @@
 #include "shell/qt_platform.h"
 #include "shell/script_driver.h"
 #include "shell/shell_log.h"
+#include "shell/startup_environment.h"
 #include "xml/datamodule_inifile.h"
 #include "xml/register_xml.h"
 
@@ -35,6 +36,8 @@
 #endif
 
 namespace {
+
+constexpr int exit_no_display = 4;
 
 struct toptions {
     bool help = false;
@@ -47,7 +50,7 @@ toptions parse_options(int argc, char** argv) {
     toptions o;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) o.version = true;
-        else if (std::strcmp(argv[i], "--help") == 0) o.help = true;
+        else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) o.help = true;
         else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) o.script = argv[++i];
         else if (std::strcmp(argv[i], "--script") == 0) o.error = "--script needs a file";
         // Qt's own options (-platform, -display, ...) are left to the application object.
@@ -58,10 +61,10 @@ toptions parse_options(int argc, char** argv) {
 
 void print_usage() {
     std::printf("Velmor Accounts %s\n\n"
-                "Usage: velmor_accounts [--script FILE] [--help] [--version]\n"
+                "Usage: velmor_accounts [--script FILE] [-h|--help] [--version]\n"
                 "  --script FILE   run the user actions in FILE against the program (see docs/shell.md);\n"
                 "                  the exit code is 0 when every check passed\n"
-                "  --help          show this help\n"
+                "  -h, --help      show this help\n"
                 "  --version       show the version\n",
                 VELMOR_VERSION);
 }
@@ -158,6 +161,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmor_accounts: %s (try --help)\n", options.error.c_str());
         return 2;
     }
+    // Without a display the toolkit would abort the process: say what is missing instead.
+    const std::string missing = tstartup_environment::missing_display({argv, argv + argc}, !options.script.empty());
+    if (!missing.empty()) {
+        std::fprintf(stderr, "velmor_accounts: %s\n", missing.c_str());
+        return exit_no_display;
+    }
+    tstartup_environment::prepare_runtime_dir();
     tapplication app(argc, argv);
     tshell_log::write(std::string("start Velmor Accounts ") + VELMOR_VERSION + " on " +
                       QGuiApplication::platformName().toStdString() + (options.script.empty() ? "" : ", with a script"));
