@@ -11,6 +11,7 @@
 #include "database/ejt_class.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
+#include "pages/handlermodule_header.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
 #include "pages/page_hooks.h"
@@ -206,6 +207,8 @@ void Thandlermodule_editlist_operator::delete_line() {
     flist_lines.erase(flist_lines.begin() + frow);
     tvelmor_grid& g = grid();
     g.set_rowcount(line_count());
+    // Deleting the last line moves the current row up to the line that is now last.
+    if (g.row >= line_count() && line_count() > 0) g.row_setfull(line_count() - 1);
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
 }
 
@@ -256,8 +259,13 @@ void Thandlermodule_editlist_operator::show_tab_bars(int16_t atabpageno) {
         footer->set_buttons_invisible(atabpageno == 1 ? footer_f7 : footer_all, false);
         footer->set_buttons_enabled(enabled, false);
     }
-    if (auto* header = dynamic_cast<iheader_settings*>(fowner->get_handler_header()))
-        header->set_header_param(ph_menu_enabled, atabpageno == 0, false);
+    // The header's menu, plus and minus act on the list only. The header draws a change of the
+    // minus button itself, not of the plus.
+    if (auto* header = dynamic_cast<iheader_settings*>(fowner->get_handler_header())) {
+        for (tparams_header param : {ph_menu_enabled, ph_button_plus_enabled, ph_button_minus_enabled})
+            header->set_header_param(param, atabpageno == 0, false);
+        get_messages().add_message(501, jt_draw_control, ht_header, Thandlermodule_header::tag_plus);
+    }
 }
 
 // After a save: a new operator gets its line, an edited one its new names.

@@ -2,6 +2,7 @@
 // new operators, deletion with its question, and the list fetched in helpings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "accounts/handlermodule_editlist_operator.h"
@@ -290,11 +291,13 @@ TEST_F(OperatorsPage, DeleteAsksAndYesMarksTheOperatorDeletedWhileNoKeepsIt) {
 
 TEST_F(OperatorsPage, DeletingEveryLineLeavesAnEmptyGridOnWhichDeleteAsksNothing) {
     open();
+    grid().row_setfull(page().line_count() - 1);
     while (page().line_count() > 0) {
-        grid().row = page().line_count() - 1;
         press(tvk::del);
         ASSERT_NE(nullptr, dialog());
         press(key_y);
+        // The current row follows to the line that is now last.
+        EXPECT_EQ(std::max(page().line_count() - 1, 0), grid().row);
     }
     EXPECT_EQ(0, grid().rowcount);
     press(tvk::del);
