@@ -1,10 +1,10 @@
 #include "accounts/handlermodule_editlist_operator.h"
 
+#include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
-#include "controls/miscobject.h"
 #include "controls/panel.h"
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
@@ -309,10 +309,6 @@ std::u16string Thandlermodule_editlist_operator::cell_text(int32_t atag, int32_t
 
 void Thandlermodule_editlist_operator::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,
                                                      const trect& arect, int32_t arow, int32_t acol) {
-    auto* g = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!g || (acontrol->tag != tag_grid && acontrol->tag != tag_grid_header) || g->header == 0) return;
-    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(g->header));
-    if (!render) return;
-    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme, cell_text(acontrol->tag, arow, acol), arect,
-                          arow, acol);
+    if (acontrol->tag == tag_grid || acontrol->tag == tag_grid_header)
+        paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol, cell_text(acontrol->tag, arow, acol));
 }

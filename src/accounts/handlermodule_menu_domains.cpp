@@ -1,9 +1,9 @@
 #include "accounts/handlermodule_menu_domains.h"
 
+#include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
-#include "controls/miscobject.h"
 #include "database/datamodule_database_customers.h"
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
@@ -81,14 +81,11 @@ void Thandlermodule_menu_domains::choose_current_row() {
 
 void Thandlermodule_menu_domains::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
                                                 int32_t arow, int32_t acol) {
-    auto* g = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!g || acontrol->tag != tag_grid || g->header == 0) return;
-    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(g->header));
-    if (!render) return;
+    if (acontrol->tag != tag_grid) return;
     std::u16string text;
     if (arow >= 0 && arow < static_cast<int32_t>(flist_domains.size()) && acol == 0)
         text = utf8_to_utf16(static_cast<const telement_domain&>(*flist_domains[static_cast<size_t>(arow)]).fname);
-    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme, text, arect, arow, acol);
+    paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol, text);
 }
 
 void Thandlermodule_menu_domains::show_debug101() {
