@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,14 @@ protected:
         return static_cast<Thandlermodule_test_strip&>(*fcontroller->get_handler_footer());
     }
 
+    // The page in the main slot as a T; raises when another page is there.
+    template <typename T>
+    T& main_page() {
+        auto* page = dynamic_cast<T*>(fcontroller->get_handler_main());
+        if (!page) throw std::runtime_error("the main page is not the one the test expects");
+        return *page;
+    }
+
     // Runs a query in a transaction of its own and returns the first column of its first row.
     int64_t number(const std::string& asql);
     // Runs a statement in a transaction of its own.
@@ -162,6 +171,10 @@ private:
     };
     std::unique_ptr<tstartup> fstartup;
 };
+
+// What the controller says when asked for a page that is not in the build.
+inline constexpr const char* page_not_registered =
+    "Page handler class not assigned in tpage_controller.get_handlerclass_pageno();";
 
 // The message of the tvelmor_exception af raises, or "(no exception)".
 template <typename F>

@@ -13,15 +13,9 @@ namespace {
 constexpr uint16_t key_enter = 13;
 constexpr uint16_t key_escape = 27;
 
-const char* const not_registered = "Page handler class not assigned in tpage_controller.get_handlerclass_pageno();";
-
 class MenuAccounts : public taccounts_page_test {
 protected:
-    Thandlermodule_menu_accounts& menu() {
-        auto* page = dynamic_cast<Thandlermodule_menu_accounts*>(fcontroller->get_handler_main());
-        if (!page) throw std::runtime_error("the accounts menu is not the main page");
-        return *page;
-    }
+    Thandlermodule_menu_accounts& menu() { return main_page<Thandlermodule_menu_accounts>(); }
     tvelmor_grid& grid() { return dynamic_cast<tvelmor_grid&>(*menu().fcontrols->get_control(201)); }
     trect viewport(int32_t atag) {
         trect r;
@@ -105,7 +99,7 @@ TEST_F(MenuAccounts, EnterOnAnEntryWhosePageIsNotInThisBuildRaisesTheControllers
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         grid().row = c.row;
-        EXPECT_EQ(not_registered, message_of([&] { key(key_enter); }));
+        EXPECT_EQ(page_not_registered, message_of([&] { key(key_enter); }));
         // The menu is rebuilt from the record pushed for it, and nothing is left on the stack.
         EXPECT_EQ(1, fcontroller->get_pageno());
         EXPECT_EQ(201, menu().ffocused_tag);

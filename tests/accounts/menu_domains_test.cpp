@@ -10,15 +10,9 @@
 
 namespace {
 
-const char* const not_registered = "Page handler class not assigned in tpage_controller.get_handlerclass_pageno();";
-
 class MenuDomains : public taccounts_page_test {
 protected:
-    Thandlermodule_menu_domains& menu() {
-        auto* page = dynamic_cast<Thandlermodule_menu_domains*>(fcontroller->get_handler_main());
-        if (!page) throw std::runtime_error("the domains menu is not the main page");
-        return *page;
-    }
+    Thandlermodule_menu_domains& menu() { return main_page<Thandlermodule_menu_domains>(); }
     std::vector<std::string> rows() {
         std::vector<std::string> names;
         for (const auto& d : menu().flist_domains) names.push_back(static_cast<const telement_domain&>(*d).fname);
@@ -155,7 +149,7 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsAndTheMovePageOrLeaves)
     ASSERT_EQ(7, fcontroller->get_pageno());
     // The move page is not part of this build: the controller says so and the menu stays.
     key(tvk::down);
-    EXPECT_EQ(not_registered, message_of([&] { key(tvk::enter); }));
+    EXPECT_EQ(page_not_registered, message_of([&] { key(tvk::enter); }));
     EXPECT_EQ(7, fcontroller->get_pageno());
     // Exit, then Esc, go back down the stack.
     auto& again = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());

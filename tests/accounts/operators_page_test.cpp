@@ -39,11 +39,7 @@ protected:
         fcontroller->handle_resize(ht_main, false);
         run_queue();
     }
-    Thandlermodule_editlist_operator& page() {
-        auto* p = dynamic_cast<Thandlermodule_editlist_operator*>(fcontroller->get_handler_main());
-        if (!p) throw std::runtime_error("the operators page is not the main page");
-        return *p;
-    }
+    Thandlermodule_editlist_operator& page() { return main_page<Thandlermodule_editlist_operator>(); }
     tvelmor_grid& grid() { return page().grid(); }
     bool press(uint16_t akey, tshift_state ashift = 0) {
         const bool used = fcontroller->handle_keydown(akey, ashift, false);
