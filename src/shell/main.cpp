@@ -168,7 +168,9 @@ int main(int argc, char** argv) {
         return exit_no_display;
     }
     tstartup_environment::prepare_runtime_dir();
+    tstartup_environment::begin_display_guard(exit_no_display);
     tapplication app(argc, argv);
+    tstartup_environment::end_display_guard();
     tshell_log::write(std::string("start Velmor Accounts ") + VELMOR_VERSION + " on " +
                       QGuiApplication::platformName().toStdString() + (options.script.empty() ? "" : ", with a script"));
     tqt_platform platform;

@@ -4,10 +4,36 @@
 #include <cstdlib>
 #include <string_view>
 
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+#include <string>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+int guard_exit_code = 1;
+// The first complaint of the platform plugin (say "could not connect to display :1"): the reason
+// given when no display could be opened.
+std::string guard_reason;
+
+// A fatal message while connecting means no display could be opened: say so in one line and end
+// before the toolkit aborts. The other messages of that moment are held back, so that the one
+// line is all the user reads.
+void display_guard_handler(QtMsgType atype, const QMessageLogContext&, const QString& amessage) {
+    if (atype != QtFatalMsg) {
+        if (guard_reason.empty()) guard_reason = amessage.section(QLatin1Char('\n'), 0, 0).toStdString();
+        return;
+    }
+    std::fprintf(stderr,
+                 "velmor_accounts: the window cannot be shown (%s); to run without a display, drive the program "
+                 "with a script: QT_QPA_PLATFORM=offscreen velmor_accounts --script FILE\n",
+                 guard_reason.empty() ? "no window system could be started" : guard_reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(guard_exit_code);
+}
 
 bool is_set(const char* aname) {
     const char* value = std::getenv(aname);
@@ -40,3 +66,10 @@ bool tstartup_environment::prepare_runtime_dir() {
     if ((st.st_mode & 0777) != 0700 && chmod(folder.c_str(), 0700) != 0) return false;
     return setenv("XDG_RUNTIME_DIR", folder.c_str(), 1) == 0;
 }
+
+void tstartup_environment::begin_display_guard(int aexit_code) {
+    guard_exit_code = aexit_code;
+    qInstallMessageHandler(display_guard_handler);
+}
+
+void tstartup_environment::end_display_guard() { qInstallMessageHandler(nullptr); }

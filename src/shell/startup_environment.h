@@ -15,4 +15,10 @@ public:
     // Sets XDG_RUNTIME_DIR to a folder of this user's (created with mode 0700 under the
     // temporary folder) when it is unset or empty. False when no such folder could be made.
     static bool prepare_runtime_dir();
+    // While the application object connects to the display: the toolkit's complaints about it are
+    // held back, and a display it cannot open ends the program with one line and exit code
+    // aexit_code instead of the toolkit's abort. end_display_guard restores the toolkit's own
+    // message handling.
+    static void begin_display_guard(int aexit_code);
+    static void end_display_guard();
 };

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The program's command line as a newcomer meets it: -h is the help, a start without a display
-# says in one line what is missing (never the toolkit's abort), and no start prints a warning
-# about a missing runtime folder.
+# (or with one that cannot be opened) says in one line what is missing, never with the toolkit's
+# abort, and no start prints a warning about a missing runtime folder.
 #   command_line.sh PROGRAM INSTALL_DEMO INSTALL_FOLDER WORK_FOLDER
 set -u
 program="$1"; install_demo="$2"; install="$3"; work="$4"
@@ -27,6 +27,12 @@ grep -q "no display" "$work/nodisplay.err" && grep -q -- "--script" "$work/nodis
 # A platform named in the environment that needs a display is no display either.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$work/xcb.err"; rc=$?
 [ "$rc" -eq 4 ] || fail "QT_QPA_PLATFORM=xcb without a display ended with $rc, not 4"
+
+# A display that cannot be opened: one line naming the reason, the same exit code, no abort.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:5987 "$program" >/dev/null 2>"$work/baddisplay.err"; rc=$?
+[ "$rc" -eq 4 ] || fail "an unreachable display ended with $rc, not 4"
+[ "$(wc -l <"$work/baddisplay.err")" -eq 1 ] || fail "an unreachable display printed: $(cat "$work/baddisplay.err")"
+grep -q "cannot be shown" "$work/baddisplay.err" || fail "unreachable display message: $(cat "$work/baddisplay.err")"
 
 # A scripted run without XDG_RUNTIME_DIR: nothing about it on standard error.
 mkdir -p "$work/tmp"
