@@ -11,6 +11,7 @@
 #include "database/ejt_class.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
+#include "pages/handlermodule_dialog.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
@@ -20,9 +21,9 @@
 
 namespace {
 
-constexpr int32_t tag_header_plus = 9901;
-constexpr int32_t tag_header_minus = 9902;
-constexpr int32_t answer_yes = 6;
+constexpr int32_t tag_header_plus = Thandlermodule_header::tag_main_plus;
+constexpr int32_t tag_header_minus = Thandlermodule_header::tag_main_minus;
+constexpr int32_t answer_yes = Thandlermodule_dialog::result_yes;
 // Footer legends: F2 2, F3 4, F7 64, F9 256. The list shows none; the details all but F7.
 constexpr uint16_t footer_all = 2 + 4 + 64 + 256;
 constexpr uint16_t footer_f2 = 2, footer_f3 = 4, footer_f7 = 64, footer_f9 = 256;
