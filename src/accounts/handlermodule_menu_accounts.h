@@ -4,31 +4,26 @@
 
 #include <cstdint>
 
-#include "pages/handlermodule_page.h"
+#include "accounts/handlermodule_menu_list.h"
 
 class thandler_class;
-class tvelmor_grid;
 
-class Thandlermodule_menu_accounts : public Thandlermodule_page {
+class Thandlermodule_menu_accounts : public Thandlermodule_menu_list {
 public:
-    static constexpr int32_t tag_grid = 201;
     // The entries shown; list 104 also names the commercial-property menu and is not shown.
     static constexpr int32_t tag_menu_items = 105;
+    // The domain opened when none is open yet.
     static constexpr int16_t database_no = 0;
 
-    Thandlermodule_menu_accounts(tpage_controller_generic* aowner, thandler_type ahandler_type,
-                                 tgraphbox_generic* agraphbox);
+    using Thandlermodule_menu_list::Thandlermodule_menu_list;
     const char* class_name() const override { return "Thandlermodule_menu_accounts"; }
     // The class as the page controller knows it: form Tform_page_menu_accounts, record tparams_gridrow.
     static const thandler_class& handler_class();
 
+    // Keeps the domain chosen on the domains menu open; opens domain 0 when none is.
     void once_created() override;
-    // The chosen row travels with the page stack, so that coming back lands on it again.
-    void save_params(tparams_generic& aparams) override;
-    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
 
-private:
-    tvelmor_grid& grid();
-    // Acts on the grid's current row; false when the row names no entry.
-    bool choose_current_row();
+protected:
+    int32_t menu_items_tag() const override { return tag_menu_items; }
+    std::span<const int16_t> row_pages() const override;
 };

@@ -1,12 +1,11 @@
 #include "accounts/handlermodule_search_customer.h"
 
+#include "accounts/grid_cell_text.h"
 #include "accounts/handlermodule_edit_account.h"
 #include "accounts/handlermodule_edit_contact.h"
-
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
-#include "controls/miscobject.h"
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
@@ -218,10 +217,7 @@ void Thandlermodule_search_customer::control_draw(int32_t atag) {
 
 void Thandlermodule_search_customer::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,
                                                    const trect& arect, int32_t arow, int32_t acol) {
-    auto* g = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!g || acontrol != fcontrols->get_control(tag_grid) || g->header == 0) return;
-    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(g->header));
-    if (!render) return;
-    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme,
-                          fmodule->get_cell_text(arow, static_cast<int16_t>(acol)), arect, arow, acol);
+    if (acontrol != fcontrols->get_control(tag_grid)) return;
+    paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol,
+                         fmodule->get_cell_text(arow, static_cast<int16_t>(acol)));
 }

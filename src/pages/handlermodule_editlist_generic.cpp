@@ -134,7 +134,11 @@ void Thandlermodule_editlist_generic::commit_edit(bool as_stay) {
 }
 
 void Thandlermodule_editlist_generic::cancel_edit() {
-    tprocs_datarecord2::assign(*frecord, *frecord0);
+    // A new record's untouched copy has no values: copying it back over typed ones is refused.
+    if (fis_newrecord)
+        frecord->clear();
+    else
+        tprocs_datarecord2::assign(*frecord, *frecord0);
     fcontrols->update_header_controls(tag_fieldlinks, -1);
     set_modified(false);
     set_mode_editing(false, false);

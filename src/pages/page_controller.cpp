@@ -11,6 +11,7 @@ tpage_controller::tpage_controller(std::unique_ptr<tgraphboxes> agraphboxes, Tda
 
 int16_t tpage_controller::get_first_pageno() {
     if (!fstartup.settings_loaded()) return 9;
+    if (fstartup.domain_count() > 1) return 0;
     fstartup.open_database(0);
     return 1;
 }

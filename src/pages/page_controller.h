@@ -12,6 +12,8 @@ public:
     virtual ~istartup_state() = default;
     virtual bool settings_loaded() = 0;
     virtual void open_database(int32_t adomain) = 0;
+    // The domains the settings file names.
+    virtual int32_t domain_count() { return 1; }
 };
 
 class tpage_controller : public tpage_controller_generic {
@@ -23,8 +25,8 @@ public:
                      const thandler_class* aheader_class = nullptr, const thandler_class* afooter_class = nullptr);
     const char* class_name() const override { return "tpage_controller"; }
 
-    // 9, the first-run setup, without a settings file; else 1, the accounts menu, once the
-    // database of domain 0 is open.
+    // 9, the first-run setup, without a settings file; 0, the domains menu, when the settings
+    // name more than one domain; else 1, the accounts menu, once the database of domain 0 is open.
     int16_t get_first_pageno() override;
     void debug101();
 

@@ -26,6 +26,7 @@
 #include "shell/qt_platform.h"
 #include "shell/script_driver.h"
 #include "shell/shell_log.h"
+#include "shell/startup_environment.h"
 #include "xml/datamodule_inifile.h"
 #include "xml/register_xml.h"
 
@@ -34,6 +35,8 @@
 #endif
 
 namespace {
+
+constexpr int exit_no_display = 4;
 
 struct toptions {
     bool help = false;
@@ -46,7 +49,7 @@ toptions parse_options(int argc, char** argv) {
     toptions o;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) o.version = true;
-        else if (std::strcmp(argv[i], "--help") == 0) o.help = true;
+        else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) o.help = true;
         else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) o.script = argv[++i];
         else if (std::strcmp(argv[i], "--script") == 0) o.error = "--script needs a file";
         // Qt's own options (-platform, -display, ...) are left to the application object.
@@ -57,10 +60,10 @@ toptions parse_options(int argc, char** argv) {
 
 void print_usage() {
     std::printf("Velmor Accounts %s\n\n"
-                "Usage: velmor_accounts [--script FILE] [--help] [--version]\n"
+                "Usage: velmor_accounts [--script FILE] [-h|--help] [--version]\n"
                 "  --script FILE   run the user actions in FILE against the program (see docs/shell.md);\n"
                 "                  the exit code is 0 when every check passed\n"
-                "  --help          show this help\n"
+                "  -h, --help      show this help\n"
                 "  --version       show the version\n",
                 VELMOR_VERSION);
 }
@@ -72,6 +75,7 @@ public:
         : finifile(ainifile), fdatabase(adatabase) {}
     bool settings_loaded() override { return finifile.floaded; }
     void open_database(int32_t adomain) override { fdatabase.open_database(static_cast<int16_t>(adomain)); }
+    int32_t domain_count() override { return finifile.get_domain_count(); }
 
 private:
     Tdatamodule_inifile& finifile;
@@ -156,7 +160,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmor_accounts: %s (try --help)\n", options.error.c_str());
         return 2;
     }
+    // Without a display the toolkit would abort the process: say what is missing instead.
+    const std::string missing = tstartup_environment::missing_display({argv, argv + argc}, !options.script.empty());
+    if (!missing.empty()) {
+        std::fprintf(stderr, "velmor_accounts: %s\n", missing.c_str());
+        return exit_no_display;
+    }
+    tstartup_environment::prepare_runtime_dir();
+    tstartup_environment::begin_display_guard(exit_no_display);
     tapplication app(argc, argv);
+    tstartup_environment::end_display_guard();
     tshell_log::write(std::string("start Velmor Accounts ") + VELMOR_VERSION + " on " +
                       QGuiApplication::platformName().toStdString() + (options.script.empty() ? "" : ", with a script"));
     tqt_platform platform;

@@ -1,6 +1,7 @@
 #include "xml/parser.h"
 
 #include "procs/procs_string.h"
+#include "xml/procs_parser.h"
 
 namespace {
 
@@ -85,14 +86,18 @@ bool tparser_generic::read_content_token() {
     if (!read_char(c)) return false;
     mark_start();
     if (c == ch_tab || c == ch_space || c == ch_cr) return read_text();
+    // A bare line feed is a line break as well: files edited on this platform end lines so.
+    if (c == ch_lf) {
+        count_line_feed();
+        return read_text();
+    }
     if (c == '/') return read_slash();
     if (c == '<') return read_open_angle();
     fbuffer->token_copy_excluding(0);
-    // A control character (a NUL above all) would cut or garble the message; the line feed that
-    // most often lands here is named as it is.
-    std::string shown = get_token_asansistring();
-    if (c < 32 && c != ch_lf) shown = tprocs_ansistring::get_escaped_value(shown);
-    throw tvelmor_exception("unexpected \"%s\" in %s.can_read_token();", shown, class_name());
+    // A control character (a NUL above all) would cut or garble the message: it is named.
+    const std::string name = tprocs_parser::get_control_char_name(c);
+    if (!name.empty()) throw tvelmor_exception("unexpected %s in %s.can_read_token();", name, class_name());
+    throw tvelmor_exception("unexpected \"%s\" in %s.can_read_token();", get_token_asansistring(), class_name());
 }
 
 // Text between tags. Blank text before a tag is dropped and the tag read at once.
@@ -153,6 +158,10 @@ bool tparser_generic::read_tag_token() {
     } while (c == ch_tab || c == ch_space);
     mark_start();
     if (c == ch_cr) return read_newline();
+    if (c == ch_lf) {
+        count_line_feed();
+        return finish(tt_newline, 0);
+    }
     if (c == '"') return read_string();
     if (c == '/') return read_slash();
     if (c == '<') return read_open_angle();

@@ -17,7 +17,30 @@ std::string tprocs_parser::get_token_denote(const tparser_generic& aparser) {
         case tt_comment: format = "Comment [%s]"; break;
         default: return "??";
     }
-    return tprocs_message::format(format, {aparser.get_token_asansistring()});
+    std::string text = aparser.get_token_asansistring();
+    if (aparser.ftoken_type == tt_singlechar && text.size() == 1) {
+        const std::string name = get_control_char_name(static_cast<unsigned char>(text[0]));
+        if (!name.empty()) text = name;
+    }
+    return tprocs_message::format(format, {text});
+}
+
+std::string tprocs_parser::get_control_char_name(char16_t achar) {
+    switch (achar) {
+        case 0: return "NUL";
+        case 7: return "bell";
+        case 8: return "backspace";
+        case 9: return "tab";
+        case 10: return "line feed";
+        case 11: return "vertical tab";
+        case 12: return "form feed";
+        case 13: return "carriage return";
+        case 27: return "escape";
+        case 127: return "delete";
+        default: break;
+    }
+    if (achar < 32) return tprocs_message::format("control character %d", {static_cast<int32_t>(achar)});
+    return {};
 }
 
 std::string tprocs_parser::get_token_type_denote(const tparser_generic& aparser) {

@@ -101,13 +101,8 @@ void taccounts_page_test::SetUp() {
     process_folder();
     ffolder = make_temp_folder("velmor_acccase_");
     tprogram_folders::set_program_folder(ffolder);
-    fs::create_directories(ffolder + "/d0");
-    fs::copy_file(shipped_database(), ffolder + "/d0/accounts.fdb");
     finifile = std::make_unique<Tdatamodule_inifile>();
-    auto domain = std::make_unique<telement_domain>();
-    domain->fname = "Demo Data";
-    domain->fpath = ffolder + "/d0";
-    finifile->flist_domains.push_back(std::move(domain));
+    add_domain("Demo Data");
     fdatabase = std::make_unique<Tdatamodule_database_customers>(finifile.get());
     fejt = std::make_unique<Tdatamodule_ejt>(*fdatabase);
 
@@ -145,13 +140,35 @@ int64_t taccounts_page_test::number(const std::string& asql) {
     return n;
 }
 
+void taccounts_page_test::execute(const std::string& asql) {
+    tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
+    q.set_sql(asql);
+    q.execute();
+    q.close();
+}
+
+void taccounts_page_test::add_domain(const std::string& aname) {
+    const std::string folder = ffolder + "/d" + std::to_string(finifile->get_domain_count());
+    fs::create_directories(folder);
+    fs::copy_file(shipped_database(), folder + "/accounts.fdb");
+    auto domain = std::make_unique<telement_domain>();
+    domain->fname = aname;
+    domain->fpath = folder;
+    finifile->flist_domains.push_back(std::move(domain));
+}
+
+void taccounts_page_test::run_queue() {
+    while (fcontroller->run_next_queued_message()) {
+    }
+}
+
 void taccounts_page_test::start(const std::function<void(tpage_controller_generic&)>& aextra_pages) {
     auto boxes = std::make_unique<tgraphboxes>();
     boxes->add(ht_main, std::make_unique<tfake_surface>(101, trect{0, 0, 1090, 860}));
     boxes->add(ht_header, std::make_unique<tfake_surface>(102, trect{0, 0, 1090, 54}));
     boxes->add(ht_footer, std::make_unique<tfake_surface>(103, trect{0, 0, 1090, 54}));
     boxes->add(ht_ontop, std::make_unique<tfake_surface>(104, trect{0, 0, 300, 200}));
-    fstartup = std::make_unique<tstartup>(fstartup_opened);
+    fstartup = std::make_unique<tstartup>(fstartup_opened, *finifile);
     fcontroller = std::make_unique<tpage_controller>(
         std::move(boxes), fmessages, *fstartup,
         [&](tpage_controller_generic& acontroller) {

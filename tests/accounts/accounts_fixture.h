@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -119,7 +120,7 @@ protected:
     void TearDown() override;
 
     // Creates the product's controller with the accounts pages (and aextra_pages) registered and
-    // enters the first page, the accounts menu.
+    // enters the first page: the accounts menu, or the domains menu for more than one domain.
     void start(const std::function<void(tpage_controller_generic&)>& aextra_pages = {});
 
     tfake_surface& surface(thandler_type aslot) {
@@ -132,8 +133,22 @@ protected:
         return static_cast<Thandlermodule_test_strip&>(*fcontroller->get_handler_footer());
     }
 
+    // The page in the main slot as a T; raises when another page is there.
+    template <typename T>
+    T& main_page() {
+        auto* page = dynamic_cast<T*>(fcontroller->get_handler_main());
+        if (!page) throw std::runtime_error("the main page is not the one the test expects");
+        return *page;
+    }
+
     // Runs a query in a transaction of its own and returns the first column of its first row.
     int64_t number(const std::string& asql);
+    // Runs a statement in a transaction of its own.
+    void execute(const std::string& asql);
+    // Adds a domain over a copy of the shipped demo database in the folder d<index>.
+    void add_domain(const std::string& aname);
+    // Runs the queued jobs.
+    void run_queue();
 
     std::string ffolder;
     std::unique_ptr<Tdatamodule_inifile> finifile;
@@ -152,13 +167,19 @@ protected:
 private:
     class tstartup : public istartup_state {
     public:
-        explicit tstartup(std::vector<int32_t>& aopened) : fopened(aopened) {}
+        tstartup(std::vector<int32_t>& aopened, Tdatamodule_inifile& ainifile) : fopened(aopened), finifile(ainifile) {}
         bool settings_loaded() override { return true; }
         void open_database(int32_t adomain) override { fopened.push_back(adomain); }
+        int32_t domain_count() override { return finifile.get_domain_count(); }
         std::vector<int32_t>& fopened;
+        Tdatamodule_inifile& finifile;
     };
     std::unique_ptr<tstartup> fstartup;
 };
+
+// What the controller says when asked for a page that is not in the build.
+inline constexpr const char* page_not_registered =
+    "Page handler class not assigned in tpage_controller.get_handlerclass_pageno();";
 
 // The message of the tvelmor_exception af raises, or "(no exception)".
 template <typename F>

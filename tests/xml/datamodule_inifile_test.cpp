@@ -53,8 +53,24 @@ TEST_F(DatamoduleInifile, DomainsComeBackInFileOrder) {
 }
 
 TEST_F(DatamoduleInifile, MalformedSettingsFileStopsCreationWithItsPosition) {
-    write_settings("<inifile>\r\n<domain name=\"x\" path=\"y\"/>\r\n</inifile>\r\n");
-    EXPECT_EQ(message_of([] { Tdatamodule_inifile settings; }), "Invalid Node Name \"domain\".\r\non line 2:9.");
+    const struct {
+        const char* name;
+        const char* line_end;
+    } cases[] = {{"CR LF", "\r\n"}, {"line feed", "\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string e = c.line_end;
+        write_settings("<inifile>" + e + "<domain name=\"x\" path=\"y\"/>" + e + "</inifile>" + e);
+        EXPECT_EQ(message_of([] { Tdatamodule_inifile settings; }), "Invalid Node Name \"domain\".\r\non line 2:9.");
+    }
+}
+
+TEST_F(DatamoduleInifile, ASettingsFileWithUnixLineEndsIsRead) {
+    write_settings("<inifile>\n    <domains>\n        <domain name=\"Shop\" path=\"/srv/shop/\" />\n"
+                   "        <domain name=\"Office\" path=\"/srv/office\" />\n    </domains>\n</inifile>\n");
+    Tdatamodule_inifile settings;
+    ASSERT_EQ(settings.get_domain_count(), 2);
+    EXPECT_EQ(settings.get_domain_path(1), "/srv/office");
 }
 
 TEST_F(DatamoduleInifile, DemoFileIsWrittenExactlyAndReadsBack) {

@@ -61,6 +61,9 @@ TEST(LoaderXml, WellFormedDocumentsGiveTheirEventsInOrder) {
         {"settings-like document",
          "<inifile>\r\n    <domain name=\"A\" path=\"B\" />\r\n</inifile>\r\n",
          {"TAG inifile", "TAG domain", "PROPERTY name=A", "PROPERTY path=B", "ENDTAG", "TERMINATE inifile"}},
+        {"settings-like document with bare line feeds",
+         "<inifile>\n    <domain name=\"A\" path=\"B\" />\n</inifile>\n",
+         {"TAG inifile", "TAG domain", "PROPERTY name=A", "PROPERTY path=B", "ENDTAG", "TERMINATE inifile"}},
         {"open tag with property then closing tag", "<a b=\"x\"></a>",
          {"TAG a", "PROPERTY b=x", "TERMINATE a"}},
         {"property element gives only the property", "<a><c/><b = \"x\" /></a>",
@@ -86,10 +89,11 @@ TEST(LoaderXml, GrammarErrorsNameTheTokenAndItsPosition) {
         {"property element not self-closed", "<a = \"v\" >", {"PROPERTY a=v", "ERROR Invalid XML Property Termination on a value \"v\". @1:10"}},
         {"slash between tags", "<a>/x", {"TAG a", "ERROR Character [/] found where XML Tag < Expected. @1:4"}},
         {"line break inside a tag", "<a>\r\n\r\n    <b\r\n", {"TAG a", "TAG b", "ERROR Newline found where XML Tag > Expected. @3:7"}},
-        {"bare line feed after a tag", "<a>\n</a>", {"TAG a", "ERROR unexpected \"\n\" in tparser_generic.can_read_token(); @1:4"}},
+        {"bare line feed inside a tag", "<a>\n<b\n>", {"TAG a", "TAG b", "ERROR Newline found where XML Tag > Expected. @2:3"}},
+        {"control character inside a tag", "<a\f>", {"TAG a", "ERROR Character [form feed] found where XML Tag > Expected. @1:3"}},
         {"text right after a tag", "<a>x</a>", {"TAG a", "ERROR unexpected \"x\" in tparser_generic.can_read_token(); @1:4"}},
         {"unterminated comment", "<a>\r\n<!-- -- >", {"TAG a", "ERROR Unterminated XML Comment @2:1"}},
-        {"binary garbage", std::string("\x00\xff\x01<", 4), {"ERROR unexpected \"\\u0000\" in tparser_generic.can_read_token(); @1:1"}},
+        {"binary garbage", std::string("\x00\xff\x01<", 4), {"ERROR unexpected NUL in tparser_generic.can_read_token(); @1:1"}},
     });
 }
 

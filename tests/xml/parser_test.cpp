@@ -48,12 +48,21 @@ TEST(Parser, CrLfCountsOneLineAndBareLineFeedsCountInText) {
     EXPECT_EQ(parser.flineno_working, 4);
 }
 
-TEST(Parser, ContentModeRefusesTextRightAfterATagAndBareLineFeeds) {
+TEST(Parser, ABareLineFeedIsALineBreakInContentAndInTags) {
+    ttemp_folder dir;
+    EXPECT_EQ(tokens(dir.write("lf.xml", "\n\n  <<"), 0), std::vector<std::string>{"TagStart:<@3:3"});
+    EXPECT_EQ(tokens(dir.write("lft.xml", "a\nb\r\nc "), 1),
+              (std::vector<std::string>{"Identifier:a@1:1", "Newline:\n@1:2", "Identifier:b@2:1", "Newline:\r\n@2:2",
+                                        "Identifier:c@3:1"}));
+}
+
+TEST(Parser, ContentModeRefusesTextRightAfterATagAndNamesControlCharacters) {
     ttemp_folder dir;
     struct tcase { const char* name; std::string text; std::string message; };
     const tcase cases[] = {
         {"letter", "x<", "unexpected \"x\" in tparser_generic.can_read_token();"},
-        {"line feed", "\n<", "unexpected \"\n\" in tparser_generic.can_read_token();"},
+        {"form feed", "\f<", "unexpected form feed in tparser_generic.can_read_token();"},
+        {"other control character", "\x01<", "unexpected control character 1 in tparser_generic.can_read_token();"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
