@@ -30,7 +30,7 @@ int32_t compare_search_text(const std::u16string& a, const std::u16string& b) {
 }
 
 Tdatamodule_search_customer::Tdatamodule_search_customer(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers),
+    : transaction_search(adatabase.database_customers, tfb_transaction_kind::read_only),
       dataset_contacts_firstname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_contacts_lastname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_contacts_email(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
