@@ -39,7 +39,8 @@ public:
     void update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid);
 
     std::vector<trecord_line> flist_lines;
-    // Its own read transaction, like the customer search: the query stays open between helpings.
+    // Its own read transaction (read-only, kept open), like the customer search: the query stays
+    // open between helpings.
     tfb_transaction transaction_search;
     tfb_query query_account;
     tsearch_timer timer_addrecords{20};
