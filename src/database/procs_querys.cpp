@@ -1,6 +1,7 @@
 #include "database/procs_querys.h"
 
 #include <cctype>
+#include <map>
 
 #include "database/datamodule_querys.h"
 #include "values/operate_rtti2.h"
@@ -153,15 +154,28 @@ void tprocs_querys::assign_conditions(tfb_query& aquery, const tcondition_names&
     }
 }
 
+namespace {
+
+// The SELECT of a class's non-key fields by key, built once per class and table.
+const std::string& bypk_sql(const toperate_rtti_class2& aoperate, const tclass_info& aclass, tdben_table atable) {
+    static std::map<std::pair<const tclass_info*, tdben_table>, std::string> built;
+    auto it = built.find({&aclass, atable});
+    if (it != built.end())
+        return it->second;
+    tfield_indexes props, fields;
+    tprocs_querys::get_class_fields_nonpk(aoperate, atable, props, fields);
+    const tdben_table_info& table = dben_table_info(atable);
+    std::string sql = tprocs_querys::buildsql_get_record(fields, table.fname, table_field_names(table));
+    return built.emplace(std::make_pair(&aclass, atable), std::move(sql)).first->second;
+}
+
+}  // namespace
+
 bool tprocs_querys::load_record_bypk(treflected_object& arecord, tdben_table atable, const tfield_indexes* afields) {
     const tdben_table_info& table = dben_table_info(atable);
     toperate_rtti_class2 operate(arecord.get_class());
-    tfield_indexes props, fields;
-    if (afields)
-        fields = *afields;
-    else
-        get_class_fields_nonpk(operate, atable, props, fields);
-    tread_query read(buildsql_get_record(fields, table.fname, table_field_names(table)));
+    tread_query read(afields ? buildsql_get_record(*afields, table.fname, table_field_names(table))
+                             : bypk_sql(operate, arecord.get_class(), atable));
     tfb_query& query = read.query();
     for (int16_t k = 0; k < table.fcount_pkfields; ++k) {
         const char* key = table.ffields[static_cast<size_t>(k)].fname;
