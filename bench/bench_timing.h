@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -23,6 +24,19 @@ inline double bench_time_ms(const std::function<void()>& af) {
     auto start = std::chrono::steady_clock::now();
     af();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The process's processor time spent in af: on a loaded shared machine the wall time also holds
+// the time other processes had the processors.
+inline double bench_cpu_ms(const std::function<void()>& af) {
+    auto now = [] {
+        timespec t;
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    };
+    double start = now();
+    af();
+    return now() - start;
 }
 
 // Runs a and b in turn aruns times each (after one warm-up of each).

@@ -11,6 +11,9 @@ namespace {
 
 // Past this many texts in one font the cache starts afresh (a list scrolled through many rows).
 constexpr size_t max_texts = 4096;
+// Cells kept per font, in bytes of pixels, and per text (a text in its normal and selected row).
+constexpr size_t max_tile_bytes = 16u << 20;
+constexpr size_t max_tiles_per_text = 4;
 
 // Text drawn from cached glyphs: printable Latin only. Anything else (control characters, other
 // scripts, text needing a fallback font or bidirectional layout) is drawn by the painter itself.
@@ -51,10 +54,13 @@ const std::pair<int32_t, int32_t>& tcanvas_font::measured() {
     return fmetrics;
 }
 
-const tshaped_text& tcanvas_font::shape(const std::u16string& atext) {
+tshaped_text& tcanvas_font::shape(const std::u16string& atext) {
     auto it = ftexts.find(atext);
     if (it != ftexts.end()) return it->second;
-    if (ftexts.size() >= max_texts) ftexts.clear();
+    if (ftexts.size() >= max_texts) {
+        ftexts.clear();
+        ftile_bytes = 0;
+    }
     tshaped_text shaped;
     shaped.ftext = QString::fromUtf16(atext.data(), static_cast<qsizetype>(atext.size()));
     shaped.fwidth = QFontMetrics(ffont).horizontalAdvance(shaped.ftext);
@@ -112,4 +118,24 @@ QFont tcanvas_font::make_font(const std::string& aface, int32_t asize_points, bo
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(asize_points * 96.0 / 72.0))));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+const QImage& tcanvas_font::tile(tshaped_text& atext, const ttext_tile& aplace,
+                                 const std::function<void(QImage&)>& arender) {
+    for (const ttext_tile& t : atext.ftiles)
+        if (t.same_place(aplace)) return t.fimage;
+    if (ftile_bytes > max_tile_bytes) {
+        for (auto& [text, shaped] : ftexts) shaped.ftiles.clear();
+        ftile_bytes = 0;
+    }
+    if (atext.ftiles.size() >= max_tiles_per_text) {
+        ftile_bytes -= static_cast<size_t>(atext.ftiles.front().fimage.sizeInBytes());
+        atext.ftiles.erase(atext.ftiles.begin());
+    }
+    ttext_tile made = aplace;
+    made.fimage = QImage(aplace.fwidth, aplace.fheight, QImage::Format_RGB32);
+    arender(made.fimage);
+    ftile_bytes += static_cast<size_t>(made.fimage.sizeInBytes());
+    atext.ftiles.push_back(std::move(made));
+    return atext.ftiles.back().fimage;
 }

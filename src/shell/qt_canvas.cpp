@@ -232,7 +232,7 @@ tsize tqt_canvas::text_extent(const std::u16string& atext) {
 }
 
 void tqt_canvas::draw_text(const trect* aclip, int32_t ax, int32_t ay, const std::u16string& atext) {
-    const tshaped_text& shaped = ffont->shape(atext);
+    tshaped_text& shaped = ffont->shape(atext);
     const int32_t ascent = ffont->ascent();
     const int32_t height = ascent + ffont->descent();
     int32_t width = shaped.fwidth;
@@ -244,6 +244,7 @@ void tqt_canvas::draw_text(const trect* aclip, int32_t ax, int32_t ay, const std
     if (fvalign == ttext_valign::baseline) top = ay - ascent;
     trect cell{left, top, left + width, top + height};
     trect touched = aclip ? *aclip : cell;
+    if (aclip && draw_text_tile(*aclip, shaped, left - aclip->left, top + ascent - aclip->top)) return;
     paint(touched, [&](QPainter& p) {
         if (aclip) p.setClipRect(QRect(aclip->left, aclip->top, aclip->width(), aclip->height()), Qt::IntersectClip);
         if (fbrush_style == tbrush_style::bs_solid) fill(p, aclip ? *aclip : cell, fbrush_color);
@@ -256,6 +257,32 @@ void tqt_canvas::draw_text(const trect* aclip, int32_t ax, int32_t ay, const std
         p.setFont(ffont->ffont);
         p.drawText(QPoint(left, top + ascent), shaped.ftext);
     });
+}
+
+// A clipped text over a solid brush is a cell whose pixels depend only on the text, the colours,
+// the cell's size and where the text sits in it: it is drawn once into a tile (exactly as it
+// would be drawn here) and then copied. False when the text is not drawn that way.
+bool tqt_canvas::draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32_t adx, int32_t abaseline) {
+    constexpr int32_t max_tile_pixels = 640 * 64;
+    if (fbrush_style != tbrush_style::bs_solid || aclip.empty() || !ashaped.fhas_glyphs ||
+        aclip.width() * aclip.height() > max_tile_pixels || fimage->devicePixelRatio() != 1.0)
+        return false;
+    ttext_tile place;
+    place.ftext_rgb = qcolor(ftext_color).rgb();
+    place.fbrush_rgb = qcolor(fbrush_color).rgb();
+    place.fwidth = aclip.width();
+    place.fheight = aclip.height();
+    place.fdx = adx;
+    place.fdy = abaseline;
+    const QImage& tile = ffont->tile(ashaped, place, [&](QImage& aimage) {
+        aimage.fill(place.fbrush_rgb);
+        QPainter p(&aimage);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(qcolor(ftext_color));
+        for (const QGlyphRun& run : ashaped.fglyphs) p.drawGlyphRun(QPointF(adx, abaseline), run);
+    });
+    paint(aclip, [&](QPainter& p) { p.drawImage(QPoint(aclip.left, aclip.top), tile); });
+    return true;
 }
 
 void tqt_canvas::text_rect(const trect& aclip, int32_t ax, int32_t ay, const std::u16string& atext) {

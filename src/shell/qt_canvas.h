@@ -14,6 +14,7 @@
 
 class QPainter;
 struct tcanvas_font;
+struct tshaped_text;
 
 // Where the canvas gets its icon pictures from (the icon store of the shell).
 class ticon_source {
@@ -85,6 +86,7 @@ private:
     void fill(QPainter& apainter, const trect& arect, tcolor acolor);
     void plot_line(QPainter& apainter, tpoint afrom, tpoint ato);
     void draw_text(const trect* aclip, int32_t ax, int32_t ay, const std::u16string& atext);
+    bool draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32_t adx, int32_t abaseline);
 
     QImage* fimage;
     std::function<void(const trect&)> fon_damage;

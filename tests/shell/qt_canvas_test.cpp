@@ -274,6 +274,47 @@ TEST(QtCanvas, TextDrawnFromItsShapedGlyphsMatchesThePaintersOwnText) {
     }
 }
 
+// A clipped text over a solid brush (a grid cell) is drawn once and then copied: every time, and
+// for texts cut by the cell's edges, the pixels must be the painter's own fill and text.
+TEST(QtCanvas, CellsOfTextDrawnAgainCopyThePaintersOwnPixels) {
+    qt_app();
+    struct tcell {
+        const char16_t* text;
+        trect clip;
+        int32_t x, y;
+        tcolor brush;
+        tcolor pen;
+    };
+    const tcell cells[] = {{u"Margaret Østergaard", {4, 3, 140, 27}, 8, 6, color_white, color_black},
+                           {u"Margaret Østergaard", {4, 3, 140, 27}, 8, 6, rgb_color(64, 64, 200), color_white},
+                           {u"cut by the right edge of the cell", {10, 2, 60, 20}, 12, 4, rgb_color(255, 255, 225), color_black},
+                           {u"above", {0, 8, 90, 18}, 2, 2, color_white, rgb_color(128, 0, 0)},
+                           {u"Кириллица", {4, 3, 140, 27}, 8, 6, color_white, color_black}};
+    for (const tcell& c : cells) {
+        SCOPED_TRACE(QString::fromStdU16String(c.text).toStdString());
+        QImage expected(160, 32, QImage::Format_RGB32);
+        expected.fill(white);
+        {
+            QPainter painter(&expected);
+            QFont font = tqt_canvas::make_font("tahoma", 10, false);
+            const QRect clip(c.clip.left, c.clip.top, c.clip.width(), c.clip.height());
+            painter.fillRect(clip, QColor(c.brush & 0xFF, (c.brush >> 8) & 0xFF, (c.brush >> 16) & 0xFF));
+            painter.setClipRect(clip);
+            painter.setFont(font);
+            painter.setPen(QColor(c.pen & 0xFF, (c.pen >> 8) & 0xFF, (c.pen >> 16) & 0xFF));
+            painter.drawText(QPoint(c.x, c.y + QFontMetrics(font).ascent()), QString::fromStdU16String(c.text));
+        }
+        for (int pass = 0; pass < 2; ++pass) {
+            tpixels p(160, 32);
+            p.canvas.set_font("tahoma", 10, false);
+            p.canvas.set_brush_color(c.brush);
+            p.canvas.set_text_color(c.pen);
+            p.canvas.text_rect(c.clip, c.x, c.y, c.text);
+            EXPECT_TRUE(p.image == expected) << "pass " << pass;
+        }
+    }
+}
+
 // Drawings into a backing image share one kept painter; each primitive must still start from a
 // fresh painter's state (clip, composition mode, pen, font), so the image is the same as with a
 // painter per primitive.
