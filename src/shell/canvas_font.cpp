@@ -120,22 +120,26 @@ QFont tcanvas_font::make_font(const std::string& aface, int32_t asize_points, bo
     return font;
 }
 
-const QImage& tcanvas_font::tile(tshaped_text& atext, const ttext_tile& aplace,
+const QImage* tcanvas_font::tile(tshaped_text& atext, const ttext_tile& aplace,
                                  const std::function<void(QImage&)>& arender) {
-    for (const ttext_tile& t : atext.ftiles)
-        if (t.same_place(aplace)) return t.fimage;
+    auto it = std::find_if(atext.ftiles.begin(), atext.ftiles.end(),
+                           [&](const ttext_tile& t) { return t.same_place(aplace); });
+    if (it != atext.ftiles.end() && !it->fimage.isNull()) return &it->fimage;
+    if (it == atext.ftiles.end()) {
+        if (atext.ftiles.size() >= max_tiles_per_text) {
+            ftile_bytes -= static_cast<size_t>(atext.ftiles.front().fimage.sizeInBytes());
+            atext.ftiles.erase(atext.ftiles.begin());
+        }
+        atext.ftiles.push_back(aplace);  // seen once: no pixels yet
+        return nullptr;
+    }
     if (ftile_bytes > max_tile_bytes) {
-        for (auto& [text, shaped] : ftexts) shaped.ftiles.clear();
+        for (auto& [text, shaped] : ftexts)
+            for (ttext_tile& t : shaped.ftiles) t.fimage = QImage();
         ftile_bytes = 0;
     }
-    if (atext.ftiles.size() >= max_tiles_per_text) {
-        ftile_bytes -= static_cast<size_t>(atext.ftiles.front().fimage.sizeInBytes());
-        atext.ftiles.erase(atext.ftiles.begin());
-    }
-    ttext_tile made = aplace;
-    made.fimage = QImage(aplace.fwidth, aplace.fheight, QImage::Format_RGB32);
-    arender(made.fimage);
-    ftile_bytes += static_cast<size_t>(made.fimage.sizeInBytes());
-    atext.ftiles.push_back(std::move(made));
-    return atext.ftiles.back().fimage;
+    it->fimage = QImage(aplace.fwidth, aplace.fheight, QImage::Format_RGB32);
+    arender(it->fimage);
+    ftile_bytes += static_cast<size_t>(it->fimage.sizeInBytes());
+    return &it->fimage;
 }

@@ -46,8 +46,10 @@ struct tcanvas_font {
 
     // The text's width and glyphs, shaped on first use.
     tshaped_text& shape(const std::u16string& atext);
-    // The cell of atext like aplace (colours, size, text offset), drawn by arender on first use.
-    const QImage& tile(tshaped_text& atext, const ttext_tile& aplace, const std::function<void(QImage&)>& arender);
+    // The cell of atext like aplace (colours, size, text offset), drawn by arender the second time
+    // it is asked for; nullptr the first time (the text is then drawn directly: most texts of a
+    // new search result are drawn once, and a tile costs more than drawing them).
+    const QImage* tile(tshaped_text& atext, const ttext_tile& aplace, const std::function<void(QImage&)>& arender);
 
     // The font for a face name and size in points (pixel size round(points x 96 / 72)), made once.
     static tcanvas_font& get(const std::string& aface, int32_t asize_points, bool abold);

@@ -260,8 +260,9 @@ void tqt_canvas::draw_text(const trect* aclip, int32_t ax, int32_t ay, const std
 }
 
 // A clipped text over a solid brush is a cell whose pixels depend only on the text, the colours,
-// the cell's size and where the text sits in it: it is drawn once into a tile (exactly as it
-// would be drawn here) and then copied. False when the text is not drawn that way.
+// the cell's size and where the text sits in it: drawn a second time, it is drawn into a tile
+// (exactly as it would be drawn here) that is copied from then on. False when the text is to be
+// drawn directly.
 bool tqt_canvas::draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32_t adx, int32_t abaseline) {
     constexpr int32_t max_tile_pixels = 640 * 64;
     if (fbrush_style != tbrush_style::bs_solid || aclip.empty() || !ashaped.fhas_glyphs ||
@@ -274,14 +275,15 @@ bool tqt_canvas::draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32
     place.fheight = aclip.height();
     place.fdx = adx;
     place.fdy = abaseline;
-    const QImage& tile = ffont->tile(ashaped, place, [&](QImage& aimage) {
+    const QImage* tile = ffont->tile(ashaped, place, [&](QImage& aimage) {
         aimage.fill(place.fbrush_rgb);
         QPainter p(&aimage);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(qcolor(ftext_color));
         for (const QGlyphRun& run : ashaped.fglyphs) p.drawGlyphRun(QPointF(adx, abaseline), run);
     });
-    paint(aclip, [&](QPainter& p) { p.drawImage(QPoint(aclip.left, aclip.top), tile); });
+    if (!tile) return false;
+    paint(aclip, [&](QPainter& p) { p.drawImage(QPoint(aclip.left, aclip.top), *tile); });
     return true;
 }
 
