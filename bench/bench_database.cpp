@@ -1,147 +1,259 @@
-// The customer search (four prefix statements merged in sort order: the first 50 rows, then 2
-// more) and loading a contact by key, over demo databases of 100,000 and 1,000,000 contacts.
-// The databases are made on first use into <build>/bench/data and kept for later runs.
+// The reads of the customer search page at 1,000,000 contacts on a database installed the way the
+// program installs one (forced writes on): the search through the page's own module and loading a
+// contact by key, each beside the same work written straight against the engine (prepared once,
+// one kept read-only transaction) and beside the way the program read before (a read-write
+// transaction started and committed per read, the statement prepared per load). After the
+// Google Benchmark runs it prints the targets with their figures and ratios, and times every
+// first letter and demo-word prefix through the module.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <string>
 
+#include "accounts/datamodule_search_customer.h"
+#include "bench_data.h"
+#include "bench_timing.h"
 #include "database/datablock_container.h"
 #include "database/datamodule_querys.h"
-#include "database/fb_script.h"
 #include "database/procs_querys.h"
-#include "make_database_demo.h"
+#include "procs/message_format.h"
 #include "procs/program_folders.h"
+#include "raw_firebird.h"
 #include "values/dbrecords2.h"
 #include "xml/datamodule_inifile.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string read_file(const std::string& apath) {
-    std::ifstream in(apath, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+// VELMOR_BENCH_CONTACTS picks another scale (0: the shipped demo database, 600 contacts).
+const int32_t contacts = [] {
+    const char* env = std::getenv("VELMOR_BENCH_CONTACTS");
+    return env && *env ? std::atoi(env) : 1000000;
+}();
+int32_t contact_count() { return contacts == 0 ? 600 : contacts; }
+// 25 visible rows: the first helping is two screens, 50 lines.
+constexpr int32_t visible_rows = 25;
 
-const int32_t scales[] = {100000, 1000000};
+const char* const contact_columns = "first_name, last_name, email, phone, sourceno, street, city, state, zipcode, "
+                                    "id_account, deleted";
 
-std::string database_folder(int32_t acontacts) {
-    return std::string(VELMOR_BUILD_DIR) + "/bench/data/contacts_" + std::to_string(acontacts);
-}
-
-void make_database(int32_t acontacts) {
-    std::string folder = database_folder(acontacts);
-    if (fs::exists(folder + "/accounts.fdb"))
-        return;
-    fs::create_directories(folder);
-    std::string work = folder + "/making.fdb";
-    fs::remove(work);
-    tfb_database db;
-    db.params() = {"user_name=SYSDBA", "force_write=0", "set_page_buffers=8192"};
-    db.fdatabase_name = work;
-    db.create();
-    tfb_script::execute(db, read_file(std::string(VELMOR_SOURCE_DIR) + "/install/schema.sql"));
-    tdemo_scale scale;
-    scale.fcontacts = acontacts;
-    scale.faccounts = acontacts / 3;
-    scale.fplu = 2000;
-    tdemo_data(read_file(std::string(VELMOR_SOURCE_DIR) + "/install/demo_words.txt"), scale).load(db);
-    db.close();
-    fs::rename(work, folder + "/accounts.fdb");
-}
-
-// The program's modules with one domain per scale.
-struct tmodules {
-    tmodules() {
-        fs::create_directories(std::string(VELMOR_BUILD_DIR) + "/bench/lock");
-        setenv("FIREBIRD_LOCK", (std::string(VELMOR_BUILD_DIR) + "/bench/lock").c_str(), 0);
+// The program's modules with the 1,000,000-contact database as domain 0, and the yardsticks.
+struct tbench {
+    tbench() {
+        std::string folder = tbench_data::database_folder(contacts);
+        settings = tbench_data::engine_settings(folder + "/accounts.fdb");
         tprogram_folders::set_program_folder(std::string(VELMOR_BUILD_DIR) + "/bench");
         inifile = std::make_unique<Tdatamodule_inifile>();
-        for (int32_t n : scales) {
-            make_database(n);
-            auto domain = std::make_unique<telement_domain>();
-            domain->fname = std::to_string(n);
-            domain->fpath = database_folder(n);
-            inifile->flist_domains.push_back(std::move(domain));
-        }
+        auto domain = std::make_unique<telement_domain>();
+        domain->fname = "bench";
+        domain->fpath = folder;
+        inifile->flist_domains.push_back(std::move(domain));
         database = std::make_unique<Tdatamodule_database_customers>(inifile.get());
         querys = std::make_unique<Tdatamodule_querys>(*database);
+        database->open_database(0);
+        search = std::make_unique<Tdatamodule_search_customer>(*database);
+        auto* attachment = database->database_customers.attachment();
+        raw_transaction = std::make_unique<traw_read_transaction>(attachment);
+        for (tfb_query* q : search->datablock_container_search1word.fdatasets)
+            raw_search.push_back(std::make_unique<traw_statement>(attachment, raw_transaction->handle(), q->sql()));
+        raw_load = std::make_unique<traw_statement>(attachment, raw_transaction->handle(),
+                                                    std::string("SELECT ") + contact_columns + " FROM contact WHERE id = :id");
     }
-    void open(int32_t acontacts) { database->open_database(acontacts == scales[0] ? 0 : 1); }
 
+    void search_module(const std::u16string& atext) { search->update_search(atext, visible_rows, -1); }
+    int32_t search_raw(const std::string& atext) {
+        std::vector<traw_statement*> statements;
+        for (auto& s : raw_search) statements.push_back(s.get());
+        return raw_merged_search(statements, {2, 3, 5, 2}, atext, 2 * visible_rows);
+    }
+    // The search as the program ran it before: the plain prefix statements in a read-write
+    // transaction that their statements started and committed when the last cursor closed.
+    int32_t search_before(const std::u16string& atext) {
+        if (!before_datasets.empty()) return merge_before(atext);
+        before_transaction = std::make_unique<tfb_transaction>(database->database_customers);
+        const std::string select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email FROM contact WHERE ";
+        const std::string filter = " STARTING WITH :search AND COALESCE( deleted, 0 ) <> 1 ORDER BY ";
+        for (std::string sql : {select + "first_name" + filter + "3", select + "last_name" + filter + "4",
+                                select + "email" + filter + "6",
+                                std::string("SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, "
+                                            "'' AS email FROM account WHERE name") + filter + "3"}) {
+            before_datasets.push_back(std::make_unique<tfb_query>(database->database_customers, *before_transaction,
+                                                                  qoStartTransaction | qoAutoCommit));
+            before_datasets.back()->set_sql(sql);
+            before_block.fdatasets.push_back(before_datasets.back().get());
+        }
+        const char* sort[4] = {"first_name", "last_name", "email", "first_name"};
+        before_block.fon_compare_dataset = [this, sort](int32_t a, int32_t b) {
+            auto text = [&](int32_t i) { return before_datasets[static_cast<size_t>(i)]->FieldByName(sort[i]).as_widestring(); };
+            return compare_search_text(text(b), text(a)) < 0 ? b : a;
+        };
+        before_block.fon_add_record = [this](int32_t) { ++before_rows; };
+        return merge_before(atext);
+    }
+    int32_t merge_before(const std::u16string& atext) {
+        before_rows = 0;
+        for (auto& d : before_datasets) d->ParamByName("search").set_aswidestring(atext);
+        before_block.open_datasets();
+        before_block.add_records(2 * visible_rows);
+        before_block.close_datasets();
+        return before_rows;
+    }
+
+    bool load_module(int32_t aid) {
+        tdbrecord_contact2 contact;
+        contact.set_aslongint3("id", aid);
+        return tprocs_querys::load_record_bypk(contact, dben_table_contact);
+    }
+    bool load_raw(int32_t aid) {
+        raw_load->open_integer(aid);
+        bool found = raw_load->fetch();
+        raw_load->close();
+        return found;
+    }
+    // Before: a pooled statement prepared for the load, in a transaction it started and committed.
+    bool load_before(int32_t aid) {
+        tfb_query q(database->database_customers, database->Transaction1, qoStartTransaction | qoAutoCommit);
+        q.set_sql(std::string("SELECT ") + contact_columns + "\r\nFROM contact\r\nWHERE id = :id\r\n");
+        q.ParamByName("id").set_asinteger(aid);
+        q.execute();
+        bool found = !q.eof();
+        tdbrecord_contact2 contact;
+        if (found) tprocs_fibplus::record_load(contact, q);
+        q.close();
+        return found;
+    }
+    int32_t random_id() {
+        seed = seed * 1103515245u + 12345u;
+        return 1 + static_cast<int32_t>((seed >> 8) % static_cast<uint32_t>(contact_count()));
+    }
+
+    std::string settings;
     std::unique_ptr<Tdatamodule_inifile> inifile;
     std::unique_ptr<Tdatamodule_database_customers> database;
     std::unique_ptr<Tdatamodule_querys> querys;
+    std::unique_ptr<Tdatamodule_search_customer> search;
+    std::unique_ptr<traw_read_transaction> raw_transaction;
+    std::vector<std::unique_ptr<traw_statement>> raw_search;
+    std::unique_ptr<traw_statement> raw_load;
+    std::unique_ptr<tfb_transaction> before_transaction;
+    std::vector<std::unique_ptr<tfb_query>> before_datasets;
+    tdatablock_container before_block;
+    int32_t before_rows = 0;
+    uint32_t seed = 12345;
 };
 
-tmodules& modules() {
-    static tmodules m;
-    return m;
+tbench& bench() {
+    static tbench b;
+    return b;
 }
 
-const char* const search_statements[4] = {
-    "SELECT 0 AS record_type, id, first_name, last_name, phone, email\r\nFROM contact\r\n"
-    "WHERE first_name STARTING WITH :search\r\nAND COALESCE( deleted, 0 ) <> 1\r\nORDER BY 3",
-    "SELECT 0 AS record_type, id, first_name, last_name, phone, email\r\nFROM contact\r\n"
-    "WHERE last_name STARTING WITH :search\r\nAND COALESCE( deleted, 0 ) <> 1\r\nORDER BY 4",
-    "SELECT 0 AS record_type, id, first_name, last_name, phone, email\r\nFROM contact\r\n"
-    "WHERE email STARTING WITH :search\r\nAND COALESCE( deleted, 0 ) <> 1\r\nORDER BY 6",
-    "SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email\r\nFROM account\r\n"
-    "WHERE name STARTING WITH :search\r\nAND COALESCE( deleted, 0 ) <> 1\r\nORDER BY 3"};
-const int32_t sort_column[4] = {2, 3, 5, 2};
-
-// One search: open the four statements, merge the first 50 rows (then amore rows).
-void customer_search(benchmark::State& astate, int32_t amore) {
-    tmodules& m = modules();
-    m.open(static_cast<int32_t>(astate.range(0)));
-    tpooled_query q0, q1, q2, q3;
-    tfb_query* queries[4] = {&q0.query(), &q1.query(), &q2.query(), &q3.query()};
-    tdatablock_container container;
-    for (int32_t i = 0; i < 4; ++i) {
-        queries[i]->set_sql(search_statements[i]);
-        queries[i]->ParamByName("search").set_aswidestring(u"Ma");
-        container.fdatasets.push_back(queries[i]);
-    }
-    auto key = [&](int32_t i) { return queries[i]->field(sort_column[i]).as_string(); };
-    container.fon_compare_dataset = [&](int32_t a, int32_t b) { return key(b) < key(a) ? b : a; };
-    int64_t rows = 0;
-    container.fon_add_record = [&](int32_t) { ++rows; };
-    for (auto _ : astate) {
-        container.open_datasets();
-        container.add_records(50);
-        if (amore > 0)
-            container.add_records(amore);
-        container.close_datasets();
-    }
-    astate.counters["rows"] = static_cast<double>(rows) / static_cast<double>(astate.iterations());
+void BM_search_module(benchmark::State& astate) {
+    tbench& b = bench();
+    for (auto _ : astate) b.search_module(u"Ma");
+    astate.counters["rows"] = b.search->line_count();
+}
+void BM_search_raw(benchmark::State& astate) {
+    tbench& b = bench();
+    int32_t rows = 0;
+    for (auto _ : astate) rows = b.search_raw("Ma");
+    astate.counters["rows"] = rows;
+}
+void BM_search_before(benchmark::State& astate) {
+    tbench& b = bench();
+    int32_t rows = 0;
+    for (auto _ : astate) rows = b.search_before(u"Ma");
+    astate.counters["rows"] = rows;
+}
+void BM_load_module(benchmark::State& astate) {
+    tbench& b = bench();
+    for (auto _ : astate)
+        if (!b.load_module(b.random_id())) astate.SkipWithError("contact not found");
+}
+void BM_load_raw(benchmark::State& astate) {
+    tbench& b = bench();
+    for (auto _ : astate)
+        if (!b.load_raw(b.random_id())) astate.SkipWithError("contact not found");
+}
+void BM_load_before(benchmark::State& astate) {
+    tbench& b = bench();
+    for (auto _ : astate)
+        if (!b.load_before(b.random_id())) astate.SkipWithError("contact not found");
 }
 
-void BM_customer_search_first50(benchmark::State& astate) { customer_search(astate, 0); }
-void BM_customer_search_first50_then2(benchmark::State& astate) { customer_search(astate, 2); }
-
-void BM_load_record_bypk(benchmark::State& astate) {
-    tmodules& m = modules();
-    int32_t contacts = static_cast<int32_t>(astate.range(0));
-    m.open(contacts);
-    uint32_t seed = 12345;
-    for (auto _ : astate) {
-        seed = seed * 1103515245u + 12345u;
-        tdbrecord_contact2 contact;
-        contact.set_aslongint3("id", 1 + static_cast<int32_t>((seed >> 8) % static_cast<uint32_t>(contacts)));
-        if (!tprocs_querys::load_record_bypk(contact, dben_table_contact))
-            astate.SkipWithError("contact not found");
+void report_prefixes(tbench& ab) {
+    std::vector<std::u16string> prefixes = tbench_data::demo_prefixes();
+    std::vector<double> medians;
+    std::vector<std::pair<double, std::u16string>> slow;
+    double worst = 0;
+    std::u16string worst_text;
+    for (const std::u16string& p : prefixes) {
+        std::vector<double> t;
+        for (int i = 0; i < 3; ++i) t.push_back(bench_time_ms([&] { ab.search_module(p); }));
+        double m = bench_figure(t).fmedian_ms;
+        medians.push_back(m);
+        if (m > worst) worst = m, worst_text = p;
+        if (m >= 5.0) slow.emplace_back(m, p);
     }
+    tbench_figure all = bench_figure(medians);
+    bench_target("Every first letter and demo-word prefix (" + std::to_string(prefixes.size()) + "), module", all,
+                 "slowest \"" + utf16_to_utf8(worst_text) + "\" " + std::to_string(worst) + " ms", "each < 5 ms",
+                 slow.empty());
+    for (auto& [ms, text] : slow) std::printf("    over 5 ms: \"%s\" %.2f ms\n", utf16_to_utf8(text).c_str(), ms);
+    for (const char16_t* accented : {u"\u00c5", u"\u00d8", u"\u0141"}) {
+        std::vector<double> t;
+        for (int i = 0; i < 5; ++i) t.push_back(bench_time_ms([&] { ab.search_module(accented); }));
+        bench_target("First letter \"" + utf16_to_utf8(accented) + "\", module", bench_figure(t), "", "< 5 ms",
+                     bench_figure(t).fmedian_ms < 5.0);
+    }
+    if (std::getenv("VELMOR_BENCH_BEFORE")) {
+        // The plain statements walk every name of the base letter: one run is enough.
+        double ms = bench_time_ms([&] { ab.search_before(u"\u00c5"); });
+        std::printf("%-58s %.1f ms (one run)\n", "First letter \"\u00c5\", the statements as before", ms);
+    }
+}
+
+void report_targets() {
+    tbench& b = bench();
+    std::printf("\nTargets at %d contacts; %s; %s\n", contacts, b.settings.c_str(), tbench_data::load_average().c_str());
+    auto [module, raw] = bench_paired([&] { b.search_module(u"Ma"); }, [&] { b.search_raw("Ma"); }, 300);
+    double ratio = module.fmedian_ms / raw.fmedian_ms;
+    char compared[96];
+    std::snprintf(compared, sizeof compared, "raw %s x%.2f", bench_format(raw).c_str(), ratio);
+    bench_target("Customer search \"Ma\", 50 lines, page module vs raw", module, compared, "x1.3, < 0.5 ms",
+                 ratio <= 1.3 && module.fmedian_ms < 0.5);
+    auto [module2, before] = bench_paired([&] { b.search_module(u"Ma"); }, [&] { b.search_before(u"Ma"); }, 100);
+    std::snprintf(compared, sizeof compared, "before %s x%.1f faster", bench_format(before).c_str(),
+                  before.fmedian_ms / module2.fmedian_ms);
+    bench_target("Customer search \"Ma\", page module vs before", module2, compared, "", true);
+
+    auto [load, load_raw] = bench_paired([&] { b.load_module(b.random_id()); }, [&] { b.load_raw(b.random_id()); }, 1000);
+    std::snprintf(compared, sizeof compared, "raw %s x%.2f", bench_format(load_raw).c_str(),
+                  load.fmedian_ms / load_raw.fmedian_ms);
+    bench_target("load_record_bypk of a random contact vs raw", load, compared, "x2",
+                 load.fmedian_ms / load_raw.fmedian_ms <= 2.0);
+    auto [load2, load_before] = bench_paired([&] { b.load_module(b.random_id()); }, [&] { b.load_before(b.random_id()); }, 200);
+    std::snprintf(compared, sizeof compared, "before %s x%.1f faster", bench_format(load_before).c_str(),
+                  load_before.fmedian_ms / load2.fmedian_ms);
+    bench_target("load_record_bypk vs before", load2, compared, "", true);
+    report_prefixes(b);
 }
 
 }  // namespace
 
-BENCHMARK(BM_customer_search_first50)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_customer_search_first50_then2)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_load_record_bypk)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_search_module)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_search_raw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_search_before)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_load_module)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_load_raw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_load_before)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    const char* report = std::getenv("VELMOR_BENCH_REPORT");
+    if (!report || std::string(report) != "0") report_targets();
+    return 0;
+}

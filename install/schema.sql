@@ -8,6 +8,11 @@ CREATE DOMAIN CURRENCY18P8 AS DECIMAL(18,8);
 CREATE DOMAIN BOOL01 AS SMALLINT CHECK (VALUE IS NULL OR VALUE IN (0, 1));
 CREATE DOMAIN DAYCOUNT AS INTEGER;
 CREATE DOMAIN SEARCHTEXT AS VARCHAR(100) COLLATE UNICODE_CI;
+-- The first letter of a searched name in upper case, kept by the triggers below. The collation
+-- orders "A" and "Å" side by side and its index can only narrow a prefix to the base letters,
+-- so a prefix whose first letter carries an accent would walk every name of its base letter;
+-- an index on (initial, name) narrows it to the names that start with that very letter.
+CREATE DOMAIN SEARCHINITIAL AS VARCHAR(1);
 
 CREATE TABLE account (
     id INTEGER NOT NULL PRIMARY KEY,
@@ -23,7 +28,8 @@ CREATE TABLE account (
     street2 VARCHAR(100),
     city VARCHAR(60),
     state VARCHAR(60),
-    deleted BOOL01 DEFAULT 0
+    deleted BOOL01 DEFAULT 0,
+    name_initial SEARCHINITIAL
 );
 
 CREATE TABLE contact (
@@ -38,7 +44,10 @@ CREATE TABLE contact (
     state VARCHAR(60),
     zipcode VARCHAR(20),
     id_account INTEGER,
-    deleted BOOL01 DEFAULT 0
+    deleted BOOL01 DEFAULT 0,
+    first_name_initial SEARCHINITIAL,
+    last_name_initial SEARCHINITIAL,
+    email_initial SEARCHINITIAL
 );
 
 CREATE TABLE plu (
@@ -202,6 +211,10 @@ CREATE INDEX ix_contact_first_name ON contact (first_name);
 CREATE INDEX ix_contact_last_name ON contact (last_name);
 CREATE INDEX ix_contact_email ON contact (email);
 CREATE INDEX ix_contact_account ON contact (id_account);
+CREATE INDEX ix_account_name_initial ON account (name_initial, name);
+CREATE INDEX ix_contact_first_name_initial ON contact (first_name_initial, first_name);
+CREATE INDEX ix_contact_last_name_initial ON contact (last_name_initial, last_name);
+CREATE INDEX ix_contact_email_initial ON contact (email_initial, email);
 CREATE INDEX ix_bill_item_code ON bill_item (code);
 CREATE INDEX ix_job_lns_partno ON job_lns (partno);
 CREATE INDEX ix_job_hdr_account ON job_hdr (account);
@@ -244,4 +257,12 @@ CREATE TRIGGER tr_plu_key FOR plu BEFORE INSERT AS
 BEGIN IF (new.id IS NULL) THEN new.id = NEXT VALUE FOR gn_plu; END^
 CREATE TRIGGER tr_job_hdr_key FOR job_hdr BEFORE INSERT AS
 BEGIN IF (new.id IS NULL) THEN new.id = NEXT VALUE FOR gn_job_hdr; END^
+CREATE TRIGGER tr_account_initial FOR account BEFORE INSERT OR UPDATE AS
+BEGIN new.name_initial = UPPER(LEFT(new.name, 1)); END^
+CREATE TRIGGER tr_contact_initial FOR contact BEFORE INSERT OR UPDATE AS
+BEGIN
+  new.first_name_initial = UPPER(LEFT(new.first_name, 1));
+  new.last_name_initial = UPPER(LEFT(new.last_name, 1));
+  new.email_initial = UPPER(LEFT(new.email, 1));
+END^
 SET TERM ; ^

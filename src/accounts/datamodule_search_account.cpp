@@ -3,7 +3,7 @@
 #include "database/datamodule_database_customers.h"
 
 Tdatamodule_search_account::Tdatamodule_search_account(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers),
+    : transaction_search(adatabase.database_customers, tfb_transaction_kind::read_only),
       query_account(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
     query_account.add_sql_line("SELECT id, name, phone");
     query_account.add_sql_line("FROM account");

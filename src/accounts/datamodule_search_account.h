@@ -36,7 +36,8 @@ public:
     std::u16string line_name(int32_t aline) const { return flist_lines.at(static_cast<size_t>(aline)).fname; }
 
     std::vector<trecord_line> flist_lines;
-    // Its own read transaction, like the customer search: the query stays open between helpings.
+    // Its own read transaction (read-only, kept open), like the customer search: the query stays
+    // open between helpings.
     tfb_transaction transaction_search;
     tfb_query query_account;
     tsearch_timer timer_addrecords{20};

@@ -6,13 +6,19 @@ namespace {
 
 const char* const contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email";
 
-void set_contacts_sql(tfb_query& aquery, const char* acolumn, const char* aorder) {
+// A prefix search on a name column: the column's initial (its first letter in upper case, kept
+// by the database) must equal the search's, so the index on (initial, name) is walked only over
+// names that start with that very letter; the order is the name's, as the initial is the same for
+// every row found. An accented first letter then no longer walks every name of its base letter.
+void set_prefix_sql(tfb_query& aquery, const char* aselect, const char* atable, const char* acolumn,
+                    const char* aorder) {
     aquery.clear_sql();
-    aquery.add_sql_line(contacts_select);
-    aquery.add_sql_line("FROM contact");
-    aquery.add_sql_line(std::string("WHERE ") + acolumn + " STARTING WITH :search");
+    aquery.add_sql_line(aselect);
+    aquery.add_sql_line(std::string("FROM ") + atable);
+    aquery.add_sql_line(std::string("WHERE ") + acolumn + "_initial = UPPER( LEFT( CAST( :search AS VARCHAR(8191) ), 1 ) )");
+    aquery.add_sql_line(std::string("AND ") + acolumn + " STARTING WITH :search");
     aquery.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
-    aquery.add_sql_line(std::string("ORDER BY ") + aorder);
+    aquery.add_sql_line(std::string("ORDER BY ") + acolumn + "_initial, " + aorder);
 }
 
 char16_t upper_ascii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
@@ -30,31 +36,37 @@ int32_t compare_search_text(const std::u16string& a, const std::u16string& b) {
 }
 
 Tdatamodule_search_customer::Tdatamodule_search_customer(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers),
+    : transaction_search(adatabase.database_customers, tfb_transaction_kind::read_only),
       dataset_contacts_firstname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_contacts_lastname(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_contacts_email(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
-      dataset_customers_name(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
-    set_contacts_sql(dataset_contacts_firstname, "first_name", "3");
-    set_contacts_sql(dataset_contacts_lastname, "last_name", "4");
-    set_contacts_sql(dataset_contacts_email, "email", "6");
-    dataset_customers_name.add_sql_line("SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email");
-    dataset_customers_name.add_sql_line("FROM account");
-    dataset_customers_name.add_sql_line("WHERE name STARTING WITH :search");
-    dataset_customers_name.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
-    dataset_customers_name.add_sql_line("ORDER BY 3");
+      dataset_customers_name(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
+      dataset_contacts_all(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
+    set_prefix_sql(dataset_contacts_firstname, contacts_select, "contact", "first_name", "3");
+    set_prefix_sql(dataset_contacts_lastname, contacts_select, "contact", "last_name", "4");
+    set_prefix_sql(dataset_contacts_email, contacts_select, "contact", "email", "6");
+    set_prefix_sql(dataset_customers_name,
+                   "SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email", "account",
+                   "name", "3");
+    // Without search text every contact is listed: an empty text has no initial.
+    dataset_contacts_all.add_sql_line(contacts_select);
+    dataset_contacts_all.add_sql_line("FROM contact");
+    dataset_contacts_all.add_sql_line("WHERE first_name STARTING WITH :search");
+    dataset_contacts_all.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
+    dataset_contacts_all.add_sql_line("ORDER BY 3");
 
     const auto find = [this](const std::string& aname) -> tvelmor_object* {
         if (aname == "dataset_contacts_firstname") return &dataset_contacts_firstname;
         if (aname == "dataset_contacts_lastname") return &dataset_contacts_lastname;
         if (aname == "dataset_contacts_email") return &dataset_contacts_email;
         if (aname == "dataset_customers_name") return &dataset_customers_name;
+        if (aname == "dataset_contacts_all") return &dataset_contacts_all;
         return nullptr;
     };
     datablock_container_search1word.afterconstruction(
         {"dataset_contacts_firstname", "dataset_contacts_lastname", "dataset_contacts_email", "dataset_customers_name"},
         find);
-    datablock_container_search0word.afterconstruction({"dataset_contacts_firstname"}, find);
+    datablock_container_search0word.afterconstruction({"dataset_contacts_all"}, find);
     for (tdatablock_container* block : {&datablock_container_search1word, &datablock_container_search0word}) {
         block->fon_compare_dataset = [this, block](int32_t a, int32_t b) {
             fdatablock = block;
@@ -84,7 +96,7 @@ int32_t Tdatamodule_search_customer::datablock_container_search1word_compare_dat
         const tfb_query* d = dataset_of(block, aindex);
         const char* column = nullptr;
         int32_t tag = 0;
-        if (d == &dataset_contacts_firstname) tag = 101, column = "first_name";
+        if (d == &dataset_contacts_firstname || d == &dataset_contacts_all) tag = 101, column = "first_name";
         else if (d == &dataset_contacts_lastname) tag = 102, column = "last_name";
         else if (d == &dataset_contacts_email) tag = 103, column = "email";
         else if (d == &dataset_customers_name) tag = 104, column = "first_name";
@@ -114,6 +126,7 @@ void Tdatamodule_search_customer::datablock_container_search1word_add_record(int
 
 void Tdatamodule_search_customer::close() {
     for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
+    dataset_contacts_all.close();
     flist_lines.clear();
 }
 
@@ -121,6 +134,7 @@ void Tdatamodule_search_customer::update_search(const std::u16string& asearch, i
                                                 int32_t arow_start) {
     fdatablock = asearch.empty() ? &datablock_container_search0word : &datablock_container_search1word;
     for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
+    dataset_contacts_all.close();
     for (tfb_query* d : fdatablock->fdatasets) d->ParamByName("search").set_aswidestring(asearch);
     fdatablock->open_datasets();
     flist_lines.clear();

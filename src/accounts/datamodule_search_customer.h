@@ -48,12 +48,15 @@ public:
 
     std::vector<trecord_line> flist_lines;
     // The datasets stay open between helpings, so they read in a transaction of their own: the
-    // main transaction stays free for the journaled writes made while the search is shown.
+    // main transaction stays free for the journaled writes made while the search is shown. It is
+    // read-only and kept open: a search pays no commit, and sees every write committed since.
     tfb_transaction transaction_search;
     tfb_query dataset_contacts_firstname;
     tfb_query dataset_contacts_lastname;
     tfb_query dataset_contacts_email;
     tfb_query dataset_customers_name;
+    // The empty search: every contact by first name.
+    tfb_query dataset_contacts_all;
     tdatablock_container datablock_container_search1word;
     tdatablock_container datablock_container_search0word;
     tdatablock_container* fdatablock = nullptr;

@@ -3,14 +3,20 @@
 namespace {
 Tdatamodule_querys* the_module = nullptr;
 constexpr int32_t first_handle = 101;
+// Texts with values written in ($name placeholders) make many statements: past this many the
+// idle ones are let go.
+constexpr size_t max_prepared = 128;
+constexpr uint8_t loader_options = qoStartTransaction | qoAutoCommit;
 }  // namespace
 
-Tdatamodule_querys::Tdatamodule_querys(Tdatamodule_database_customers& adatabase) : fdatabase(adatabase) {
+Tdatamodule_querys::Tdatamodule_querys(Tdatamodule_database_customers& adatabase)
+    : fdatabase(adatabase), fread_transaction(adatabase.database_customers, tfb_transaction_kind::read_only) {
     if (!the_module)
         the_module = this;
 }
 
 Tdatamodule_querys::~Tdatamodule_querys() {
+    fprepared.clear();
     flist_querys.clear();
     if (the_module == this)
         the_module = nullptr;
@@ -69,4 +75,54 @@ void Tdatamodule_querys::build_query(int32_t aindex, tdben_table atable, const s
         sql += (k == 0 ? "WHERE " : "AND ") + key + " = :" + key + "\r\n";
     }
     query.set_sql(sql);
+}
+
+tfb_transaction& Tdatamodule_querys::read_transaction() {
+    return fdatabase.Transaction1.active() ? fdatabase.Transaction1 : fread_transaction;
+}
+
+tfb_query* Tdatamodule_querys::take_prepared(const std::string& asql) {
+    tfb_transaction& transaction = read_transaction();
+    auto key = std::make_pair(static_cast<const tfb_transaction*>(&transaction), asql);
+    auto it = fprepared.find(key);
+    if (it == fprepared.end()) {
+        if (fprepared.size() >= max_prepared)
+            std::erase_if(fprepared, [](const auto& entry) { return !entry.second.fbusy; });
+        tprepared entry;
+        entry.fquery = std::make_unique<tfb_query>(fdatabase.database_customers, transaction, loader_options);
+        entry.fquery->set_sql(asql);
+        it = fprepared.emplace(std::move(key), std::move(entry)).first;
+    } else if (it->second.fbusy) {
+        return nullptr;
+    }
+    tfb_query& query = *it->second.fquery;
+    for (int32_t i = 0; i < query.param_count(); ++i)
+        query.param(i).set_null();
+    it->second.fbusy = true;
+    return &query;
+}
+
+void Tdatamodule_querys::give_back_prepared(tfb_query& aquery) {
+    for (auto& [key, entry] : fprepared)
+        if (entry.fquery.get() == &aquery)
+            entry.fbusy = false;
+}
+
+tread_query::tread_query(const std::string& asql) {
+    Tdatamodule_querys& module = Tdatamodule_querys::instance();
+    fquery = module.take_prepared(asql);
+    if (fquery)
+        return;
+    fown = std::make_unique<tfb_query>(module.fdatabase.database_customers, module.read_transaction(), loader_options);
+    fown->set_sql(asql);
+    fquery = fown.get();
+}
+
+tread_query::~tread_query() {
+    try {
+        fquery->close();
+    } catch (...) {
+    }
+    if (!fown && the_module)
+        the_module->give_back_prepared(*fquery);
 }

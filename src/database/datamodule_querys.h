@@ -1,7 +1,10 @@
 // The statement pool: statements bound to the program's connection and transaction, each named
-// by a handle (its slot number plus 101); the SELECT-by-key builder over the schema catalogue.
+// by a handle (its slot number plus 101); the SELECT-by-key builder over the schema catalogue;
+// and the loaders' reads: statements prepared once per text and kept, run in a read-only
+// transaction the module keeps open (or in the unit of work when one is running).
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,8 +27,39 @@ public:
     // "SELECT <names or *>", "FROM <table>", then "WHERE k = :k" / "AND k = :k" per key field.
     void build_query(int32_t aindex, tdben_table atable, const std::vector<std::string>& afieldnames);
 
+    // Where the loaders read: the unit of work while one runs on the main transaction (so that
+    // it sees its own writes), else the module's read-only transaction, kept open.
+    tfb_transaction& read_transaction();
+    // The kept statement of asql on read_transaction(), prepared on first use, its parameters
+    // NULL; nullptr while that statement is already in use (a loader called from one of its rows).
+    tfb_query* take_prepared(const std::string& asql);
+    void give_back_prepared(tfb_query& aquery);
+
     Tdatamodule_database_customers& fdatabase;
     std::vector<std::unique_ptr<tfb_query>> flist_querys;
+    tfb_transaction fread_transaction;
+
+private:
+    struct tprepared {
+        std::unique_ptr<tfb_query> fquery;
+        bool fbusy = false;
+    };
+    std::map<std::pair<const tfb_transaction*, std::string>, tprepared> fprepared;
+};
+
+// A loader's statement for one operation: the kept prepared one for its text, or a statement of
+// its own when that one is busy. Closed on every path.
+class tread_query {
+public:
+    explicit tread_query(const std::string& asql);
+    ~tread_query();
+    tread_query(const tread_query&) = delete;
+    tread_query& operator=(const tread_query&) = delete;
+    tfb_query& query() { return *fquery; }
+
+private:
+    std::unique_ptr<tfb_query> fown;
+    tfb_query* fquery;
 };
 
 // A pooled statement for one operation, returned to the pool on every path.

@@ -112,7 +112,10 @@ void tfb_database::remove_user(tfb_database_user* auser) {
     fusers.erase(std::remove(fusers.begin(), fusers.end(), auser), fusers.end());
 }
 
-tfb_transaction::tfb_transaction(tfb_database& adatabase) : fdatabase(adatabase) { fdatabase.add_user(this); }
+tfb_transaction::tfb_transaction(tfb_database& adatabase, tfb_transaction_kind akind)
+    : fkind(akind), fdatabase(adatabase) {
+    fdatabase.add_user(this);
+}
 
 tfb_transaction::~tfb_transaction() {
     try {
@@ -128,6 +131,7 @@ void tfb_transaction::start() {
         throw tvelmor_exception("Transaction already active in %s.start();", class_name());
     tfb_status st;
     tfb_ref<Firebird::IXpbBuilder> tpb(tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::TPB, nullptr, 0));
+    tpb->insertTag(&st, fkind == tfb_transaction_kind::read_only ? isc_tpb_read : isc_tpb_write);
     tpb->insertTag(&st, isc_tpb_read_committed);
     tpb->insertTag(&st, isc_tpb_rec_version);
     tpb->insertTag(&st, isc_tpb_nowait);
@@ -146,6 +150,8 @@ void tfb_transaction::commit() {
 
 void tfb_transaction::statement_finished(bool afailed) {
     if (!ftransaction || !fstarted_by_statement || fopen_cursors > 0)
+        return;
+    if (fkind == tfb_transaction_kind::read_only && !afailed)
         return;
     if (afailed)
         rollback();

@@ -66,9 +66,16 @@ private:
     std::vector<tfb_database_user*> fusers;
 };
 
+// What a transaction is for. Writes: read-write, read-committed, committed by their unit of work
+// (or by the statement that started it). Reads: read-only, read-committed, started by the first
+// statement and then kept open by its owner for as long as it lives; a statement never ends it,
+// so no commit (a synchronous header write with forced writes on) is paid per read. Such a
+// transaction sees every commit made since, holds back no garbage collection, and refuses writes.
+enum class tfb_transaction_kind : uint8_t { read_write, read_only };
+
 class tfb_transaction : public tvelmor_object, public tfb_database_user {
 public:
-    explicit tfb_transaction(tfb_database& adatabase);
+    explicit tfb_transaction(tfb_database& adatabase, tfb_transaction_kind akind = tfb_transaction_kind::read_write);
     ~tfb_transaction() override;
     tfb_transaction(const tfb_transaction&) = delete;
     tfb_transaction& operator=(const tfb_transaction&) = delete;
@@ -80,6 +87,7 @@ public:
     bool active() const { return ftransaction != nullptr; }
 
     tfb_database& database() const { return fdatabase; }
+    tfb_transaction_kind kind() const { return fkind; }
     Firebird::ITransaction* handle() const;
     void database_closing() override;
 
@@ -90,10 +98,12 @@ public:
     void cursor_closed() {
         if (fopen_cursors > 0) --fopen_cursors;
     }
-    // Commits (or after an error rolls back) a transaction a statement started, once idle.
+    // Commits (or after an error rolls back) a transaction a statement started, once idle. A
+    // read-only transaction is kept open (rolled back only after an error).
     void statement_finished(bool afailed);
 
 private:
+    tfb_transaction_kind fkind;
     int32_t fopen_cursors = 0;
     bool fstarted_by_statement = false;
     tfb_database& fdatabase;

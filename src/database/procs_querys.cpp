@@ -1,6 +1,7 @@
 #include "database/procs_querys.h"
 
 #include <cctype>
+#include <map>
 
 #include "database/datamodule_querys.h"
 #include "values/operate_rtti2.h"
@@ -153,17 +154,29 @@ void tprocs_querys::assign_conditions(tfb_query& aquery, const tcondition_names&
     }
 }
 
+namespace {
+
+// The SELECT of a class's non-key fields by key, built once per class and table.
+const std::string& bypk_sql(const toperate_rtti_class2& aoperate, const tclass_info& aclass, tdben_table atable) {
+    static std::map<std::pair<const tclass_info*, tdben_table>, std::string> built;
+    auto it = built.find({&aclass, atable});
+    if (it != built.end())
+        return it->second;
+    tfield_indexes props, fields;
+    tprocs_querys::get_class_fields_nonpk(aoperate, atable, props, fields);
+    const tdben_table_info& table = dben_table_info(atable);
+    std::string sql = tprocs_querys::buildsql_get_record(fields, table.fname, table_field_names(table));
+    return built.emplace(std::make_pair(&aclass, atable), std::move(sql)).first->second;
+}
+
+}  // namespace
+
 bool tprocs_querys::load_record_bypk(treflected_object& arecord, tdben_table atable, const tfield_indexes* afields) {
     const tdben_table_info& table = dben_table_info(atable);
     toperate_rtti_class2 operate(arecord.get_class());
-    tfield_indexes props, fields;
-    if (afields)
-        fields = *afields;
-    else
-        get_class_fields_nonpk(operate, atable, props, fields);
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(buildsql_get_record(fields, table.fname, table_field_names(table)));
+    tread_query read(afields ? buildsql_get_record(*afields, table.fname, table_field_names(table))
+                             : bypk_sql(operate, arecord.get_class(), atable));
+    tfb_query& query = read.query();
     for (int16_t k = 0; k < table.fcount_pkfields; ++k) {
         const char* key = table.ffields[static_cast<size_t>(k)].fname;
         int32_t index = -1;
@@ -200,9 +213,8 @@ bool tprocs_querys::load_record_bypk_value(treflected_object& arecord, tdben_tab
         props.swap(p);
         fields.swap(f);
     }
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(buildsql_get_record(fields, table.fname, table_field_names(table)));
+    tread_query read(buildsql_get_record(fields, table.fname, table_field_names(table)));
+    tfb_query& query = read.query();
     for (int16_t k = 0; k < table.fcount_pkfields; ++k) {
         const tdben_field& key = table.ffields[static_cast<size_t>(k)];
         if (key.ftype != dben_ft_longint)
@@ -224,18 +236,16 @@ bool tprocs_querys::load_record_bypk_value(treflected_object& arecord, tdben_tab
 
 bool tprocs_querys::load_sql_record(treflected_object& arecord, const std::string& asql, const tcondition_names& anames,
                                     const tcondition_values& avalues) {
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(asql);
+    tread_query read(asql);
+    tfb_query& query = read.query();
     assign_conditions(query, anames, avalues, "load_bastards");
     return first_row(query, [&](tfb_query& q) { tprocs_fibplus::record_load(arecord, q); });
 }
 
 void tprocs_querys::load_sql_proc(const std::string& asql, const tcondition_names& anames,
                                   const tcondition_values& avalues, const tquery_row_proc& aproc) {
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(asql);
+    tread_query read(asql);
+    tfb_query& query = read.query();
     assign_conditions(query, anames, avalues, "load_sql_proc");
     run_rows(query, aproc);
 }
@@ -251,9 +261,8 @@ void tprocs_querys::load_table_proc(tdben_table atable, const std::vector<std::s
     std::string sql = "SELECT " + select + "\r\nFROM " + table.fname + "\r\n";
     for (size_t i = 0; i < anames.size(); ++i)
         sql += (i == 0 ? "WHERE" : "AND") + std::string(" ") + anames[i] + " = :" + anames[i] + "\r\n";
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(sql);
+    tread_query read(sql);
+    tfb_query& query = read.query();
     assign_conditions(query, anames, avalues, "load_bastards");
     run_rows(query, aproc);
 }
@@ -261,9 +270,8 @@ void tprocs_querys::load_table_proc(tdben_table atable, const std::vector<std::s
 void tprocs_querys::load_sql_rows(const tclass_info& aclass, const std::string& asql, const tcondition_names& anames,
                                   const tcondition_values& avalues, const tnew_row& anew_row) {
     toperate_rtti_class2 operate(aclass);
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(asql);
+    tread_query read(asql);
+    tfb_query& query = read.query();
     assign_conditions(query, anames, avalues, "load_sql_list");
     run_rows(query, [&](tfb_query& q) { tprocs_fibplus::record_assign_fields(operate, anew_row(), q); });
 }
@@ -273,9 +281,8 @@ void tprocs_querys::load_table_rows(const tclass_info& aclass, tdben_table atabl
                                     const tnew_row& anew_row) {
     toperate_rtti_class2 operate(aclass);
     std::string sql = buildsql_list_record(operate, atable, acoalesce, anames, avalues);
-    tpooled_query pooled;
-    tfb_query& query = pooled.query();
-    query.set_sql(sql);
+    tread_query read(sql);
+    tfb_query& query = read.query();
     assign_conditions(query, anames, avalues, "load_bastards");
     run_rows(query, [&](tfb_query& q) { tprocs_fibplus::record_assign_fields(operate, anew_row(), q); });
 }

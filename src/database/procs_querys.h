@@ -1,6 +1,7 @@
-// Loading records and rows through pooled statements: by key, by a page's statement text with
-// named condition values, into lists or a callback; the SELECT texts built from the catalogue;
-// class-to-table matching; and "$name" placeholder substitution.
+// Loading records and rows (through statements prepared once and kept, read outside any unit of
+// work in a kept read-only transaction): by key, by a page's statement text with named condition
+// values, into lists or a callback; the SELECT texts built from the catalogue; class-to-table
+// matching; and "$name" placeholder substitution.
 #pragma once
 
 #include <cstdint>

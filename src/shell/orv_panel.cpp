@@ -18,6 +18,8 @@ torv_panel::torv_panel(QWidget* aparent, tsurface_owner* aowner, const QString& 
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(amouse);
+    // Drawings between two paints share one painter, ended before the image is erased or shown.
+    fcanvas.set_keep_painter(true);
     fcanvas.set_damage_handler([this](const trect& r) {
         // Inside a paint the whole image is copied anyway.
         if (!fpainting) update(QRect(r.left, r.top, r.width(), r.height()));
@@ -38,6 +40,7 @@ void torv_panel::make_backing() {
 // The panel's own painting: the surface colour and, for bevelled panels, a lowered outer and a
 // raised inner bevel.
 void torv_panel::erase(const QRect& arect) {
+    fcanvas.end_painting();
     QPainter p(&fimage);
     p.setClipRect(arect);
     QRect r = rect();
@@ -91,6 +94,7 @@ void torv_panel::paintEvent(QPaintEvent* aevent) {
         fpainting = false;
         fcanvas.set_clip(std::nullopt);
     }
+    fcanvas.end_painting();
     QPainter p(this);
     p.setClipRegion(aevent->region());
     p.drawImage(QPoint(0, 0), fimage);

@@ -29,7 +29,11 @@ public:
 
     int32_t tag() const { return ftag; }
     tqt_canvas& canvas() { return fcanvas; }
-    const QImage& backing() const { return fimage; }
+    // The backing image with every drawing made so far (the canvas's kept painter ended).
+    const QImage& backing() {
+        fcanvas.end_painting();
+        return fimage;
+    }
 
     // Erase and have the handler repaint the whole surface, or one rectangle, at the next paint.
     void invalidate_all();

@@ -1,5 +1,7 @@
 #include "shell/qt_canvas.h"
 
+#include "shell/canvas_font.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -12,10 +14,6 @@ namespace {
 QColor qcolor(tcolor acolor) {
     tcolor c = resolve_color(acolor);
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-QString qstring(const std::u16string& atext) {
-    return QString::fromUtf16(atext.data(), static_cast<qsizetype>(atext.size()));
 }
 
 QImage qimage(const tbitmap& abitmap) {
@@ -52,42 +50,45 @@ bool pattern_on(tpen_style astyle, int32_t aindex) {
 
 }  // namespace
 
-tqt_canvas::tqt_canvas(QImage* aimage) : fimage(aimage), ffont(make_font("tahoma", 10, false)) {
-    ffont.setPixelSize(14);
+tqt_canvas::tqt_canvas(QImage* aimage) : fimage(aimage), ffont(&tcanvas_font::initial()) {}
+
+tqt_canvas::~tqt_canvas() { end_painting(); }
+
+void tqt_canvas::set_image(QImage* aimage) {
+    end_painting();
+    fimage = aimage;
 }
+
+void tqt_canvas::set_keep_painter(bool akeep) {
+    if (!akeep) end_painting();
+    fkeep_painter = akeep;
+}
+
+void tqt_canvas::end_painting() { fpainter.reset(); }
 
 QFont tqt_canvas::make_font(const std::string& aface, int32_t asize_points, bool abold) {
-    struct tface {
-        const char* name;
-        const char* family;
-        QFont::Weight weight;
-    };
-    static const tface faces[] = {
-        {"tahoma", "Tahoma", QFont::Normal},
-        {"arial", "Liberation Sans", QFont::Normal},
-        {"verdana", "DejaVu Sans", QFont::Normal},
-        {"courier new", "Liberation Mono", QFont::Normal},
-        {"opensymbol", "OpenSymbol", QFont::Normal},
-        {"segoe ui semibold", "Open Sans", QFont::DemiBold},
-    };
-    QFont font;
-    font.setFamily("Liberation Sans");
-    QFont::Weight weight = QFont::Normal;
-    for (const tface& f : faces) {
-        if (aface == f.name) {
-            font.setFamily(f.family);
-            weight = f.weight;
-        }
-    }
-    font.setWeight(abold ? QFont::Bold : weight);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(asize_points * 96.0 / 72.0))));
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
+    return tcanvas_font::make_font(aface, asize_points, abold);
 }
 
+QPainter& tqt_canvas::kept_painter() {
+    if (!fpainter) {
+        fpainter = std::make_unique<QPainter>(fimage);
+        fpainter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *fpainter;
+}
+
+// Each primitive starts from the painter's state as opened (its clip, pen, font and mode undone
+// afterwards), whether the painter is its own or kept.
 void tqt_canvas::paint(const trect& atouched, const std::function<void(QPainter&)>& adraw) {
     if (!fimage || fimage->isNull()) return;
-    {
+    if (fkeep_painter) {
+        QPainter& painter = kept_painter();
+        painter.save();
+        if (fclip) painter.setClipRect(QRect(fclip->left, fclip->top, fclip->width(), fclip->height()));
+        adraw(painter);
+        painter.restore();
+    } else {
         QPainter painter(fimage);
         painter.setRenderHint(QPainter::Antialiasing, false);
         if (fclip) painter.setClipRect(QRect(fclip->left, fclip->top, fclip->width(), fclip->height()));
@@ -223,34 +224,67 @@ void tqt_canvas::set_text_align(ttext_halign ahorizontal, ttext_valign avertical
 }
 
 void tqt_canvas::set_font(const std::string& aface, int32_t asize_points, bool abold) {
-    ffont = make_font(aface, asize_points, abold);
+    ffont = &tcanvas_font::get(aface, asize_points, abold);
 }
 
 tsize tqt_canvas::text_extent(const std::u16string& atext) {
-    QFontMetrics metrics(ffont);
-    return {metrics.horizontalAdvance(qstring(atext)), metrics.ascent() + metrics.descent()};
+    return {ffont->shape(atext).fwidth, ffont->ascent() + ffont->descent()};
 }
 
 void tqt_canvas::draw_text(const trect* aclip, int32_t ax, int32_t ay, const std::u16string& atext) {
-    QString text = qstring(atext);
-    QFontMetrics metrics(ffont);
-    int32_t width = metrics.horizontalAdvance(text);
+    tshaped_text& shaped = ffont->shape(atext);
+    const int32_t ascent = ffont->ascent();
+    const int32_t height = ascent + ffont->descent();
+    int32_t width = shaped.fwidth;
     int32_t left = ax;
     if (fhalign == ttext_halign::right) left = ax - width;
     if (fhalign == ttext_halign::centre) left = ax - width / 2;
     int32_t top = ay;  // top of the text cell
-    if (fvalign == ttext_valign::bottom) top = ay - metrics.ascent() - metrics.descent();
-    if (fvalign == ttext_valign::baseline) top = ay - metrics.ascent();
-    trect cell{left, top, left + width, top + metrics.ascent() + metrics.descent()};
+    if (fvalign == ttext_valign::bottom) top = ay - height;
+    if (fvalign == ttext_valign::baseline) top = ay - ascent;
+    trect cell{left, top, left + width, top + height};
     trect touched = aclip ? *aclip : cell;
+    if (aclip && draw_text_tile(*aclip, shaped, left - aclip->left, top + ascent - aclip->top)) return;
     paint(touched, [&](QPainter& p) {
         if (aclip) p.setClipRect(QRect(aclip->left, aclip->top, aclip->width(), aclip->height()), Qt::IntersectClip);
         if (fbrush_style == tbrush_style::bs_solid) fill(p, aclip ? *aclip : cell, fbrush_color);
         if (aclip && aclip->empty()) return;
-        p.setFont(ffont);
         p.setPen(qcolor(ftext_color));
-        p.drawText(QPoint(left, top + metrics.ascent()), text);
+        if (shaped.fhas_glyphs) {
+            for (const QGlyphRun& run : shaped.fglyphs) p.drawGlyphRun(QPointF(left, top + ascent), run);
+            return;
+        }
+        p.setFont(ffont->ffont);
+        p.drawText(QPoint(left, top + ascent), shaped.ftext);
     });
+}
+
+// A clipped text over a solid brush is a cell whose pixels depend only on the text, the colours,
+// the cell's size and where the text sits in it: drawn a second time, it is drawn into a tile
+// (exactly as it would be drawn here) that is copied from then on. False when the text is to be
+// drawn directly.
+bool tqt_canvas::draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32_t adx, int32_t abaseline) {
+    constexpr int32_t max_tile_pixels = 640 * 64;
+    if (fbrush_style != tbrush_style::bs_solid || aclip.empty() || !ashaped.fhas_glyphs ||
+        aclip.width() * aclip.height() > max_tile_pixels || fimage->devicePixelRatio() != 1.0)
+        return false;
+    ttext_tile place;
+    place.ftext_rgb = qcolor(ftext_color).rgb();
+    place.fbrush_rgb = qcolor(fbrush_color).rgb();
+    place.fwidth = aclip.width();
+    place.fheight = aclip.height();
+    place.fdx = adx;
+    place.fdy = abaseline;
+    const QImage* tile = ffont->tile(ashaped, place, [&](QImage& aimage) {
+        aimage.fill(place.fbrush_rgb);
+        QPainter p(&aimage);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(qcolor(ftext_color));
+        for (const QGlyphRun& run : ashaped.fglyphs) p.drawGlyphRun(QPointF(adx, abaseline), run);
+    });
+    if (!tile) return false;
+    paint(aclip, [&](QPainter& p) { p.drawImage(QPoint(aclip.left, aclip.top), *tile); });
+    return true;
 }
 
 void tqt_canvas::text_rect(const trect& aclip, int32_t ax, int32_t ay, const std::u16string& atext) {

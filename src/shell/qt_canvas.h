@@ -7,11 +7,14 @@
 #include <QFont>
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "controls/canvas.h"
 
 class QPainter;
+struct tcanvas_font;
+struct tshaped_text;
 
 // Where the canvas gets its icon pictures from (the icon store of the shell).
 class ticon_source {
@@ -25,8 +28,17 @@ class tqt_canvas : public tcanvas {
 public:
     // The image must outlive the canvas; it may be replaced with set_image (a resized surface).
     explicit tqt_canvas(QImage* aimage);
+    ~tqt_canvas() override;
+    tqt_canvas(const tqt_canvas&) = delete;
+    tqt_canvas& operator=(const tqt_canvas&) = delete;
 
-    void set_image(QImage* aimage) { fimage = aimage; }
+    void set_image(QImage* aimage);
+    // With a kept painter the canvas opens one painter on its image at the first primitive and
+    // keeps it until end_painting (a paint pass, or any number of drawings into the backing image
+    // until the owner next copies, erases or replaces it). Without it (the default) every
+    // primitive paints with a painter of its own, so the image may be copied between any two.
+    void set_keep_painter(bool akeep);
+    void end_painting();
     // Called with each rectangle a primitive touched.
     void set_damage_handler(std::function<void(const trect&)> ahandler) { fon_damage = std::move(ahandler); }
     void set_icon_source(const ticon_source* asource) { ficon_source = asource; }
@@ -70,9 +82,11 @@ public:
 
 private:
     void paint(const trect& atouched, const std::function<void(QPainter&)>& adraw);
+    QPainter& kept_painter();
     void fill(QPainter& apainter, const trect& arect, tcolor acolor);
     void plot_line(QPainter& apainter, tpoint afrom, tpoint ato);
     void draw_text(const trect* aclip, int32_t ax, int32_t ay, const std::u16string& atext);
+    bool draw_text_tile(const trect& aclip, tshaped_text& ashaped, int32_t adx, int32_t abaseline);
 
     QImage* fimage;
     std::function<void(const trect&)> fon_damage;
@@ -90,5 +104,9 @@ private:
     tcolor ftext_color = color_black;
     ttext_halign fhalign = ttext_halign::left;
     ttext_valign fvalign = ttext_valign::top;
-    QFont ffont;
+    // The font in use with its metrics and the shaping of the texts drawn in it (shared by all
+    // canvases of the process, so that repeated strings are measured and shaped once).
+    tcanvas_font* ffont;
+    bool fkeep_painter = false;
+    std::unique_ptr<QPainter> fpainter;
 };

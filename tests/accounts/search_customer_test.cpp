@@ -5,7 +5,9 @@
 #include "accounts/datamodule_search_account.h"
 #include "accounts/datamodule_search_customer.h"
 #include "accounts_fixture.h"
+#include "database/datablock_container.h"
 #include "database/fb_query.h"
+#include "procs/message_format.h"
 
 namespace {
 
@@ -100,6 +102,76 @@ TEST_F(SearchCustomer, a_word_merges_contacts_and_accounts_by_the_matched_text_i
     }
     EXPECT_GT(accounts, 0);
     EXPECT_LT(accounts, fmodule->line_count());
+}
+
+// The statements search through each name's initial (kept by the database) so that an accented
+// first letter does not walk every name of its base letter. The lines must be those the plain
+// prefix statements give, in the same order: checked on names with accents, apostrophes, mixed
+// case, a decomposed letter and letters whose upper case is special, for prefixes of each.
+TEST_F(SearchCustomer, searching_through_initials_lists_what_the_plain_prefix_statements_list) {
+    const char* const contacts[][3] = {
+        {"\u00c5sa", "\u00d6stlund", "asa@example.nz"},      {"\u00e5sa", "\u00e5ngstr\u00f6m", "\u00c5sa.o@example.nz"},
+        {"Asa", "O'Brien", "o'brien@example.nz"},             {"ASA", "o'neill", "ob@example.nz"},
+        {"\u00c9mile", "Eva", "\u00e9mile@example.nz"},      {"eva", "EMILE", "eve@example.nz"},
+        {"Zo\u00eb", "Zolt\u00e1n", "zoe@example.nz"},        {"zolt\u00e1n", "ZO\u00cb", "z@example.nz"},
+        {"M\u00fcller", "MUELLER", "m\u00fc@example.nz"},    {"A\u030asa", "Lef\u00e8vre", "lef@example.nz"},
+        {"\u00dfen", "SSEN", "ss@example.nz"},                {"\u00d1u\u00f1o", "n\u00fa\u00f1ez", "n@example.nz"},
+        {"\u0141ukasz", "\u0142\u00f3d\u017a", "l@example.nz"}, {"O'Brien", "D'Arcy", "d'arcy@example.nz"},
+        {"\u0131lker", "Inan", "ilker@example.nz"}};
+    const auto quoted = [](std::string atext) {
+        for (size_t at = atext.find('\''); at != std::string::npos; at = atext.find('\'', at + 2)) atext.insert(at, 1, '\'');
+        return "'" + atext + "'";
+    };
+    for (const auto& c : contacts)
+        fdatabase->execute_query("INSERT INTO contact (first_name, last_name, email) VALUES (" + quoted(c[0]) + ", " +
+                                     quoted(c[1]) + ", " + quoted(c[2]) + ")",
+                                 true);
+    for (const char* name : {"\u00c5kesson Ltd", "akesson traders", "O'Connor & Co", "\u00c9mile Caf\u00e9",
+                             "zo\u00eb holdings"})
+        fdatabase->execute_query("INSERT INTO account (name) VALUES (" + quoted(name) + ")", true);
+
+    const std::string contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email FROM contact ";
+    const std::string filter = " STARTING WITH :search AND COALESCE( deleted, 0 ) <> 1 ORDER BY ";
+    const std::string plain[4] = {
+        contacts_select + "WHERE first_name" + filter + "3", contacts_select + "WHERE last_name" + filter + "4",
+        contacts_select + "WHERE email" + filter + "6",
+        "SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email FROM account "
+        "WHERE name" + filter + "3"};
+    const char* const sort_column[4] = {"first_name", "last_name", "email", "first_name"};
+    tfb_transaction reading(fdatabase->database_customers, tfb_transaction_kind::read_only);
+    std::vector<std::unique_ptr<tfb_query>> queries;
+    tdatablock_container block;
+    for (const std::string& sql : plain) {
+        queries.push_back(std::make_unique<tfb_query>(fdatabase->database_customers, reading, qoStartTransaction));
+        queries.back()->set_sql(sql);
+        block.fdatasets.push_back(queries.back().get());
+    }
+    std::vector<std::pair<int32_t, int32_t>> expected;
+    block.fon_compare_dataset = [&](int32_t a, int32_t b) {
+        const auto text = [&](int32_t i) { return queries[static_cast<size_t>(i)]->FieldByName(sort_column[i]).as_widestring(); };
+        return compare_search_text(text(std::max(a, b)), text(std::min(a, b))) < 0 ? std::max(a, b) : std::min(a, b);
+    };
+    block.fon_add_record = [&](int32_t i) {
+        const tfb_query& q = *queries[static_cast<size_t>(i)];
+        expected.emplace_back(q.FieldByName("record_type").as_integer(), q.FieldByName("id").as_integer());
+    };
+
+    for (const char16_t* search :
+         {u"\u00c5", u"\u00e5", u"A", u"a", u"\u00c5s", u"A\u030a", u"O'", u"o'b", u"\u00c9", u"\u00e9", u"E", u"e",
+          u"Zo", u"ZO\u00cb", u"zol", u"M\u00fc", u"MU", u"\u00df", u"ss", u"\u00d1", u"\u00f1u", u"\u0141", u"\u0142",
+          u"D'", u"\u00c9mile C", u"I", u"\u0131", u"x", u"Ma"}) {
+        SCOPED_TRACE(utf16_to_utf8(search));
+        for (auto& q : queries) q->ParamByName("search").set_aswidestring(search);
+        expected.clear();
+        block.open_datasets();
+        while (block.add_records(100)) {
+        }
+        fmodule->update_search(search, 10, -1);
+        load_all();
+        std::vector<std::pair<int32_t, int32_t>> lines;
+        for (int32_t i = 0; i < fmodule->line_count(); ++i) lines.emplace_back(fmodule->line_record_type(i), fmodule->line_id(i));
+        EXPECT_EQ(expected, lines);
+    }
 }
 
 TEST_F(SearchCustomer, the_merge_order_ignores_ascii_case_and_puts_a_prefix_first) {

@@ -142,6 +142,56 @@ TEST_F(ProcsQuerys, LoadersFillRecordsByKeyByStatementAndIntoLists) {
     EXPECT_FALSE(fdatabase->Transaction1.active());
 }
 
+// Loaders outside a unit of work read in the module's kept read-only transaction: no transaction
+// is started (and committed) per read, yet each read sees every commit made since; inside a unit
+// of work they read in it and see its own uncommitted writes.
+TEST_F(ProcsQuerys, ReadsStartNoTransactionEachAndSeeCommitsAndTheirOwnUnitOfWork) {
+    auto last_name = [](int32_t aid) {
+        tdbrecord_operator2 op;
+        op.set_aslongint3("id", aid);
+        EXPECT_TRUE(tprocs_querys::load_record_bypk(op, dben_table_operator));
+        return op.get_asunicodestring3("last_name");
+    };
+    const char* next_transaction = "SELECT mon$next_transaction FROM mon$database";
+    EXPECT_EQ(u"Ngata", last_name(1));
+    const int64_t before = number(next_transaction);
+    for (int i = 0; i < 20; ++i) {
+        last_name(1 + i % 3);
+        tlist_reflected list;
+        tprocs_querys::load_sql_list(list, tdbrecord_operator2::static_class(), "SELECT id FROM operator", {}, {});
+    }
+    EXPECT_LE(number(next_transaction) - before, 2);  // the two counting statements themselves
+
+    execute("UPDATE operator SET last_name = 'Parata' WHERE id = 1");
+    EXPECT_EQ(u"Parata", last_name(1));
+
+    fdatabase->run_transaction([&] {
+        fdatabase->execute_query("UPDATE operator SET last_name = 'Kowalczyk' WHERE id = 1", false);
+        EXPECT_EQ(u"Kowalczyk", last_name(1));
+    });
+    EXPECT_EQ(u"Kowalczyk", last_name(1));
+    EXPECT_THROW(fdatabase->run_transaction([&] {
+        fdatabase->execute_query("UPDATE operator SET last_name = 'Rossi' WHERE id = 1", false);
+        EXPECT_EQ(u"Rossi", last_name(1));
+        throw tvelmor_exception("stop");
+    }),
+                 tvelmor_exception);
+    EXPECT_EQ(u"Kowalczyk", last_name(1));
+    EXPECT_FALSE(fdatabase->Transaction1.active());
+}
+
+// A loader called from a row of a loader with the same text gets a statement of its own.
+TEST_F(ProcsQuerys, ALoaderCalledFromARowOfTheSameStatementRunsOnItsOwn) {
+    const std::string sql = "SELECT id FROM operator WHERE id >= :id ORDER BY id";
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    tprocs_querys::load_sql_proc(sql, {"id"}, {tcondition_value::integer(2)}, [&](tfb_query& outer) {
+        const int32_t a = outer.field(0).as_integer();
+        tprocs_querys::load_sql_proc(sql, {"id"}, {tcondition_value::integer(a)},
+                                     [&](tfb_query& inner) { pairs.emplace_back(a, inner.field(0).as_integer()); });
+    });
+    EXPECT_EQ((std::vector<std::pair<int32_t, int32_t>>{{2, 2}, {2, 3}, {3, 3}}), pairs);
+}
+
 namespace {
 
 // A fixed-size list row declared as a class with properties.

@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,123 @@ TEST(QtCanvas, ClipLimitsAllDrawing) {
     p.canvas.set_brush_color(color_black);
     p.canvas.fill_rect({0, 0, 10, 10});
     EXPECT_EQ(25, p.count());
+}
+
+// Texts are measured and shaped once and then drawn from their glyphs: the pixels must be the
+// ones the painter draws for the same text, in every face, for accents, punctuation, fallback
+// glyphs and other scripts, the first time and from the cache.
+TEST(QtCanvas, TextDrawnFromItsShapedGlyphsMatchesThePaintersOwnText) {
+    qt_app();
+    const std::u16string texts[] = {u"Margaret", u"O'Brien-Smith", u"Zoë Chloé Åsa", u"Łukasz Ştefan Tāne",
+                                    u"Dvořáková & Núñez", u"Ελληνικά Кириллица", u"tab\there", u"  spaced  ",
+                                    u"Østergaard 123.45", u""};
+    struct tface {
+        const char* face;
+        int32_t points;
+        bool bold;
+    };
+    for (tface f : {tface{"tahoma", 10, false}, {"tahoma", 8, true}, {"arial", 10, false}, {"courier new", 9, false},
+                    {"segoe ui semibold", 11, false}}) {
+        for (const std::u16string& text : texts) {
+            SCOPED_TRACE(std::string(f.face) + " " + QString::fromStdU16String(text).toStdString());
+            QImage expected(240, 24, QImage::Format_RGB32);
+            expected.fill(white);
+            {
+                QPainter painter(&expected);
+                QFont font = tqt_canvas::make_font(f.face, f.points, f.bold);
+                painter.setFont(font);
+                painter.setPen(QColor(0, 0, 128));
+                painter.drawText(QPoint(3, 2 + QFontMetrics(font).ascent()), QString::fromStdU16String(text));
+            }
+            for (int pass = 0; pass < 2; ++pass) {
+                tpixels p(240, 24);
+                p.canvas.set_font(f.face, f.points, f.bold);
+                p.canvas.set_brush_style(tbrush_style::bs_clear);
+                p.canvas.set_text_color(rgb_color(0, 0, 128));
+                p.canvas.text_out(3, 2, text);
+                EXPECT_TRUE(p.image == expected) << "pass " << pass;
+            }
+        }
+    }
+}
+
+// A clipped text over a solid brush (a grid cell) drawn again is copied from a tile: every time, and
+// for texts cut by the cell's edges, the pixels must be the painter's own fill and text.
+TEST(QtCanvas, CellsOfTextDrawnAgainCopyThePaintersOwnPixels) {
+    qt_app();
+    struct tcell {
+        const char16_t* text;
+        trect clip;
+        int32_t x, y;
+        tcolor brush;
+        tcolor pen;
+    };
+    const tcell cells[] = {{u"Margaret Østergaard", {4, 3, 140, 27}, 8, 6, color_white, color_black},
+                           {u"Margaret Østergaard", {4, 3, 140, 27}, 8, 6, rgb_color(64, 64, 200), color_white},
+                           {u"cut by the right edge of the cell", {10, 2, 60, 20}, 12, 4, rgb_color(255, 255, 225), color_black},
+                           {u"above", {0, 8, 90, 18}, 2, 2, color_white, rgb_color(128, 0, 0)},
+                           {u"Кириллица", {4, 3, 140, 27}, 8, 6, color_white, color_black}};
+    for (const tcell& c : cells) {
+        SCOPED_TRACE(QString::fromStdU16String(c.text).toStdString());
+        QImage expected(160, 32, QImage::Format_RGB32);
+        expected.fill(white);
+        {
+            QPainter painter(&expected);
+            QFont font = tqt_canvas::make_font("tahoma", 10, false);
+            const QRect clip(c.clip.left, c.clip.top, c.clip.width(), c.clip.height());
+            painter.fillRect(clip, QColor(c.brush & 0xFF, (c.brush >> 8) & 0xFF, (c.brush >> 16) & 0xFF));
+            painter.setClipRect(clip);
+            painter.setFont(font);
+            painter.setPen(QColor(c.pen & 0xFF, (c.pen >> 8) & 0xFF, (c.pen >> 16) & 0xFF));
+            painter.drawText(QPoint(c.x, c.y + QFontMetrics(font).ascent()), QString::fromStdU16String(c.text));
+        }
+        for (int pass = 0; pass < 3; ++pass) {
+            tpixels p(160, 32);
+            p.canvas.set_font("tahoma", 10, false);
+            p.canvas.set_brush_color(c.brush);
+            p.canvas.set_text_color(c.pen);
+            p.canvas.text_rect(c.clip, c.x, c.y, c.text);
+            EXPECT_TRUE(p.image == expected) << "pass " << pass;
+        }
+    }
+}
+
+// Drawings into a backing image share one kept painter; each primitive must still start from a
+// fresh painter's state (clip, composition mode, pen, font), so the image is the same as with a
+// painter per primitive.
+TEST(QtCanvas, AKeptPainterDrawsWhatAPainterPerPrimitiveDraws) {
+    auto draw = [](tqt_canvas& c) {
+        c.set_brush_color(rgb_color(200, 220, 240));
+        c.fill_rect({0, 0, 90, 40});
+        c.set_pen_mode(tpen_mode::pm_xor);
+        c.set_pen_color(color_black);
+        c.move_to(0, 0);
+        c.line_to(80, 35);
+        c.set_pen_mode(tpen_mode::pm_copy);
+        c.set_brush_style(tbrush_style::bs_solid);
+        c.set_brush_color(color_white);
+        c.set_font("tahoma", 10, false);
+        c.text_rect({10, 10, 40, 25}, 12, 10, u"Clipped text");
+        c.set_brush_style(tbrush_style::bs_clear);
+        c.text_out(45, 5, u"Après");
+        c.set_clip(trect{50, 20, 90, 40});
+        c.set_brush_style(tbrush_style::bs_solid);
+        c.set_brush_color(rgb_color(10, 120, 10));
+        c.polygon({{40, 39}, {85, 15}, {89, 39}});
+        c.set_clip(std::nullopt);
+        c.set_pen_width(3);
+        c.move_to(5, 35);
+        c.line_to(30, 30);
+        c.set_pen_width(1);
+        c.frame_rect({2, 2, 88, 38});
+    };
+    tpixels own(90, 40);
+    draw(own.canvas);
+    tpixels kept(90, 40);
+    kept.canvas.set_keep_painter(true);
+    draw(kept.canvas);
+    kept.canvas.end_painting();
+    EXPECT_TRUE(own.image == kept.image);
 }
 
 }  // namespace
