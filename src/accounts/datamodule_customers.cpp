@@ -8,9 +8,10 @@
 
 Tdatamodule_customers::Tdatamodule_customers(Tdatamodule_database_customers& adatabase)
     : fdatabase(adatabase),
-      query_get_account(adatabase.database_customers, adatabase.Transaction1),
-      query_get_contact(adatabase.database_customers, adatabase.Transaction1),
-      query_work(adatabase.database_customers, adatabase.Transaction1) {
+      transaction_read(adatabase.database_customers, tfb_transaction_kind::read_only),
+      query_get_account(adatabase.database_customers, transaction_read, qoStartTransaction),
+      query_get_contact(adatabase.database_customers, transaction_read, qoStartTransaction),
+      query_work(adatabase.database_customers, transaction_read, qoStartTransaction) {
     query_get_account.add_sql_line("SELECT *");
     query_get_account.add_sql_line("FROM account");
     query_get_account.add_sql_line("WHERE id = :id");
@@ -22,7 +23,24 @@ Tdatamodule_customers::Tdatamodule_customers(Tdatamodule_database_customers& ada
 bool Tdatamodule_customers::get_record(tfb_query& aquery, tdatarecord2& arecord, int32_t aid) {
     arecord.clear();
     aquery.ParamByName("id").set_asinteger(aid);
-    return fdatabase.load_record(aquery, arecord);
+    try {
+        aquery.execute();
+        const bool found = !aquery.eof();
+        if (found) tprocs_fibplus::record_load(arecord, aquery);
+        aquery.close();
+        return found;
+    } catch (...) {
+        end_failed_read(aquery);
+        throw;
+    }
+}
+
+void Tdatamodule_customers::end_failed_read(tfb_query& aquery) {
+    aquery.close();
+    try {
+        if (transaction_read.active()) transaction_read.rollback();
+    } catch (const std::exception&) {
+    }
 }
 
 bool Tdatamodule_customers::get_account(tdbrecord_account2& arecord, int32_t aid) {
@@ -51,21 +69,13 @@ void Tdatamodule_customers::load_list(tlist_reflected& alist, const tclass_info&
             query_work.add_sql_line(text);
         first = false;
     }
-    bool started = false;
     try {
-        fdatabase.start_transaction();
-        started = true;
         query_work.execute();
         tprocs_fibplus::records_load(alist, operate, aclass, query_work);
         query_work.close();
-        fdatabase.commit();
     } catch (const std::exception&) {
         // A list that cannot be read stays as far as it was read; the page shows what it has.
-        query_work.close();
-        try {
-            if (started && fdatabase.Transaction1.active()) fdatabase.rollback();
-        } catch (const std::exception&) {
-        }
+        end_failed_read(query_work);
     }
 }
 

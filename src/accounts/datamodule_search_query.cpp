@@ -3,7 +3,7 @@
 #include "database/datamodule_database_customers.h"
 
 Tdatamodule_search_query::Tdatamodule_search_query(Tdatamodule_database_customers& adatabase)
-    : transaction_search(adatabase.database_customers) {}
+    : transaction_search(adatabase.database_customers, tfb_transaction_kind::read_only) {}
 
 Tdatamodule_search_query::~Tdatamodule_search_query() { timer_addrecords.stop(); }
 

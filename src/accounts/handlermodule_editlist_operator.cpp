@@ -52,7 +52,7 @@ Thandlermodule_editlist_operator::Thandlermodule_editlist_operator(tpage_control
                                                                    thandler_type ahandler_type,
                                                                    tgraphbox_generic* agraphbox)
     : Thandlermodule_editlist_generic(aowner, ahandler_type, agraphbox),
-      transaction_operators(Tdatamodule_database_customers::instance().database_customers),
+      transaction_operators(Tdatamodule_database_customers::instance().database_customers, tfb_transaction_kind::read_only),
       dataset_operators(Tdatamodule_database_customers::instance().database_customers, transaction_operators,
                         qoStartTransaction | qoAutoCommit),
       fmodule(Tdatamodule_database_customers::instance()) {
