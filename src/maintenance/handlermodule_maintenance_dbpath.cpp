@@ -77,6 +77,7 @@ void Thandlermodule_maintenance_dbpath::choose_folder() {
         go.enabled = true;
         draw_control(tag_go, false);
     }
+    set_focused_tag(tag_go, false);  // the next step is Go
 }
 
 void Thandlermodule_maintenance_dbpath::set_buttons_enabled(bool aenabled) {

@@ -98,7 +98,9 @@ bool Thandlermodule_maintenance_dbpath1::callback_message(void* aparams, int32_t
 
 void Thandlermodule_maintenance_dbpath1::choose_folder() {
     std::string chosen = fdbpath;
-    if (tfolder_choice::select(chosen)) set_folder(chosen, true);
+    if (!tfolder_choice::select(chosen)) return;
+    set_folder(chosen, true);
+    set_focused_tag(tag_go, false);  // the next step is Go
 }
 
 void Thandlermodule_maintenance_dbpath1::set_buttons_enabled(bool aenabled) {

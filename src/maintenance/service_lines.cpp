@@ -12,8 +12,20 @@
 #include "procs/message_format.h"
 #include "procs/program_folders.h"
 
+// Long lines (an engine error naming a path) are wrapped at a space, or at a "/" when a path has
+// none, into continuation lines indented a little more, so that none runs past the grid.
 void tprocs_maintenance::add_line(tvelmor_messagelines& amessagelines, const std::string& aline, int16_t amargin) {
-    amessagelines.add_message_line(utf8_to_utf16(aline), amargin, {});
+    std::u16string rest = utf8_to_utf16(aline);
+    int16_t margin = amargin;
+    while (rest.size() > wrap_width) {
+        size_t at = rest.rfind(u' ', wrap_width);
+        if (at == std::u16string::npos || at < wrap_width / 2) at = rest.rfind(u'/', wrap_width);
+        if (at == std::u16string::npos || at == 0) at = wrap_width;
+        amessagelines.add_message_line(rest.substr(0, at), margin, {});
+        rest = rest.substr(rest[at] == u' ' ? at + 1 : at);
+        margin = static_cast<int16_t>(amargin + 16);
+    }
+    amessagelines.add_message_line(rest, margin, {});
     if (tplatform* platform = tplatform_detail::current()) platform->process_messages();
 }
 

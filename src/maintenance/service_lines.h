@@ -3,6 +3,7 @@
 // folder checks made before anything is written.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -14,8 +15,10 @@ public:
     static constexpr int16_t margin_step = 4;
     static constexpr int16_t margin_move_step = 12;
     static constexpr int16_t margin_engine = 32;
+    static constexpr size_t wrap_width = 90;  // characters of a line in the pages' grids
 
-    // Adds a line (UTF-8) with no flags and lets pending window messages through.
+    // Adds a line (UTF-8) with no flags, wrapped at wrap_width, and lets pending window messages
+    // through.
     static void add_line(tvelmor_messagelines& amessagelines, const std::string& aline, int16_t amargin);
     // Sets the engine library and the user name (the services never prompt), attaches, starts,
     // shows every output line as the status line, detaches (also on error).

@@ -39,6 +39,8 @@ public:
     // control on a surface (false when there is no such control).
     virtual int32_t get_pageno() = 0;
     virtual bool get_control_text(int32_t /*aslot*/, int32_t /*atag*/, std::u16string& /*atext*/) { return false; }
+    // Enters page apageno over the main page, as a menu would (pages no menu leads to).
+    virtual void enter_page(int16_t /*apageno*/) {}
 
     // The hidden debug command: the main handler's state dump.
     virtual void debug101() {}

@@ -41,6 +41,8 @@ bool tpage_events::queue_empty() { return fmessages.get_pending_count() == 0; }
 
 int32_t tpage_events::get_pageno() { return fcontroller->get_pageno(); }
 
+void tpage_events::enter_page(int16_t apageno) { fcontroller->page_enter(apageno, false); }
+
 // The caption of a label or button, or the text of an edit or memo, of the slot's page.
 bool tpage_events::get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) {
     Thandlermodule_page* handler = nullptr;
