@@ -28,7 +28,7 @@ const Tform_page2& move_form() {
 Thandlermodule_maintenance_dbpath::Thandlermodule_maintenance_dbpath(tpage_controller_generic* aowner,
                                                                      thandler_type ahandler_type,
                                                                      tgraphbox_generic* agraphbox)
-    : Thandlermodule_page(aowner, ahandler_type, agraphbox) {}
+    : Thandlermodule_maintenance_run(aowner, ahandler_type, agraphbox) {}
 
 const thandler_class& Thandlermodule_maintenance_dbpath::handler_class() {
     static const thandler_class c("Thandlermodule_maintenance_dbpath",
@@ -37,28 +37,14 @@ const thandler_class& Thandlermodule_maintenance_dbpath::handler_class() {
     return c;
 }
 
-tvelmor_messagelines& Thandlermodule_maintenance_dbpath::lines() {
-    auto* l = dynamic_cast<tvelmor_messagelines*>(fcontrols->get_miscobject(tag_lines));
-    if (!l) throw tvelmor_exception("Message lines %d not found in %s.lines();", tag_lines, class_name());
-    return *l;
-}
-
 void Thandlermodule_maintenance_dbpath::once_created() {
     tfolder_choice::show_folder(*this, tag_current, Tdatamodule_database_customers::instance().database_path(), false);
     set_focused_tag(tag_choose, true);
 }
 
-bool Thandlermodule_maintenance_dbpath::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
-    if (flocked) return true;  // Esc and every other key wait until the run ends
-    if (!as_keyup && ashift == 0 && akey == tvk::escape) {
-        fowner->page_exit();
-        return true;
-    }
-    return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);
-}
-
 bool Thandlermodule_maintenance_dbpath::callback_message(void* aparams, int32_t atag, int32_t amsg) {
-    if (amsg != tmsg_code::button_pressed) return Thandlermodule_page::callback_message(aparams, atag, amsg);
+    if (amsg != tmsg_code::button_pressed)
+        return Thandlermodule_maintenance_run::callback_message(aparams, atag, amsg);
     if (flocked) return true;
     if (atag == tag_choose) choose_folder();
     if (atag == tag_go) run_move();
@@ -80,17 +66,8 @@ void Thandlermodule_maintenance_dbpath::choose_folder() {
     set_focused_tag(tag_go, false);  // the next step is Go
 }
 
-void Thandlermodule_maintenance_dbpath::set_buttons_enabled(bool aenabled) {
-    for (int32_t tag : {tag_choose, tag_cancel, tag_go}) {
-        tfolder_choice::button(*this, tag).enabled = aenabled;
-        draw_control(tag, false);
-    }
-}
-
 bool Thandlermodule_maintenance_dbpath::run_move() {
-    flocked = true;
-    set_buttons_enabled(false);
-    tplatform::instance().process_messages();
+    lock_for_run({tag_choose, tag_cancel, tag_go});
     bool moved = false;
     try {
         moved = Tdatamodule_maintenance_dbpath().run_moveto_dbpath(lines(), fdbpath_moveto);

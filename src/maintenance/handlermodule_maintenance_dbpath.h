@@ -6,15 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "pages/handlermodule_page.h"
+#include "maintenance/handlermodule_maintenance_run.h"
 
 class thandler_class;
-class tvelmor_messagelines;
-
-class Thandlermodule_maintenance_dbpath : public Thandlermodule_page {
+class Thandlermodule_maintenance_dbpath : public Thandlermodule_maintenance_run {
 public:
     static constexpr int16_t pageno = 8;
-    static constexpr int32_t tag_lines = 103;
     static constexpr int32_t tag_current = 104;
     static constexpr int32_t tag_target = 108;
     static constexpr int32_t tag_choose = 109;
@@ -28,17 +25,13 @@ public:
     static const thandler_class& handler_class();
 
     void once_created() override;
-    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
 
-    tvelmor_messagelines& lines();
     // The run behind Go; true when the copy was made.
     bool run_move();
 
     std::string fdbpath_moveto;  // with a trailing "/"
-    bool flocked = false;
 
 private:
     void choose_folder();
-    void set_buttons_enabled(bool aenabled);
 };

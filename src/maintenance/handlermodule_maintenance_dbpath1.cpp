@@ -35,7 +35,7 @@ using p = tprocs_maintenance;
 Thandlermodule_maintenance_dbpath1::Thandlermodule_maintenance_dbpath1(tpage_controller_generic* aowner,
                                                                        thandler_type ahandler_type,
                                                                        tgraphbox_generic* agraphbox)
-    : Thandlermodule_page(aowner, ahandler_type, agraphbox) {}
+    : Thandlermodule_maintenance_run(aowner, ahandler_type, agraphbox) {}
 
 const thandler_class& Thandlermodule_maintenance_dbpath1::handler_class() {
     static const thandler_class c("Thandlermodule_maintenance_dbpath1",
@@ -55,12 +55,6 @@ std::string Thandlermodule_maintenance_dbpath1::get_base_path() {
     return p::with_delimiter(base) + "velmor_accounts/";
 }
 
-tvelmor_messagelines& Thandlermodule_maintenance_dbpath1::lines() {
-    auto* l = dynamic_cast<tvelmor_messagelines*>(fcontrols->get_miscobject(tag_lines));
-    if (!l) throw tvelmor_exception("Message lines %d not found in %s.lines();", tag_lines, class_name());
-    return *l;
-}
-
 void Thandlermodule_maintenance_dbpath1::once_created() {
     set_folder(get_base_path(), false);
     set_focused_tag(tag_go, true);
@@ -76,17 +70,9 @@ void Thandlermodule_maintenance_dbpath1::set_folder(const std::string& afolder, 
     }
 }
 
-bool Thandlermodule_maintenance_dbpath1::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
-    if (flocked) return true;  // Esc and every other key wait until the run ends
-    if (!as_keyup && ashift == 0 && akey == tvk::escape) {
-        fowner->page_exit();  // with nothing beneath, the program ends
-        return true;
-    }
-    return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);
-}
-
 bool Thandlermodule_maintenance_dbpath1::callback_message(void* aparams, int32_t atag, int32_t amsg) {
-    if (amsg != tmsg_code::button_pressed) return Thandlermodule_page::callback_message(aparams, atag, amsg);
+    if (amsg != tmsg_code::button_pressed)
+        return Thandlermodule_maintenance_run::callback_message(aparams, atag, amsg);
     if (flocked) return true;
     if (atag == tag_choose) choose_folder();
     if (atag == tag_go) run_setup();
@@ -103,17 +89,8 @@ void Thandlermodule_maintenance_dbpath1::choose_folder() {
     set_focused_tag(tag_go, false);  // the next step is Go
 }
 
-void Thandlermodule_maintenance_dbpath1::set_buttons_enabled(bool aenabled) {
-    for (int32_t tag : {tag_choose, tag_cancel, tag_go}) {
-        tfolder_choice::button(*this, tag).enabled = aenabled;
-        draw_control(tag, false);
-    }
-}
-
 bool Thandlermodule_maintenance_dbpath1::run_setup() {
-    flocked = true;
-    set_buttons_enabled(false);
-    tplatform::instance().process_messages();
+    lock_for_run({tag_choose, tag_cancel, tag_go});
     bool done = false;
     bool restored_now = false;
     try {
@@ -134,7 +111,7 @@ bool Thandlermodule_maintenance_dbpath1::run_setup() {
         show_finished();
     } else {
         p::add_line(lines(), "Setup Aborted.", p::margin_step);
-        set_buttons_enabled(true);
+        set_buttons_enabled({tag_choose, tag_cancel, tag_go}, true);
     }
     flocked = false;
     return done;

@@ -7,15 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include "pages/handlermodule_page.h"
+#include "maintenance/handlermodule_maintenance_run.h"
 
 class thandler_class;
-class tvelmor_messagelines;
-
-class Thandlermodule_maintenance_dbpath1 : public Thandlermodule_page {
+class Thandlermodule_maintenance_dbpath1 : public Thandlermodule_maintenance_run {
 public:
     static constexpr int16_t pageno = 9;
-    static constexpr int32_t tag_lines = 103;
     static constexpr int32_t tag_folder = 104;
     static constexpr int32_t tag_choose = 105;
     static constexpr int32_t tag_line = 106;
@@ -32,21 +29,17 @@ public:
     static std::string get_base_path();
 
     void once_created() override;
-    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
 
-    tvelmor_messagelines& lines();
     // The run behind Go; true when the settings file was written.
     bool run_setup();
 
     std::string fdbpath;  // with a trailing "/"
-    bool flocked = false;
     bool frestored = false;
 
 private:
     void choose_folder();
     void set_folder(const std::string& afolder, bool adraw);
-    void set_buttons_enabled(bool aenabled);
     // Restores (unless a database is there) and extracts; false when a step failed.
     bool install(bool& arestored_now);
     void write_settings();
