@@ -199,3 +199,16 @@ TEST_F(MaintenancePages, BackupNamesCarryTheTimeToTheMillisecond) {
     EXPECT_EQ(".fbk", name.substr(name.size() - 4));
     EXPECT_EQ(std::string::npos, name.substr(9, 17).find_first_not_of("0123456789")) << name;
 }
+
+// During a run every key waits (the run lets window messages through); before it, Esc on the
+// setup page leaves it, which with nothing beneath ends the program.
+TEST_F(MaintenancePages, EscWaitsWhileARunGoesOnAndEndsTheProgramOtherwise) {
+    Thandlermodule_maintenance_dbpath1& setup = setup_page();
+    setup.flocked = true;
+    EXPECT_TRUE(fcontroller->handle_keydown(27, 0, false));
+    EXPECT_EQ(9, fcontroller->get_pageno());
+    EXPECT_FALSE(fplatform.fclosed);
+    setup.flocked = false;
+    fcontroller->handle_keydown(27, 0, false);
+    EXPECT_TRUE(fplatform.fclosed);
+}
