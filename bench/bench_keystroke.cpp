@@ -14,7 +14,7 @@
 #include "bench_data.h"
 #include "bench_timing.h"
 #include "controls/controls_registration.h"
-#include "controls/renderers_registration.h"
+#include "controls/controls_registration.h"
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
 #include "database/datamodule_querys.h"

@@ -34,15 +34,21 @@ std::string Tdatamodule_database_customers::user_name() { return tprocs_scramble
 void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
     if (fdatabase_no == adatabase_no && database_customers.connected())
         return;
-    close_database();
     if (!finifile)
         throw tvelmor_exception("Settings module not assigned in %s.open_database();", class_name());
+    std::string path = finifile->get_domain_path(adatabase_no);
+    // A relative path would open a database against whatever the current folder is; a server
+    // path ("host:/path/") names its host before the first "/". The open domain stays open.
+    const size_t colon = path.find(':');
+    if (path.empty() || (path.front() != '/' && (colon == std::string::npos || colon > path.find('/'))))
+        throw tvelmor_exception("The database path [%s] of domain %d is not a full path in %s.open_database();", path,
+                                static_cast<int32_t>(adatabase_no), class_name());
+    if (path.back() != '/')
+        path += '/';
+    close_database();
     database_customers.params().clear();
     database_customers.params().push_back("user_name=" + user_name());
     database_customers.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
-    std::string path = finifile->get_domain_path(adatabase_no);
-    if (!path.empty() && path.back() != '/')
-        path += '/';
     database_customers.fdatabase_name = path + "accounts.fdb";
     database_customers.open();
     fdatabase_path = path;

@@ -2,9 +2,12 @@
 
 #include "procs/program_folders.h"
 
+#include <langinfo.h>
 #include <sys/stat.h>
 
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -24,7 +27,19 @@ std::string tfb_client::status_text(const Firebird::IStatus* astatus) {
     return text;
 }
 
+// The engine turns file names from the locale's character set into its own; under a locale
+// that is not UTF-8 (the C locale of a service or a test) a folder such as "données" fails.
+// The program's file names are UTF-8 bytes, so the engine is given a UTF-8 character set.
+void tfb_client::ensure_utf8_file_names() {
+    const char* codeset = ::nl_langinfo(CODESET);
+    if (codeset && std::strcmp(codeset, "UTF-8") == 0)
+        return;
+    if (!std::setlocale(LC_CTYPE, "C.UTF-8"))
+        std::setlocale(LC_CTYPE, "en_US.UTF-8");
+}
+
 void tfb_client::ensure_lock_folder() {
+    ensure_utf8_file_names();
     const char* current = std::getenv("FIREBIRD_LOCK");
     if (current && *current)
         return;

@@ -16,7 +16,9 @@ public:
     static std::string status_text(const Firebird::IStatus* astatus);
     // Points FIREBIRD_LOCK at a folder of this user unless the environment already names one,
     // so that a lock folder left by another user cannot refuse the embedded engine.
+    // Also makes sure the engine reads file names as UTF-8 (ensure_utf8_file_names).
     static void ensure_lock_folder();
+    static void ensure_utf8_file_names();
 };
 
 // A status wrapper that raises tvelmor_exception with the engine's text.

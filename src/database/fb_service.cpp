@@ -1,5 +1,8 @@
 #include "database/fb_service.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -41,10 +44,18 @@ tfb_service::~tfb_service() {
 void tfb_service::attach() {
     if (fservice)
         return;
+    // Without a user name the engine asks for one at the terminal and waits for ever.
+    bool has_user = false;
+    for (const std::string& p : fparams)
+        has_user = has_user || lower(p.substr(0, p.find('='))) == "user_name";
+    if (!has_user)
+        throw tvelmor_exception("No user name given in %s.attach();", class_name());
     tfb_client::ensure_lock_folder();
     tfb_status st;
     tfb_ref<Firebird::IXpbBuilder> spb(
         tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_ATTACH, nullptr, 0));
+    // File names go to the engine as UTF-8 bytes, whatever the locale of the process.
+    spb->insertTag(&st, isc_spb_utf8_filename);
     for (const std::string& p : fparams) {
         size_t eq = p.find('=');
         if (eq == std::string::npos)
@@ -60,9 +71,21 @@ void tfb_service::attach() {
     fservice = provider->attachServiceManager(&st, "service_mgr", static_cast<unsigned>(b.size()), b.data());
 }
 
+// The embedded engine asks at the terminal for the next volume of a backup cut short, and waits
+// for ever; the program never reads its standard input, so a terminal there is replaced by
+// /dev/null, where the engine reads an end of input.
+void tfb_service::detach_terminal() {
+    if (!::isatty(0)) return;
+    const int null_input = ::open("/dev/null", O_RDONLY);
+    if (null_input < 0) return;
+    ::dup2(null_input, 0);
+    ::close(null_input);
+}
+
 void tfb_service::start() {
     if (!fservice)
         throw tvelmor_exception("Service not attached in %s.start();", class_name());
+    detach_terminal();
     before_start();
     std::vector<unsigned char> b = build_start();
     tfb_status st;
@@ -151,7 +174,7 @@ std::vector<unsigned char> tfb_restore_service::build_start() const {
     for (const std::string& b : fbackup_files)
         spb->insertString(&st, isc_spb_bkp_file, b.c_str());
     for (const std::string& d : fdatabase_files)
-        spb->insertString(&st, isc_spb_dbname, d.c_str());
+        spb->insertString(&st, isc_spb_dbname, temporary_name(d).c_str());
     spb->insertTag(&st, isc_spb_verbose);
     if (fpage_buffers > 0)
         spb->insertInt(&st, isc_spb_res_buffers, fpage_buffers);
@@ -159,12 +182,20 @@ std::vector<unsigned char> tfb_restore_service::build_start() const {
     return buffer_of(spb.get(), st);
 }
 
+std::string tfb_restore_service::temporary_name(const std::string& adatabase) { return adatabase + ".restoring"; }
+
 void tfb_restore_service::before_start() {
     ffinished = false;
     fnew_files.clear();
-    for (const std::string& d : fdatabase_files)
-        if (!std::filesystem::exists(d))
-            fnew_files.push_back(d);
+    for (const std::string& d : fdatabase_files) {
+        std::error_code ec;
+        if (std::filesystem::exists(d, ec))
+            throw tvelmor_exception("Database file [%s] already exists; a restore never replaces it, in %s.start();",
+                                    d, class_name());
+        // What a restore that was killed or crashed left behind is not a database: start afresh.
+        std::filesystem::remove(temporary_name(d), ec);
+        fnew_files.push_back(temporary_name(d));
+    }
 }
 
 void tfb_restore_service::service_failed() {
@@ -179,8 +210,17 @@ void tfb_restore_service::output_line(const std::string& aline) {
         ffinished = true;
 }
 
+// Only a finished restore gets the database file's name; a link never replaces a file.
 void tfb_restore_service::output_ended() {
     if (!ffinished)
         throw tvelmor_exception("Restore of [%s] did not finish in %s.get_next_line();",
                                 fbackup_files.empty() ? std::string() : fbackup_files.front(), class_name());
+    for (const std::string& d : fdatabase_files) {
+        const std::string temporary = temporary_name(d);
+        if (::link(temporary.c_str(), d.c_str()) != 0)
+            throw tvelmor_exception("Unable to rename [%s] to [%s] in %s.get_next_line();", temporary, d,
+                                    class_name());
+        ::unlink(temporary.c_str());
+    }
+    fnew_files.clear();
 }

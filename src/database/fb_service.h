@@ -21,7 +21,7 @@ public:
     const char* class_name() const override { return "tfb_service"; }
 
     std::string flibrary_name;             // kept for the record, as for the connection
-    std::vector<std::string> fparams;      // "user_name=...", "password=..."
+    std::vector<std::string> fparams;      // "user_name=..." (required), "password=..."
     std::vector<std::string> fdatabase_files;
     std::vector<std::string> fbackup_files;
     bool fverbose = true;
@@ -48,6 +48,7 @@ protected:
     bool feof = true;
 
 private:
+    static void detach_terminal();
     void wait_not_running();
     bool fstarted = false;
 };
@@ -60,14 +61,17 @@ protected:
     std::vector<unsigned char> build_start() const override;
 };
 
-// Creates a new database from a backup; it never replaces a file that exists. When the restore
-// fails, the half-restored file it made is deleted. A backup cut short can end the engine's run
-// without an error, so the restore always runs verbose and counts as done only when the engine
-// reports that it finished.
+// Creates a new database from a backup; it never replaces a file that exists. The engine writes
+// under a temporary name beside the database file (temporary_name), renamed to the database
+// file only when the engine reports that it finished, so a database file is always whole; a
+// failed run deletes the temporary file, and one left by a killed run is deleted at the next
+// start. A backup cut short can end the engine's run without an error, so the restore always
+// runs verbose.
 class tfb_restore_service : public tfb_service {
 public:
     const char* class_name() const override { return "tfb_restore_service"; }
     int32_t fpage_buffers = 0;  // 0: the backup's own setting
+    static std::string temporary_name(const std::string& adatabase);
 
 protected:
     std::vector<unsigned char> build_start() const override;
@@ -77,6 +81,6 @@ protected:
     void output_ended() override;
 
 private:
-    std::vector<std::string> fnew_files;  // database files that did not exist at start
+    std::vector<std::string> fnew_files;  // temporary files of this run
     bool ffinished = false;               // the engine reported the restore complete
 };

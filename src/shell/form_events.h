@@ -48,6 +48,8 @@ public:
                                std::u16string& /*atext*/) {
         return false;
     }
+    // Enters page apageno over the main page, as a menu would (pages no menu leads to).
+    virtual void enter_page(int16_t /*apageno*/) {}
 
     // The hidden debug command: the main handler's state dump.
     virtual void debug101() {}

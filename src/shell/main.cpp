@@ -14,6 +14,9 @@
 #include "database/fb_database.h"
 #include "controls/controls_registration.h"
 #include "accounts/accounts_pages.h"
+#include "maintenance/maintenance_pages.h"
+#include "controls/platform.h"
+#include "procs/message_format.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"
@@ -68,12 +71,30 @@ void print_usage() {
                 VELMOR_VERSION);
 }
 
-// What the first page depends on, answered by the modules created at start-up.
+// What the first page depends on, answered by the modules created at start-up. A settings file
+// whose first domain cannot be opened counts as none: the user is told what failed, naming the
+// domain and its folder, and the first-run setup lets them choose the folder again.
 class tstartup_state : public istartup_state {
 public:
     tstartup_state(Tdatamodule_inifile& ainifile, Tdatamodule_database_customers& adatabase)
         : finifile(ainifile), fdatabase(adatabase) {}
-    bool settings_loaded() override { return finifile.floaded; }
+    bool settings_loaded() override {
+        if (!finifile.floaded) return false;
+        try {
+            fdatabase.open_database(0);
+            return true;
+        } catch (const std::exception& e) {
+            const bool has_domain = finifile.get_domain_count() > 0;
+            const std::string text =
+                (has_domain ? "The database of the domain \"" + finifile.get_domain_name(0) + "\" in [" +
+                                  finifile.get_domain_path(0) + "] cannot be opened:\r\n" + e.what()
+                            : "The settings file " + Tdatamodule_inifile::get_settings_filename() + " names no domain.") +
+                "\r\n\r\nChoose the database folder again, or press Esc to end the program.";
+            tplatform::instance().message_box(utf8_to_utf16(text), u"Velmor Accounts", tmsgbox_buttons::ok,
+                                              tmsgbox_icon::error);
+            return false;
+        }
+    }
     void open_database(int32_t adomain) override { fdatabase.open_database(static_cast<int16_t>(adomain)); }
     int32_t domain_count() override { return finifile.get_domain_count(); }
 
@@ -93,7 +114,10 @@ void register_libraries() {
 }
 
 // The product's pages; each domain library adds its registration here.
-void register_product_pages(tpage_controller_generic& acontroller) { register_accounts_pages(acontroller); }
+void register_product_pages(tpage_controller_generic& acontroller) {
+    register_accounts_pages(acontroller);
+    register_maintenance_pages(acontroller);
+}
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
     register_libraries();
@@ -107,16 +131,6 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
     Tdatamodule_querys querys(database);
     Tdatamodule_messages messages;
     tstartup_state startup(inifile, database);
-
-    if (!inifile.floaded) {
-        // The first-run setup page is not part of this build yet: say so plainly and stop cleanly.
-        std::string text = "No settings file was found at " + Tdatamodule_inifile::get_settings_filename() +
-                           ".\n\nThe first-run setup, which installs the database and writes that file, is "
-                           "not available in this build yet.";
-        std::fprintf(stderr, "velmor_accounts: %s\n", text.c_str());
-        if (aoptions.script.empty()) QMessageBox::information(nullptr, "Velmor Accounts", QString::fromStdString(text));
-        return 3;
-    }
 
     Tform_main form;
     aplatform.set_form(&form);

@@ -45,6 +45,8 @@ bool tpage_events::queue_empty() { return fmessages.get_pending_count() == 0; }
 
 int32_t tpage_events::get_pageno() { return fcontroller->get_pageno(); }
 
+void tpage_events::enter_page(int16_t apageno) { fcontroller->page_enter(apageno, false); }
+
 // The caption of a label or button, or the text of an edit or memo, of the slot's page.
 Thandlermodule_page* tpage_events::handler_of(int32_t aslot) const {
     switch (aslot) {

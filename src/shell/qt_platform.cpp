@@ -1,5 +1,11 @@
 #include "shell/qt_platform.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "shell/dialog_directory.h"
+#include "shell/dialog_file_pic.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -112,13 +118,26 @@ tmsgbox_result tqt_platform::message_box(const std::u16string& atext, const std:
     }
 }
 
+namespace {
+
+// "Backups (*.fbk *.gbk)" -> {"*.fbk", "*.gbk"}; no pattern: every file.
+QStringList file_masks(const QString& afilter) {
+    const int open = afilter.indexOf('('), close = afilter.lastIndexOf(')');
+    if (open < 0 || close < open) return {};
+    return afilter.mid(open + 1, close - open - 1).split(QRegularExpression("[ ;]"), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
 bool tqt_platform::select_folder(std::u16string& afolder, const std::u16string& acaption) {
     std::optional<std::u16string> chosen;
     if (fpath_answer) {
         chosen = fpath_answer(acaption);
     } else {
-        QString folder = QFileDialog::getExistingDirectory(fform, qstring(acaption), qstring(afolder));
-        if (!folder.isEmpty()) chosen = u16(folder);
+        Tform_dialog_directory dialog(fform);
+        dialog.setWindowTitle(qstring(acaption));
+        dialog.set_directory(qstring(afolder));
+        if (dialog.exec() == QDialog::Accepted && !dialog.directory().isEmpty()) chosen = u16(dialog.directory());
     }
     if (!chosen) return false;
     afolder = *chosen;
@@ -131,8 +150,19 @@ bool tqt_platform::select_file(std::u16string& afilename, const std::u16string& 
     if (fpath_answer) {
         chosen = fpath_answer(acaption);
     } else {
-        QString file = as_save ? QFileDialog::getSaveFileName(fform, qstring(acaption), qstring(afilename), qstring(afilter))
-                               : QFileDialog::getOpenFileName(fform, qstring(acaption), qstring(afilename), qstring(afilter));
+        // Choosing a file to write keeps the platform's own dialog; choosing one to read goes
+        // through the two-step dialogs (the picture dialog for JPEG files).
+        QString file;
+        if (as_save) {
+            file = QFileDialog::getSaveFileName(fform, qstring(acaption), qstring(afilename), qstring(afilter));
+        } else {
+            const QString filter = qstring(afilter);
+            std::unique_ptr<Tform_dialog_file> dialog;
+            if (filter.contains("*.jpg")) dialog = std::make_unique<Tform_dialog_file_pic>(fform);
+            else dialog = std::make_unique<Tform_dialog_file>(fform, qstring(acaption), file_masks(filter));
+            dialog->set_directory(QFileInfo(qstring(afilename)).path());
+            if (dialog->exec() == QDialog::Accepted) file = dialog->filename();
+        }
         if (!file.isEmpty()) chosen = u16(file);
     }
     if (!chosen) return false;

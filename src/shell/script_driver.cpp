@@ -30,6 +30,7 @@ constexpr tcommand commands[] = {
     {"click", 3, 3},       {"idle", 0, 0},        {"wait", 1, 1},        {"screenshot", 1, 1},
     {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-cell", 5, 5}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
     {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1}, {"ignore-errors", 0, 0},
+    {"enter-page", 1, 1},
 };
 
 const std::map<std::string, int32_t> surface_slots = {{"main", 0}, {"header", 1}, {"footer", 2}, {"overlay", 3}};
@@ -169,7 +170,7 @@ bool tscript_driver::parse_line(const std::string& aline, int32_t alineno) {
                                       "\" holds a character that cannot be typed (a control character, or one "
                                       "beyond the first 65536)");
     }
-    if ((c == "wait" || c == "expect-page") && !is_number(step.args[0]))
+    if ((c == "wait" || c == "expect-page" || c == "enter-page") && !is_number(step.args[0]))
         return fail(step, c + " needs a number");
     if ((c == "click" || c == "expect-text" || c == "expect-cell") && !surface_slots.count(step.args[0]))
         return fail(step, "unknown surface \"" + step.args[0] + "\" (main, header, footer or overlay)");
@@ -237,6 +238,11 @@ bool tscript_driver::run_step(const tstep& astep) {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < std::stoll(a[0])) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return true;
+    }
+    if (c == "enter-page") {
+        if (fform.events()) fform.events()->enter_page(static_cast<int16_t>(std::stoi(a[0])));
+        process_events();
         return true;
     }
     if (c == "expect-page") {

@@ -66,6 +66,18 @@ void Tdatamodule_inifile::create_file_demo(const std::string& adbpath) {
     floaded = true;
 }
 
+void Tdatamodule_inifile::save_domain_path(int32_t aindex, const std::string& apath) {
+    auto& element = const_cast<telement_domain&>(domain(aindex, "save_domain_path"));
+    const std::string old = element.fpath;
+    element.fpath = apath;
+    try {
+        Tdatamodule_xmlfile_inifile(*this).save_to_file(*this, get_settings_filename());
+    } catch (...) {
+        element.fpath = old;  // the list keeps matching the file on disk
+        throw;
+    }
+}
+
 void Tdatamodule_inifile::save_to_stream(Tdatamodule_xmlfile_generic& axmlfile, std::ostream& astream) {
     using ids = Tdatamodule_xmlfile_inifile;
     axmlfile.write_xmlnode(astream, ids::id_inifile, 0, xmltag_SINGLE);

@@ -26,6 +26,20 @@ TEST_F(DatamoduleDatabaseCustomers, OpensEachDomainOnceAndSwitchesByClosingTheFi
     EXPECT_EQ("SYSDBA", Tdatamodule_database_customers::user_name());
 }
 
+// An empty or relative domain path would open a database against the current folder: refused,
+// and the open domain stays open.
+TEST_F(DatamoduleDatabaseCustomers, RefusesEmptyAndRelativeDomainPaths) {
+    auto& domain = static_cast<telement_domain&>(*finifile->flist_domains[1]);
+    for (const char* bad : {"", "d1/", "accounts"}) {
+        SCOPED_TRACE(bad);
+        domain.fpath = bad;
+        EXPECT_EQ("The database path [" + std::string(bad) +
+                      "] of domain 1 is not a full path in Tdatamodule_database_customers.open_database();",
+                  message_of([&] { fdatabase->open_database(1); }));
+        EXPECT_EQ(0, fdatabase->database_no());
+    }
+}
+
 TEST_F(DatamoduleDatabaseCustomers, AFailingUnitOfWorkIsRolledBackAndTheErrorReachesTheCaller) {
     EXPECT_EQ("boom", message_of([&] {
                   fdatabase->run_transaction([&] {

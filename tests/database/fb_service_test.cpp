@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include "database/fb_query.h"
@@ -84,15 +85,21 @@ TEST_F(FbService, RestoreNeverReplacesAFileAndLeavesNothingBehindWhenTheBackupIs
     EXPECT_THROW(run(over), tvelmor_exception);
     EXPECT_EQ(2, count_rows(path("source.fdb")));
 
-    // A backup cut short ends the engine's run without an error (the engine asks on the console
-    // for the next volume, so the console input is empty meanwhile); one with garbage fails.
+    // A backup cut short ends the engine's run without an error (the engine asks at the terminal
+    // for the next volume: a terminal on standard input must not make it wait); one with garbage
+    // fails. Either leaves no file behind.
     std::string full = read_text_file(path("copy.fbk"));
     std::ofstream(path("cut.fbk"), std::ios::binary) << full.substr(0, full.size() / 2);
     std::ofstream(path("garbage.fbk"), std::ios::binary)
         << full.substr(0, full.size() / 2) << std::string(full.size() - full.size() / 2, 'Z');
     int saved_stdin = dup(0);
-    int null_input = open("/dev/null", O_RDONLY);
-    dup2(null_input, 0);
+    int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(0, grantpt(terminal));
+    ASSERT_EQ(0, unlockpt(terminal));
+    int terminal_input = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal_input, 0);
+    dup2(terminal_input, 0);
     for (const char* damage : {"cut", "garbage"}) {
         SCOPED_TRACE(damage);
         tfb_restore_service damaged;
@@ -100,8 +107,56 @@ TEST_F(FbService, RestoreNeverReplacesAFileAndLeavesNothingBehindWhenTheBackupIs
         damaged.fdatabase_files = {path("damaged.fdb")};
         EXPECT_THROW(run(damaged), tvelmor_exception);
         EXPECT_FALSE(std::filesystem::exists(path("damaged.fdb")));
+        EXPECT_FALSE(std::filesystem::exists(tfb_restore_service::temporary_name(path("damaged.fdb"))));
     }
     dup2(saved_stdin, 0);
     close(saved_stdin);
-    close(null_input);
+    close(terminal_input);
+    close(terminal);
+}
+
+TEST_F(FbService, ARestoreClearsWhatAKilledRunLeftAndNamesTheDatabaseOnlyWhenFinished) {
+    tfb_backup_service backup;
+    backup.fdatabase_files = {make_source()};
+    backup.fbackup_files = {path("copy.fbk")};
+    run(backup);
+    // A killed run left half a file under the temporary name.
+    std::ofstream(tfb_restore_service::temporary_name(path("accounts.fdb")), std::ios::binary) << "half a database";
+    tfb_restore_service restore;
+    restore.fbackup_files = {path("copy.fbk")};
+    restore.fdatabase_files = {path("accounts.fdb")};
+    restore.fparams = {"user_name=SYSDBA"};
+    restore.attach();
+    restore.start();
+    EXPECT_FALSE(std::filesystem::exists(path("accounts.fdb")));  // still being written
+    while (!restore.eof()) restore.get_next_line();
+    restore.detach();
+    EXPECT_EQ(2, count_rows(path("accounts.fdb")));
+    EXPECT_FALSE(std::filesystem::exists(tfb_restore_service::temporary_name(path("accounts.fdb"))));
+}
+
+// File names reach the engine as UTF-8 whatever the locale: the C locale of a test process is
+// the harder case.
+TEST_F(FbService, BackupRestoreAndOpenWorkInFoldersWithNonAsciiNames) {
+    for (const char* folder : {"données", "Büro"}) {
+        SCOPED_TRACE(folder);
+        std::filesystem::create_directories(path(folder));
+        tfb_backup_service backup;
+        backup.fdatabase_files = {make_source()};
+        backup.fbackup_files = {path(std::string(folder) + "/copy.fbk")};
+        run(backup);
+        tfb_restore_service restore;
+        restore.fbackup_files = backup.fbackup_files;
+        restore.fdatabase_files = {path(std::string(folder) + "/accounts.fdb")};
+        run(restore);
+        EXPECT_EQ(2, count_rows(restore.fdatabase_files.front()));
+        std::filesystem::remove(path("source.fdb"));
+    }
+}
+
+TEST_F(FbService, AServiceWithoutAUserNameIsRefusedBeforeTheEngineCouldAsk) {
+    tfb_backup_service backup;
+    backup.fdatabase_files = {make_source()};
+    backup.fbackup_files = {path("copy.fbk")};
+    EXPECT_EQ("No user name given in tfb_backup_service.attach();", message_of([&] { backup.attach(); }));
 }

@@ -2,12 +2,9 @@
 # The program's command line as a newcomer meets it: -h is the help, a start without a display
 # (or with one that cannot be opened) says in one line what is missing, never with the toolkit's
 # abort, and no start prints a warning about a missing runtime folder.
-#   command_line.sh PROGRAM INSTALL_DEMO INSTALL_FOLDER WORK_FOLDER
-set -u
-program="$1"; install_demo="$2"; install="$3"; work="$4"
-here="$(dirname "$0")"
-rm -rf "$work"
-mkdir -p "$work"
+# A scenario of run_script.sh (which gives program, work, here and first_run); every check runs,
+# the failures are counted.
+set +e
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -36,8 +33,9 @@ grep -q "cannot be shown" "$work/baddisplay.err" || fail "unreachable display me
 
 # A scripted run without XDG_RUNTIME_DIR: nothing about it on standard error.
 mkdir -p "$work/tmp"
-env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" sh "$here/run_script.sh" "$program" "$install_demo" "$install" \
-  "$here/accounts_menu_exit.script" "$work/run" >"$work/run.out" 2>"$work/run.err"; rc=$?
+first_run
+env -u XDG_RUNTIME_DIR TMPDIR="$work/tmp" "$work/bin/velmor_accounts" --script "$here/accounts_menu_exit.script" \
+  >"$work/run.out" 2>"$work/run.err"; rc=$?
 [ "$rc" -eq 0 ] || fail "scripted run ended with $rc: $(cat "$work/run.err")"
 if grep -q "XDG_RUNTIME_DIR" "$work/run.err"; then fail "standard error: $(cat "$work/run.err")"; fi
 

@@ -1,0 +1,68 @@
+#include "maintenance/datamodule_maintenance_dbpath.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+#include "controls/miscobjects.h"
+#include "database/datamodule_database_customers.h"
+#include "maintenance/service_lines.h"
+
+std::string Tdatamodule_maintenance_dbpath::backup_file_name() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[96];
+    std::snprintf(text, sizeof text, "accounts.%.4d%.2d%.2d%.2d%.2d%.2d%.3d.fbk", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
+    return text;
+}
+
+bool Tdatamodule_maintenance_dbpath::run_moveto_dbpath(tvelmor_messagelines& amessagelines, const std::string& apath) {
+    using p = tprocs_maintenance;
+    Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
+    const int16_t domain = database.database_no();
+    const std::string from = database.database_path();
+    p::add_line(amessagelines, "Move Database Path Started...", p::margin_step);
+    database.close_database();
+    bool moved = false;
+    try {
+        moved = run_steps(amessagelines, from, p::with_delimiter(apath));
+    } catch (const std::exception& e) {
+        p::add_line(amessagelines, e.what(), p::margin_move_step);
+        p::add_line(amessagelines, "Move Database Aborted.", p::margin_step);
+    }
+    // Back to work at the old place, whatever happened.
+    if (domain >= 0) database.open_database(domain);
+    return moved;
+}
+
+bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelines, const std::string& afrom,
+                                               const std::string& apath) {
+    using p = tprocs_maintenance;
+    const std::string backups = apath + "backups";
+    std::error_code ec;
+    std::filesystem::create_directory(backups, ec);
+    if (!std::filesystem::is_directory(backups, ec)) {
+        p::add_line(amessagelines, "Unable to create the backups folder [" + backups + "].", p::margin_move_step);
+        p::add_line(amessagelines, "Move Database Aborted.", p::margin_step);
+        return false;
+    }
+    p::add_line(amessagelines, "- Backups Folder Created.", p::margin_move_step);
+    const std::string backup = backups + "/" + backup_file_name();
+    BackupService1.fdatabase_files = {p::database_file(afrom)};
+    BackupService1.fbackup_files = {backup};
+    p::run_service(BackupService1, amessagelines);
+    p::add_line(amessagelines, "- Database Backup Finished.", p::margin_move_step);
+    RestoreService1.fpage_buffers = 0;
+    RestoreService1.fdatabase_files = {p::database_file(apath)};
+    RestoreService1.fbackup_files = {backup};
+    p::run_service(RestoreService1, amessagelines);
+    p::add_line(amessagelines, "- Database Restore Finished.", p::margin_move_step);
+    p::add_line(amessagelines, "Move Database Finished.", p::margin_step);
+    return true;
+}

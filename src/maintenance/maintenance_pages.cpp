@@ -1,0 +1,15 @@
+#include "maintenance/maintenance_pages.h"
+
+#include "controls/dfm_component.h"
+#include "maintenance/handlermodule_maintenance_dbpath.h"
+#include "maintenance/handlermodule_maintenance_dbpath1.h"
+#include "pages/page_controller_generic.h"
+
+void register_maintenance_pages(tpage_controller_generic& acontroller) {
+    register_form_class("Tform_page_maintenance_dbpath");
+    register_form_class("Tform_page_maintenance_dbpath1");
+    acontroller.register_page(Thandlermodule_maintenance_dbpath::pageno,
+                              Thandlermodule_maintenance_dbpath::handler_class());
+    acontroller.register_page(Thandlermodule_maintenance_dbpath1::pageno,
+                              Thandlermodule_maintenance_dbpath1::handler_class());
+}

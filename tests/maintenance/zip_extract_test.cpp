@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zip.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "maintenance/zip_extract.h"
+#include "support/process_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct tentry {
+    std::string name;
+    std::string data;
+    bool link = false;
+};
+
+// Writes an archive of stored (uncompressed) entries, so that a test can damage their bytes.
+void write_zip(const std::string& apath, const std::vector<tentry>& aentries) {
+    int error = 0;
+    zip_t* z = zip_open(apath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(nullptr, z);
+    for (const tentry& e : aentries) {
+        zip_source_t* source = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
+        const zip_int64_t index = zip_file_add(z, e.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(index, 0) << e.name;
+        zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+        if (e.link)
+            zip_file_set_external_attributes(z, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                             static_cast<zip_uint32_t>(S_IFLNK | 0777) << 16);
+    }
+    ASSERT_EQ(0, zip_close(z));
+}
+
+std::string message_of_extract(const tzip_extract& aextract, const std::string& aarchive, const std::string& afolder) {
+    try {
+        aextract.extract_all(aarchive, afolder);
+    } catch (const tvelmor_exception& e) {
+        return e.what();
+    }
+    return "(no exception)";
+}
+
+class ZipExtract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ffolder = make_temp_folder("velmor_zipcase_");
+        fs::create_directories(ffolder + "/db");
+    }
+    void TearDown() override { fs::remove_all(ffolder); }
+    // Every file under the test folder except the archive.
+    std::vector<std::string> files() const {
+        std::vector<std::string> found;
+        for (const auto& e : fs::recursive_directory_iterator(ffolder))
+            if (e.is_regular_file() && e.path().extension() != ".zip") found.push_back(fs::relative(e.path(), ffolder));
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+    std::string ffolder;
+};
+
+}  // namespace
+
+TEST_F(ZipExtract, UnpacksEveryEntryKeepingItsPathAndTakesDotsInsideNames) {
+    write_zip(ffolder + "/a.zip", {{"pics/0001.jpg", "one"}, {"photo..v2.jpg", "two"}, {"wordhdr.idx", "three"}});
+    tzip_extract().extract_all(ffolder + "/a.zip", ffolder + "/db");
+    EXPECT_EQ((std::vector<std::string>{"db/photo..v2.jpg", "db/pics/0001.jpg", "db/wordhdr.idx"}), files());
+    std::ifstream in(ffolder + "/db/pics/0001.jpg");
+    EXPECT_EQ("one", std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+// Each refused archive names its entry and writes nothing, not even the good entry before it.
+TEST_F(ZipExtract, RefusesNamesLeavingTheFolderAndLinksBeforeWritingAnything) {
+    struct tcase {
+        tentry bad;
+        std::string message;
+    };
+    const std::string outside = " of the data files would be written outside the database folder; nothing was "
+                                "extracted, in tzip_extract.extract_all();";
+    const tcase cases[] = {
+        {{"/tmp/velmor_evil", "x"}, "Entry [/tmp/velmor_evil]" + outside},
+        {{"../evil", "x"}, "Entry [../evil]" + outside},
+        {{"pics/../../evil", "x"}, "Entry [pics/../../evil]" + outside},
+        {{"pics/..", "x"}, "Entry [pics/..]" + outside},
+        {{"pics/link", "/etc/passwd", true},
+         "Entry [pics/link] of the data files is a link; nothing was extracted, in tzip_extract.extract_all();"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.bad.name);
+        write_zip(ffolder + "/bad.zip", {{"good.txt", "fine"}, c.bad});
+        EXPECT_EQ(c.message, message_of_extract(tzip_extract(), ffolder + "/bad.zip", ffolder + "/db"));
+        EXPECT_TRUE(files().empty());
+        EXPECT_FALSE(fs::exists(ffolder + "/evil"));
+    }
+}
+
+TEST_F(ZipExtract, RefusesAnArchiveLargerThanItsLimitBeforeWritingAnything) {
+    write_zip(ffolder + "/big.zip", {{"a.bin", std::string(3 << 20, 'a')}, {"b.bin", std::string(1 << 20, 'b')}});
+    tzip_extract extract;
+    extract.flimit_bytes = 3 << 20;
+    EXPECT_EQ("The data files would unpack to 4 MiB, more than the 3 MiB allowed; nothing was extracted, in "
+              "tzip_extract.extract_all();",
+              message_of_extract(extract, ffolder + "/big.zip", ffolder + "/db"));
+    EXPECT_TRUE(files().empty());
+    EXPECT_EQ(uint64_t{1} << 30, tzip_extract().flimit_bytes);
+}
+
+TEST_F(ZipExtract, ADamagedEntryLeavesNeitherItsFileNorItsTemporaryFile) {
+    write_zip(ffolder + "/crc.zip", {{"first.txt", "first"}, {"second.txt", "SECRET-PAYLOAD"}});
+    // Change one byte of the stored data: the CRC no longer matches at the entry's end.
+    std::fstream f(ffolder + "/crc.zip", std::ios::in | std::ios::out | std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(f)), {});
+    const size_t at = bytes.find("SECRET-PAYLOAD");
+    ASSERT_NE(std::string::npos, at);
+    f.seekp(static_cast<std::streamoff>(at));
+    f.put('Z');
+    f.close();
+    const std::string message = message_of_extract(tzip_extract(), ffolder + "/crc.zip", ffolder + "/db");
+    EXPECT_EQ(0u, message.find("Entry [second.txt] of the data files is damaged (")) << message;
+    EXPECT_EQ((std::vector<std::string>{"db/first.txt"}), files());
+}
+
+TEST_F(ZipExtract, AnArchiveThatCannotBeOpenedIsNamed) {
+    std::ofstream(ffolder + "/not.zip") << "not an archive";
+    const std::string message = message_of_extract(tzip_extract(), ffolder + "/not.zip", ffolder + "/db");
+    EXPECT_EQ(0u, message.find("Unable to open the data files [" + ffolder + "/not.zip]: ")) << message;
+}

@@ -1,0 +1,32 @@
+# A missing and a damaged shipped backup: the run stops with the page unlocked (Go can be
+# pressed again), no database file and no settings file are left, and Esc still ends the program.
+# Then a folder that already holds accounts.fdb: the restore is skipped and the settings written.
+cat >"$work/failed.script" <<'END'
+idle
+expect-page 9
+key Enter
+idle
+expect-page 9
+expect-text main 109 "Extract Install:"
+screenshot @WORK@/failed.png
+key Esc
+expect-closed
+END
+backup="$work/bin/install/accounts.1.0.1.3.release.fbk"
+mv "$backup" "$work/backup.fbk"
+run_program "$work/failed.script"
+size=$(wc -c <"$work/backup.fbk")
+head -c $((size / 2)) "$work/backup.fbk" >"$backup"
+run_program "$work/failed.script"
+folder="$work/xdg/velmor_accounts"
+[ ! -e "$folder/accounts.fdb" ] || fail "a database file was left"
+[ ! -e "$folder/accounts.fdb.restoring" ] || fail "the temporary restore file was left"
+[ ! -e "$work/bin/data/velmor.ini" ] || fail "a settings file was written"
+# A whole database put there by hand is taken as it is.
+mv "$work/backup.fbk" "$backup"
+first_run
+rm "$work/bin/data/velmor.ini"
+rm -r "$folder/pics"
+first_run
+[ ! -e "$folder/pics" ] || fail "the data files were unpacked over an existing database"
+grep -q "path=\"$folder/\"" "$work/bin/data/velmor.ini" || fail "the settings file does not name $folder/"

@@ -1,0 +1,27 @@
+# A setup killed at several points of its restore never leaves a database file that is not
+# whole: the next start shows the first-run page again and its run finishes.
+printf 'idle\nkey Enter\nidle\nwait 5000\n' >"$work/go.script"
+folder="$work/xdg/velmor_accounts"
+for delay in 0 0.05 0.15 0.3; do
+  "$work/bin/velmor_accounts" --script "$work/go.script" >/dev/null 2>&1 &
+  pid=$!
+  # Wait until the engine writes the database, then let it go on for a while.
+  tries=0
+  while [ ! -e "$folder/accounts.fdb.restoring" ] && [ $tries -lt 500 ]; do
+    sleep 0.01
+    tries=$((tries + 1))
+  done
+  [ -e "$folder/accounts.fdb.restoring" ] || fail "the restore never started"
+  sleep "$delay"
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  if [ -e "$work/bin/data/velmor.ini" ]; then
+    # The run got to its end before the kill: start again from nothing.
+    rm -rf "$work/bin/data" "$folder"
+  else
+    [ ! -e "$folder/accounts.fdb" ] || fail "a restore killed after $delay s left accounts.fdb"
+  fi
+done
+first_run
+[ ! -e "$folder/accounts.fdb.restoring" ] || fail "the temporary restore file was left"
+run_program "$here/accounts_menu_exit.script"
