@@ -28,6 +28,8 @@ torv_panel::torv_panel(QWidget* aparent, tsurface_owner* aowner, const QString& 
 }
 
 void torv_panel::make_backing() {
+    // A painter kept open on the old image must end before that image is replaced.
+    fcanvas.end_painting();
     qreal ratio = devicePixelRatioF();
     QSize size(std::max(1, width()), std::max(1, height()));
     fimage = QImage(size * ratio, QImage::Format_RGB32);
