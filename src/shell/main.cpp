@@ -14,6 +14,7 @@
 #include "database/fb_database.h"
 #include "controls/controls_registration.h"
 #include "accounts/accounts_pages.h"
+#include "jobs/jobs_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"
@@ -89,7 +90,10 @@ void register_libraries() {
 }
 
 // The product's pages; each domain library adds its registration here.
-void register_product_pages(tpage_controller_generic& acontroller) { register_accounts_pages(acontroller); }
+void register_product_pages(tpage_controller_generic& acontroller) {
+    register_accounts_pages(acontroller);
+    register_jobs_pages(acontroller);
+}
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
     register_libraries();
