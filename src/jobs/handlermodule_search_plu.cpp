@@ -3,6 +3,7 @@
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
+#include "controls/container_controls.h"
 #include "controls/miscobject.h"
 #include "controls/platform.h"
 #include "controls/text_controls.h"
@@ -29,6 +30,23 @@ std::u16string trimmed(const std::u16string& atext) {
     while (last > first && atext[last - 1] <= u' ') --last;
     return atext.substr(first, last - first);
 }
+
+// The grid's text source (misc object 103, declared as list rows): the page's lines, so whoever
+// reads the grid's cells sees what the page paints.
+class tmiscobject_plu_lines : public tvelmor_miscobject {
+public:
+    tmiscobject_plu_lines(Thandlermodule_search_plu& apage, int32_t atag)
+        : tvelmor_miscobject(&apage, atag, am_listrows), fpage(apage) {}
+    const char* class_name() const override { return "tmiscobject_plu_lines"; }
+    bool get_textvalue_rowcol(std::u16string& atext, int32_t arow, int32_t acol) override {
+        if (arow < 0 || arow >= static_cast<int32_t>(fpage.flist_lines.size()) || acol < 0 || acol > 1) return false;
+        atext = fpage.get_cell_text(arow, acol);
+        return true;
+    }
+
+private:
+    Thandlermodule_search_plu& fpage;
+};
 
 }  // namespace
 
@@ -76,6 +94,8 @@ tvelmor_edit& Thandlermodule_search_plu::edit() {
 }
 
 void Thandlermodule_search_plu::once_created() {
+    if (auto* controls = dynamic_cast<tcontainer_controls2*>(fcontrols.get()))
+        controls->box_miscobjects.set_item(tag_lines, new tmiscobject_plu_lines(*this, tag_lines));
     if (auto* params = dynamic_cast<tparams_search_plu*>(fparams.get())) fsearch = params->fsearch;
     edit().set_text(fsearch);
     set_focused_tag(tag_edit, true);
@@ -147,6 +167,8 @@ void Thandlermodule_search_plu::fill_first_screen() {
     }
     ffilling = false;
     g.set_rowcount(static_cast<int32_t>(flist_lines.size()));
+    // A remembered row is selected once its line is loaded; otherwise the first row.
+    if (!fparams) g.row_setfull(0);
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
     fcompleting = true;
     tplatform::instance().post_message(tprivate_message::wm_user_lines, fsearch_update_id, 0);
@@ -242,6 +264,8 @@ bool Thandlermodule_search_plu::callback_message(void* aparams, int32_t atag, in
             return true;
         case tmsg_code::edit_text_changed:
             if (atag == tag_edit) {
+                // The remembered row belongs to the search the page came back with.
+                fparams.reset();
                 start_search();
                 get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
             }

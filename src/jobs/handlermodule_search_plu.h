@@ -22,6 +22,7 @@ public:
     static constexpr int16_t pageno = 3;
     static constexpr int32_t tag_edit = 103;
     static constexpr int32_t tag_grid = 104;
+    static constexpr int32_t tag_lines = 103;
     static constexpr const char16_t* message_index_missing =
         u"the PLU index is missing; rebuild it from the maintenance menu";
 

@@ -98,6 +98,25 @@ TEST_F(SearchPluPage, ReturningFromTheEditorRestoresTheTextAndTheRowOnceTheLines
     deliver();
     EXPECT_EQ(3, search().grid().row);
     EXPECT_EQ(id, search().flist_lines[3].fid);
+    // A new search starts at its first row.
+    type("washer");
+    deliver();
+    EXPECT_EQ(0, search().grid().row);
+}
+
+TEST_F(SearchPluPage, TypingBeforeTheRememberedRowIsRestoredForgetsIt) {
+    open_search();
+    type("bolt");
+    deliver();
+    for (int32_t i = 0; i < 5; ++i) key(tvk::down);
+    key(tvk::enter);
+    key(tvk::escape);
+    ASSERT_EQ(3, fcontroller->get_pageno());
+    deliver(3);  // the remembered search is still filling
+    type("washer");  // over the restored text, which stands selected
+    deliver();
+    EXPECT_EQ(0, search().grid().row);
+    EXPECT_EQ(u"WASHER", search().fsearch);
 }
 
 TEST_F(SearchPluPage, AMissingIndexIsSaidOnceAndThePageStaysUsable) {
