@@ -1,5 +1,7 @@
 #include "jobs/handlermodule_search_plu.h"
 
+#include "accounts/datamodule_search_grid.h"
+#include "accounts/edit_customer_support.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
@@ -22,13 +24,6 @@ namespace {
 const Tform_page2& search_form() {
     static const Tform_page2 form("Tform_page_search_plu", Tform_page2::embedded_text("form_page_search_plu"));
     return form;
-}
-
-std::u16string trimmed(const std::u16string& atext) {
-    size_t first = 0, last = atext.size();
-    while (first < last && atext[first] <= u' ') ++first;
-    while (last > first && atext[last - 1] <= u' ') --last;
-    return atext.substr(first, last - first);
 }
 
 // The grid's text source (misc object 103, declared as list rows): the page's lines, so whoever
@@ -81,11 +76,7 @@ const thandler_class& Thandlermodule_search_plu::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_search_plu::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_search_plu::grid() { return page_grid(*this, tag_grid); }
 
 tvelmor_edit& Thandlermodule_search_plu::edit() {
     auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
@@ -119,7 +110,7 @@ void Thandlermodule_search_plu::handle_resize(bool as_skip_draw) {
 
 void Thandlermodule_search_plu::start_search() {
     ++fsearch_update_id;
-    fsearch = upper_text(trimmed(edit().get_text()));
+    fsearch = upper_text(trim_search_text(edit().get_text()));
     flist_lines.clear();
     tvelmor_grid& g = grid();
     g.set_rowcount(0);
