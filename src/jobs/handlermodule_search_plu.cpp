@@ -115,7 +115,14 @@ void Thandlermodule_search_plu::start_search() {
     tvelmor_grid& g = grid();
     g.set_rowcount(0);
     g.row_setfull(0);
-    if (findex_problem.empty()) fword_index->search_first(utf16_to_utf8(fsearch));
+    if (findex_problem.empty()) {
+        // A damaged block is said by the first posted message, as a missing index is.
+        try {
+            fword_index->search_first(utf16_to_utf8(fsearch));
+        } catch (const tvelmor_exception& e) {
+            index_failed(e);
+        }
+    }
     ffilling = true;
     fcompleting = false;
     tplatform::instance().post_message(tprivate_message::wm_user, fsearch_update_id, 0);
@@ -123,9 +130,22 @@ void Thandlermodule_search_plu::start_search() {
 
 int32_t Thandlermodule_search_plu::take_ids(int32_t acount) {
     int32_t got = 0;
-    if (!findex_problem.empty() || acount <= 0 || !fword_index->search_get_records(fids, got, acount)) return 0;
+    if (!findex_problem.empty() || acount <= 0) return 0;
+    try {
+        if (!fword_index->search_get_records(fids, got, acount)) return 0;
+    } catch (const tvelmor_exception& e) {
+        index_failed(e);
+        return 0;
+    }
     for (int32_t i = 0; i < got; ++i) flist_lines.push_back({fids[static_cast<size_t>(i)], {}, {}, false});
     return got;
+}
+
+// The index cannot be read any further: from now on the page finds nothing and says why once.
+void Thandlermodule_search_plu::index_failed(const tvelmor_exception& aerror) {
+    findex_problem = utf8_to_utf16(aerror.what());
+    fproblem_shown = false;
+    fword_index->fsearch_eof = true;
 }
 
 void Thandlermodule_search_plu::windows_message(const twindows_message& amsg) {
@@ -137,6 +157,13 @@ void Thandlermodule_search_plu::windows_message(const twindows_message& amsg) {
     }
 }
 
+// Said once, from a posted message or a key rather than from inside a layout or paint.
+void Thandlermodule_search_plu::show_index_problem() {
+    if (findex_problem.empty() || fproblem_shown) return;
+    fproblem_shown = true;
+    tplatform::instance().message_box(findex_problem, u"Search PLUs", tmsgbox_buttons::ok, tmsgbox_icon::warning);
+}
+
 // One step of the first screen: ids of one word at most, then the next step is posted.
 void Thandlermodule_search_plu::fill_first_screen() {
     tvelmor_grid& g = grid();
@@ -144,11 +171,7 @@ void Thandlermodule_search_plu::fill_first_screen() {
     // Coming back from the editor: enough lines to show the remembered row.
     if (auto* params = dynamic_cast<tparams_search_plu*>(fparams.get()))
         wanted = std::max(wanted, params->frow_start + g.row_count_visible);
-    if (!findex_problem.empty() && !fproblem_shown) {
-        // Said once, from a posted message rather than from inside a layout or paint.
-        fproblem_shown = true;
-        tplatform::instance().message_box(findex_problem, u"Search PLUs", tmsgbox_buttons::ok, tmsgbox_icon::warning);
-    }
+    show_index_problem();
     const int32_t missing = wanted - static_cast<int32_t>(flist_lines.size());
     if (missing > 0 && findex_problem.empty() && !fword_index->fsearch_eof) {
         if (take_ids(missing) > 0 && static_cast<int32_t>(flist_lines.size()) < wanted && !fword_index->fsearch_eof) {
@@ -156,6 +179,7 @@ void Thandlermodule_search_plu::fill_first_screen() {
             return;
         }
     }
+    show_index_problem();
     ffilling = false;
     g.set_rowcount(static_cast<int32_t>(flist_lines.size()));
     // A remembered row is selected once its line is loaded; otherwise the first row.
@@ -213,6 +237,7 @@ void Thandlermodule_search_plu::data_request(uint8_t ahow) {
     if (g.row < g.rowcount - 2 * g.row_count_visible) return;
     const int32_t first_new = static_cast<int32_t>(flist_lines.size());
     for (int32_t wanted = g.row_count_visible; wanted > 0 && !fword_index->fsearch_eof;) wanted -= take_ids(wanted);
+    show_index_problem();
     if (static_cast<int32_t>(flist_lines.size()) == first_new) return;
     g.set_rowcount(static_cast<int32_t>(flist_lines.size()));
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);

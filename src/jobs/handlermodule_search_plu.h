@@ -67,6 +67,8 @@ private:
     int32_t take_ids(int32_t acount);
     void data_request(uint8_t ahow);
     void lines_done();
+    void index_failed(const tvelmor_exception& aerror);
+    void show_index_problem();
     void enter_current_line();
 
     tfb_transaction ftransaction_plu;

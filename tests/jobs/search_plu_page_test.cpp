@@ -130,4 +130,19 @@ TEST_F(SearchPluPage, AMissingIndexIsSaidOnceAndThePageStaysUsable) {
     EXPECT_EQ(1, fcontroller->get_pageno());
 }
 
+TEST_F(SearchPluPage, ABlockThatCannotBeReadIsSaidOnceAndThePageStaysUsable) {
+    open_search();
+    std::filesystem::resize_file(fdatabase->database_path() + "plu.idx", 100);
+    type("bolt");
+    deliver();
+    EXPECT_EQ(std::vector<std::u16string>{u"Unable to read file in Tdatamodule_word_index2.load_from_file();"},
+              fposting.fboxes);
+    EXPECT_EQ(0, search().grid().rowcount);
+    type("s");
+    deliver();
+    EXPECT_EQ(1u, fposting.fboxes.size());
+    key(tvk::escape);
+    EXPECT_EQ(1, fcontroller->get_pageno());
+}
+
 }  // namespace
