@@ -1,6 +1,6 @@
 // Build-time tool: creates the demo database from install/schema.sql and the demo word lists,
 // sets its page buffers, backs it up into the shipped backup file and makes the data-file
-// archive with the demo site pictures.
+// archive with the demo site pictures and the demo's PLU word index.
 //   make_database <schema.sql> <demo_words.txt> <work folder> <backup file> <data_files.zip> [contacts plu]
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +9,8 @@
 
 #include "database/fb_script.h"
 #include "database/fb_service.h"
+#include "jobs/datamodule_word_index2.h"
+#include "jobs/plu_word_index.h"
 #include "make_database_demo.h"
 #include "make_database_pictures.h"
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
             tdemo_data(read_file(argv[2]), scale).load(db);
             // The sites use pictures 1 to 5 of the archive; the next one added is 6.
             tfb_script::execute(db, "ALTER SEQUENCE gn_cpsite_pic RESTART WITH " + std::to_string(tdemo_data::site_pictures) + ";");
+            // The demo's PLU index ships beside the database, so a new installation searches at once.
+            rebuild_plu_word_index(db, (fs::path(argv[3]) / "").string());
             db.close();
         }
         fs::path backup = argv[4];
@@ -75,7 +79,11 @@ int main(int argc, char** argv) {
             throw;
         }
         fs::remove(database_path);
-        tdemo_pictures::make_archive(argv[5], tdemo_data::site_pictures);
+        std::vector<std::string> index_files;
+        for (const char* name : {Tdatamodule_word_index2::file_header, Tdatamodule_word_index2::file_words,
+                                 Tdatamodule_word_index2::file_records})
+            index_files.push_back((fs::path(argv[3]) / name).string());
+        tdemo_pictures::make_archive(argv[5], tdemo_data::site_pictures, index_files);
         std::printf("made %s and %s\n", backup.c_str(), argv[5]);
         tfb_database::shutdown_engine_and_exit(0);
     } catch (const std::exception& e) {

@@ -4,6 +4,7 @@
 #include <zip.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
@@ -56,7 +57,7 @@ std::string tdemo_pictures::make_jpeg(int32_t anumber, int32_t awidth, int32_t a
     return r;
 }
 
-void tdemo_pictures::make_archive(const std::string& apath, int32_t acount) {
+void tdemo_pictures::make_archive(const std::string& apath, int32_t acount, const std::vector<std::string>& afiles) {
     std::remove(apath.c_str());
     int error = 0;
     zip_t* archive = zip_open(apath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -74,6 +75,15 @@ void tdemo_pictures::make_archive(const std::string& apath, int32_t acount) {
             zip_source_free(source);
             zip_discard(archive);
             throw std::runtime_error("cannot add a picture to " + apath);
+        }
+    }
+    for (const std::string& file : afiles) {
+        zip_source_t* source = zip_source_file(archive, file.c_str(), 0, -1);
+        const std::string name = std::filesystem::path(file).filename().string();
+        if (!source || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            zip_discard(archive);
+            throw std::runtime_error("cannot add " + file + " to " + apath);
         }
     }
     if (zip_close(archive) != 0) {

@@ -81,6 +81,7 @@ std::unique_ptr<tejt_generic> tejt_database::create_ejt(int32_t aejt_id) {
     case 401: r = std::make_unique<tejt_class>(std::make_unique<tejtrecord_invoice_post>()); break;
     case 411: r = update(std::make_unique<tdbrecord_invoice_billitem2>()); break;
     case 421: r = update(std::make_unique<tdbrecord_invoice_data2>()); break;
+    case 601: r = update(std::make_unique<tdbrecord_plu2>()); break;
     default: throw tvelmor_exception("EJT[%d] Not Supported in %s.create_ejt();", aejt_id, class_name());
     }
     r->fejt_id = aejt_id;

@@ -17,6 +17,7 @@
 #include "maintenance/maintenance_pages.h"
 #include "controls/platform.h"
 #include "procs/message_format.h"
+#include "jobs/jobs_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"
@@ -117,6 +118,7 @@ void register_libraries() {
 void register_product_pages(tpage_controller_generic& acontroller) {
     register_accounts_pages(acontroller);
     register_maintenance_pages(acontroller);
+    register_jobs_pages(acontroller);
 }
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
