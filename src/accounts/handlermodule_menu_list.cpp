@@ -43,10 +43,17 @@ bool Thandlermodule_menu_list::choose_current_row() {
     const std::span<const int16_t> pages = row_pages();
     if (row < 0 || row >= static_cast<int32_t>(pages.size()) || row >= grid().rowcount) return false;
     tpage_controller_generic& controller = *fowner;
-    if (pages[static_cast<size_t>(row)] == page_exit_row)
+    const int16_t target = pages[static_cast<size_t>(row)];
+    if (target <= first_action_row)
+        run_row_action(target);
+    else if (target == page_exit_row)
         controller.page_exit();
     else
         // The switch frees this module: nothing of it may be touched afterwards.
-        controller.page_enter(pages[static_cast<size_t>(row)], false);
+        controller.page_enter(target, false);
     return true;
+}
+
+void Thandlermodule_menu_list::run_row_action(int16_t acode) {
+    throw tvelmor_exception("Unsupported menu action %d in %s.run_row_action();", acode, class_name());
 }

@@ -14,6 +14,8 @@ public:
     static constexpr int32_t tag_grid = 201;
     // A row that leaves the menu.
     static constexpr int16_t page_exit_row = -1;
+    // Rows at or below this run an action of the menu itself (run_row_action) instead of a page.
+    static constexpr int16_t first_action_row = -2;
 
     using Thandlermodule_page::Thandlermodule_page;
     const char* class_name() const override { return "Thandlermodule_menu_list"; }
@@ -29,8 +31,10 @@ public:
 protected:
     // The text-lines object shown.
     virtual int32_t menu_items_tag() const = 0;
-    // What each row leads to, by row: a page number or page_exit_row.
+    // What each row leads to, by row: a page number, page_exit_row or an action code.
     virtual std::span<const int16_t> row_pages() const = 0;
+    // Runs the action of a row whose code is at or below first_action_row.
+    virtual void run_row_action(int16_t acode);
 
 private:
     // Acts on the grid's current row; false when the row names no entry.

@@ -1,13 +1,15 @@
 #include "accounts/handlermodule_menu_maintenance.h"
 
+#include "controls/platform.h"
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
 #include "values/params_generic.h"
 
 namespace {
 
-// Operators (page 10), Move Database... (page 8), Exit.
-constexpr int16_t row_pages_maintenance[] = {10, 8, Thandlermodule_menu_list::page_exit_row};
+// Operators (page 10), Move Database... (page 8), Rebuild PLU Index, Exit.
+constexpr int16_t row_pages_maintenance[] = {10, 8, Thandlermodule_menu_maintenance::action_rebuild_plu_index,
+                                             Thandlermodule_menu_list::page_exit_row};
 
 const Tform_page2& menu_form() {
     static const Tform_page2 form("Tform_page_menu_maintenance",
@@ -24,4 +26,15 @@ const thandler_class& Thandlermodule_menu_maintenance::handler_class() {
     return c;
 }
 
+std::function<std::u16string()> Thandlermodule_menu_maintenance::frebuild_plu_index;
+
 std::span<const int16_t> Thandlermodule_menu_maintenance::row_pages() const { return row_pages_maintenance; }
+
+void Thandlermodule_menu_maintenance::run_row_action(int16_t acode) {
+    if (acode != action_rebuild_plu_index) return Thandlermodule_menu_list::run_row_action(acode);
+    if (!frebuild_plu_index)
+        throw tvelmor_exception("The PLU pages are not in this build in %s.run_row_action();", class_name());
+    // A failure reaches the message loop, which shows it; the old index stays as it was.
+    const std::u16string done = frebuild_plu_index();
+    tplatform::instance().message_box(done, u"Rebuild PLU Index", tmsgbox_buttons::ok, tmsgbox_icon::information);
+}

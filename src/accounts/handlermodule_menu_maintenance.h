@@ -1,8 +1,10 @@
 // The maintenance menu (page 7, from the accounts menu): the operators, moving the database to
-// another folder, and Exit.
+// another folder, rebuilding the PLU index, and Exit.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "accounts/handlermodule_menu_list.h"
 
@@ -18,7 +20,14 @@ public:
     // Form Tform_page_menu_maintenance, record tparams_gridrow.
     static const thandler_class& handler_class();
 
+    static constexpr int16_t action_rebuild_plu_index = first_action_row;
+    // Rebuilds the open domain's PLU index and returns what to tell the user. The PLU pages live
+    // in a library above this one and install it when they are registered; without it the entry
+    // says that the PLU pages are not in this build.
+    static std::function<std::u16string()> frebuild_plu_index;
+
 protected:
     int32_t menu_items_tag() const override { return tag_menu_items; }
     std::span<const int16_t> row_pages() const override;
+    void run_row_action(int16_t acode) override;
 };

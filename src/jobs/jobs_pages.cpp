@@ -1,6 +1,9 @@
 #include "jobs/jobs_pages.h"
 
+#include "accounts/handlermodule_menu_maintenance.h"
 #include "controls/dfm_component.h"
+#include "jobs/plu_word_index.h"
+#include "procs/message_format.h"
 #include "jobs/handlermodule_edit_plu.h"
 #include "jobs/handlermodule_search_plu.h"
 #include "pages/page_controller_generic.h"
@@ -10,4 +13,9 @@ void register_jobs_pages(tpage_controller_generic& acontroller) {
     register_form_class("Tform_page_edit_plu");
     acontroller.register_page(Thandlermodule_search_plu::pageno, Thandlermodule_search_plu::handler_class());
     acontroller.register_page(Thandlermodule_edit_plu::pageno, Thandlermodule_edit_plu::handler_class());
+    Thandlermodule_menu_maintenance::frebuild_plu_index = [] {
+        const tword_index_figures figures = rebuild_plu_index_of_open_domain();
+        const std::string text = tprocs_message::format("The PLU index was rebuilt: %d words.", {figures.fwords});
+        return std::u16string(text.begin(), text.end());
+    };
 }

@@ -131,7 +131,7 @@ TEST_F(MenuDomains, ADomainThatCannotBeOpenedRaisesAndTheMenuStays) {
     EXPECT_FALSE(connected());
 }
 
-TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsAndTheMovePageOrLeaves) {
+TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebuildOrLeaves) {
     start();
     key(tvk::down);
     key(tvk::down);
@@ -139,7 +139,7 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsAndTheMovePageOrLeaves)
     ASSERT_EQ(Thandlermodule_menu_maintenance::pageno, fcontroller->get_pageno());
     EXPECT_EQ(u"Maintenance Menu", header().ftitle);
     auto& maintenance = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
-    EXPECT_EQ(3, maintenance.grid().rowcount);
+    EXPECT_EQ(4, maintenance.grid().rowcount);
 
     // Operators: the menu stays beneath.
     key(tvk::enter);
@@ -151,9 +151,25 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsAndTheMovePageOrLeaves)
     key(tvk::down);
     EXPECT_EQ(page_not_registered, message_of([&] { key(tvk::enter); }));
     EXPECT_EQ(7, fcontroller->get_pageno());
-    // Exit, then Esc, go back down the stack.
+    // Rebuild PLU Index: without the PLU pages it says so; with them it runs and reports.
     auto& again = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
     again.grid().row = 2;
+    const auto saved_hook = Thandlermodule_menu_maintenance::frebuild_plu_index;
+    Thandlermodule_menu_maintenance::frebuild_plu_index = nullptr;
+    EXPECT_EQ("The PLU pages are not in this build in Thandlermodule_menu_maintenance.run_row_action();",
+              message_of([&] { key(tvk::enter); }));
+    int rebuilds = 0;
+    Thandlermodule_menu_maintenance::frebuild_plu_index = [&] {
+        ++rebuilds;
+        return std::u16string(u"rebuilt");
+    };
+    key(tvk::enter);
+    EXPECT_EQ(1, rebuilds);
+    EXPECT_EQ(u"rebuilt", fplatform.flast_message);
+    EXPECT_EQ(7, fcontroller->get_pageno());
+    Thandlermodule_menu_maintenance::frebuild_plu_index = saved_hook;
+    // Exit, then Esc, go back down the stack.
+    again.grid().row = 3;
     key(tvk::enter);
     EXPECT_EQ(1, fcontroller->get_pageno());
     key(tvk::down);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "accounts/handlermodule_menu_accounts.h"
 #include "controls/grid_controls.h"
 #include "plu_pages_support.h"
 
@@ -128,6 +131,33 @@ TEST_F(SearchPluPage, AMissingIndexIsSaidOnceAndThePageStaysUsable) {
     EXPECT_EQ(0, search().grid().rowcount);
     key(tvk::escape);
     EXPECT_EQ(1, fcontroller->get_pageno());
+}
+
+TEST_F(SearchPluPage, TheMaintenanceMenusRebuildMakesAMissingIndexSearchable) {
+    open_search(false);
+    deliver();
+    key(tvk::escape);
+    ASSERT_EQ(1, fcontroller->get_pageno());
+    // Maintenance, then its "Rebuild PLU Index" row, as the user does.
+    fcontroller->handle_keydown(tvk::down, 0, false);
+    fcontroller->handle_keydown(tvk::down, 0, false);
+    key(tvk::enter);
+    ASSERT_EQ(7, fcontroller->get_pageno());
+    fcontroller->handle_keydown(tvk::down, 0, false);
+    fcontroller->handle_keydown(tvk::down, 0, false);
+    fposting.fboxes.clear();
+    key(tvk::enter);
+    ASSERT_EQ(1u, fposting.fboxes.size());
+    EXPECT_EQ(0u, fposting.fboxes[0].rfind(u"The PLU index was rebuilt: ", 0));
+    EXPECT_TRUE(std::filesystem::exists(fdatabase->database_path() + "wordhdr.idx"));
+    key(tvk::escape);
+    ASSERT_EQ(1, fcontroller->get_pageno());
+    page<Thandlermodule_menu_accounts>().grid().row = 1;  // "PLUs"
+    key(tvk::enter);
+    ASSERT_EQ(3, fcontroller->get_pageno());
+    type("bolt");
+    deliver();
+    EXPECT_GT(search().grid().rowcount, 0);
 }
 
 TEST_F(SearchPluPage, ABlockThatCannotBeReadIsSaidOnceAndThePageStaysUsable) {

@@ -43,13 +43,16 @@ public:
     std::string get_program_folder() override { return "/nonexistent/"; }
     std::string get_programdata_folder() override { return "/nonexistent/"; }
     bool get_capslock() override { return false; }
-    tmsgbox_result message_box(const std::u16string&, const std::u16string&, tmsgbox_buttons, tmsgbox_icon) override {
+    tmsgbox_result message_box(const std::u16string& atext, const std::u16string&, tmsgbox_buttons,
+                               tmsgbox_icon) override {
+        flast_message = atext;
         return tmsgbox_result::ok;
     }
     bool select_folder(std::u16string&, const std::u16string&) override { return false; }
     bool select_file(std::u16string&, const std::u16string&, const std::u16string&, bool) override { return false; }
 
     tsize fclient{770, 710};
+    std::u16string flast_message;  // the text of the last message box shown
     bool fclosed = false;
     std::vector<uint32_t> fposted;
     std::map<int32_t, std::function<void()>> ftimers;
