@@ -80,6 +80,14 @@ template <typename R> tjournal_save remove(const char* aname, int32_t akind, con
 
 std::string key_of(const tdatarecord2& arecord, int32_t aindex) { return std::to_string(arecord.get_aslongint1(aindex)); }
 
+// How many of the conditions the row of atable that awhere selects meets: one part each.
+int64_t conditions_met(const std::string& atable, const std::string& awhere, std::initializer_list<std::string> aconditions) {
+    std::string sql = "SELECT 0";
+    for (const std::string& c : aconditions)
+        sql += " + (SELECT COUNT(*) FROM " + atable + " WHERE " + awhere + " AND " + c + ")";
+    return database_number(sql + " FROM rdb$database");
+}
+
 tjournal_save invoice_post(int32_t around, int32_t aaccount) {
     // The tax amount marks the round's invoice.
     const int64_t gst = 10000 + around;
@@ -135,11 +143,7 @@ std::vector<tjournal_save> journal_saves(int32_t around) {
     saves.push_back(update<tdbrecord_account2>(
         "101 account edit", 101, "SELECT FIRST 1 * FROM account ORDER BY id",
         [&](auto& a) { a.set_asunicodestring3("name", u"Fault " + tag); a.set_asunicodestring3("zipcode", tag); },
-        [=](const auto& a) {
-            return database_number("SELECT (SELECT COUNT(*) FROM account WHERE id = " + key_of(a, 0) + " AND name = 'Fault F" + r +
-                                   "') + (SELECT COUNT(*) FROM account WHERE id = " + key_of(a, 0) + " AND zipcode = " + q +
-                                   ") FROM rdb$database");
-        },
+        [=](const auto& a) { return conditions_met("account", "id = " + key_of(a, 0), {"name = 'Fault F" + r + "'", "zipcode = " + q}); },
         2));
     saves.push_back(insert<tdbrecord_contact2>(
         "201 new contact", 201,
@@ -155,9 +159,7 @@ std::vector<tjournal_save> journal_saves(int32_t around) {
         "301 operator edit", 301, "SELECT FIRST 1 * FROM operator ORDER BY id",
         [&](auto& o) { o.set_asunicodestring3("last_name", tag); o.set_asunicodestring3("email", tag + u"@example.com"); },
         [=](const auto& o) {
-            return database_number("SELECT (SELECT COUNT(*) FROM operator WHERE id = " + key_of(o, 0) + " AND last_name = " + q +
-                                   ") + (SELECT COUNT(*) FROM operator WHERE id = " + key_of(o, 0) + " AND email = 'F" + r +
-                                   "@example.com') FROM rdb$database");
+            return conditions_met("operator", "id = " + key_of(o, 0), {"last_name = " + q, "email = 'F" + r + "@example.com'"});
         },
         2));
     saves.push_back(insert<tdbrecord_cp_site2>(
@@ -168,9 +170,8 @@ std::vector<tjournal_save> journal_saves(int32_t around) {
         "321 unit edit", 321, "SELECT FIRST 1 * FROM cp_unit ORDER BY id",
         [&](auto& u) { u.set_asunicodestring3("name", tag); u.set_assmallint3("meter_connection2", static_cast<int16_t>(around % 7 + 2)); },
         [=](const auto& u) {
-            return database_number("SELECT (SELECT COUNT(*) FROM cp_unit WHERE id = " + key_of(u, 0) + " AND name = " + q +
-                                   ") + (SELECT COUNT(*) FROM cp_unit WHERE id = " + key_of(u, 0) + " AND meter_connection2 = " +
-                                   std::to_string(around % 7 + 2) + ") FROM rdb$database");
+            return conditions_met("cp_unit", "id = " + key_of(u, 0),
+                                  {"name = " + q, "meter_connection2 = " + std::to_string(around % 7 + 2)});
         },
         2));
     saves.push_back(remove<tdbrecord_cp_unit2>(
@@ -189,19 +190,16 @@ std::vector<tjournal_save> journal_saves(int32_t around) {
         "351 invoice template edit", 351, "SELECT FIRST 1 * FROM cp_invoice ORDER BY id",
         [&](auto& t) { t.set_asunicodestring3("name", tag); t.set_asunicodestring3("supplier", u"Fault " + tag); },
         [=](const auto& t) {
-            return database_number("SELECT (SELECT COUNT(*) FROM cp_invoice WHERE id = " + key_of(t, 0) + " AND name = " + q +
-                                   ") + (SELECT COUNT(*) FROM cp_invoice WHERE id = " + key_of(t, 0) + " AND supplier = 'Fault F" +
-                                   r + "') FROM rdb$database");
+            return conditions_met("cp_invoice", "id = " + key_of(t, 0), {"name = " + q, "supplier = 'Fault F" + r + "'"});
         },
         2));
     saves.push_back(update<tdbrecord_cp_invoice_billitem2>(
         "361 invoice template line edit", 361, "SELECT FIRST 1 * FROM cp_invoice_billitem ORDER BY id, lineno",
         [&](auto& l) { l.set_asint64_3("bill_qty_ratio", 1000000 * (around + 1)); l.set_assmallint3("bill_qty_type", static_cast<int16_t>(around % 5 + 10)); },
         [=](const auto& l) {
-            const std::string key = " WHERE id = " + key_of(l, 0) + " AND lineno = " + std::to_string(l.get_assmallint1(1));
-            return database_number("SELECT (SELECT COUNT(*) FROM cp_invoice_billitem" + key + " AND bill_qty_ratio * 100 = " +
-                                   std::to_string(around + 1) + ") + (SELECT COUNT(*) FROM cp_invoice_billitem" + key +
-                                   " AND bill_qty_type = " + std::to_string(around % 5 + 10) + ") FROM rdb$database");
+            return conditions_met("cp_invoice_billitem", "id = " + key_of(l, 0) + " AND lineno = " + std::to_string(l.get_assmallint1(1)),
+                                  {"bill_qty_ratio * 100 = " + std::to_string(around + 1),
+                                   "bill_qty_type = " + std::to_string(around % 5 + 10)});
         },
         2));
     {
