@@ -46,6 +46,20 @@ void operator delete(void* ablock) noexcept {
     std::free(block);
 }
 void operator delete(void* ablock, std::size_t) noexcept { operator delete(ablock); }
+// Every other form goes through the two above, so that no block is freed by another allocator.
+void* operator new(std::size_t asize, const std::nothrow_t&) noexcept {
+    try {
+        return operator new(asize);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t asize) { return operator new(asize); }
+void* operator new[](std::size_t asize, const std::nothrow_t& atag) noexcept { return operator new(asize, atag); }
+void operator delete(void* ablock, const std::nothrow_t&) noexcept { operator delete(ablock); }
+void operator delete[](void* ablock) noexcept { operator delete(ablock); }
+void operator delete[](void* ablock, std::size_t) noexcept { operator delete(ablock); }
+void operator delete[](void* ablock, const std::nothrow_t&) noexcept { operator delete(ablock); }
 
 TEST_F(SettingsFileLimits, AByteOrderMarkIsSkipped) {
     write_settings("\xEF\xBB\xBF" + document("/srv/shop/"));
