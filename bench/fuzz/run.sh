@@ -39,10 +39,17 @@ build_form() {
       -o "$OUT/fuzz_form_read"
 }
 
+# A target is built again only when a source or header changed since it was built.
+stale() {
+  [ ! -x "$1" ] || [ -n "$(find "$ROOT/src" "$HERE" \( -name '*.cpp' -o -name '*.h' \) -newer "$1" | head -n 1)" ]
+}
+
 for target in $TARGETS; do
   case "$target" in
-    xml) build_xml; binary="$OUT/fuzz_xml_load"; dict="$HERE/xml.dict"; max_len=4096 ;;
-    form) build_form; binary="$OUT/fuzz_form_read"; dict="$HERE/form.dict"; max_len=8192 ;;
+    xml) binary="$OUT/fuzz_xml_load"; dict="$HERE/xml.dict"; max_len=4096
+         if stale "$binary"; then build_xml; fi ;;
+    form) binary="$OUT/fuzz_form_read"; dict="$HERE/form.dict"; max_len=8192
+          if stale "$binary"; then build_form; fi ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
   esac
   mkdir -p "$HERE/findings/$target" "$HERE/corpus-work/$target"
