@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-
-#include <cstdlib>
-#include <fstream>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
 
 #include "database/fb_database.h"
 #include "database_fixture.h"
