@@ -119,8 +119,12 @@ public:
         close(out[1]);
         fout = fdopen(out[0], "r");
     }
+    // A child still running when a check failed is not left behind.
     ~tsave_child() {
-        if (fpid > 0) wait_exit();
+        if (fpid > 0) {
+            kill_now();
+            wait_exit();
+        }
         if (fout) fclose(fout);
     }
     // The next line of output, "" at its end.
@@ -145,8 +149,6 @@ private:
     FILE* fout = nullptr;
 };
 
-}  // namespace
-
 // The engine's validation of the file finds nothing wrong. The one warning a crash may leave is
 // allowed: a pointer page's copy of a data page's "swept" hint bit, written later than the data
 // page itself; it only tells the sweep which pages it may skip.
@@ -164,6 +166,8 @@ void expect_database_valid(const std::string& adatabase) {
                     warning.find("swept}") != std::string::npos)
             << warning;
 }
+
+}  // namespace
 
 TEST_F(EjtFaults, AProcessEndedBeforeOrAtAnyCommitLeavesEverySaveWholeOrAbsent) {
     // The saves as the child makes them, from the database before any of them.
