@@ -1,5 +1,6 @@
 #include "controls/form_reader.h"
 
+#include <charconv>
 #include <map>
 #include <vector>
 
@@ -22,6 +23,16 @@ bool named_color(std::string_view aname, int64_t& avalue) {
         }
     }
     return false;
+}
+
+// Deeper nesting than any page needs: a hostile file must not exhaust the stack.
+constexpr int32_t max_nesting = 64;
+
+// Digits (an optional minus first) into an integer; false when they do not fit.
+bool parse_integer(std::string_view adigits, int64_t& avalue) {
+    const char* end = adigits.data() + adigits.size();
+    auto [at, error] = std::from_chars(adigits.data(), end, avalue);
+    return error == std::errc() && at == end;
 }
 
 std::string lower(std::string_view a) {
@@ -70,7 +81,22 @@ private:
         advance();
     }
 
+    // Counts one level of nesting for the life of the object or collection being read.
+    class tnesting {
+    public:
+        tnesting(tform_parser& aparser, const tform_token& aat) : fparser(aparser) {
+            if (++fparser.fdepth > max_nesting) fparser.ftokens.fail(aat, "nesting deeper than 64 levels");
+        }
+        ~tnesting() { --fparser.fdepth; }
+        tnesting(const tnesting&) = delete;
+        tnesting& operator=(const tnesting&) = delete;
+
+    private:
+        tform_parser& fparser;
+    };
+
     std::unique_ptr<tdfm_component> parse_object() {
+        tnesting nesting(*this, fcurrent);
         expect_keyword("object");
         tform_token name = expect_name("object name");
         expect_symbol(':');
@@ -111,6 +137,7 @@ private:
 
     void parse_collection(treflected_object& aobject, const tform_token& aname) {
         auto* component = dynamic_cast<tdfm_component*>(&aobject);
+        tnesting nesting(*this, fcurrent);
         advance();
         while (!fcurrent.is_symbol('>')) {
             tform_token at = fcurrent;
@@ -161,8 +188,12 @@ private:
         std::string whole = point == std::string::npos ? digits : digits.substr(0, point);
         fraction.resize(4, '0');
         bool negative = !whole.empty() && whole[0] == '-';
-        int64_t units = std::stoll(whole), parts = std::stoll(fraction);
-        return tcurrency(units * 10000 + (negative ? -parts : parts));
+        int64_t units = 0, parts = 0, value = 0;
+        if (!parse_integer(whole, units) || !parse_integer(fraction, parts) ||
+            __builtin_mul_overflow(units, int64_t{10000}, &value) ||
+            __builtin_add_overflow(value, negative ? -parts : parts, &value))
+            bad_value(t, aproperty, "amount " + t.text + " out of range");
+        return tcurrency(value);
     }
 
     // [a, b]: bit i stands for value i.
@@ -170,7 +201,10 @@ private:
         expect_symbol('[');
         int64_t mask = 0;
         while (!fcurrent.is_symbol(']')) {
-            mask |= int64_t{1} << enum_value(aproperty);
+            tform_token at = fcurrent;
+            int64_t index = enum_value(aproperty);
+            if (index >= 64) bad_value(at, aproperty, "value \"" + at.text + "\" cannot be in a set");
+            mask |= int64_t{1} << index;
             if (!fcurrent.is_symbol(']')) expect_symbol(',');
         }
         advance();
@@ -209,7 +243,11 @@ private:
             tform_token t = take();
             if (t.kind != tform_token_kind::integer && t.kind != tform_token_kind::decimal)
                 bad_value(t, aproperty, "number expected");
-            aproperty.set(aobject, std::stod(t.text));
+            double value = 0;
+            auto [end, error] = std::from_chars(t.text.data(), t.text.data() + t.text.size(), value);
+            if (error != std::errc() || end != t.text.data() + t.text.size())
+                bad_value(t, aproperty, "number " + t.text + " out of range");
+            aproperty.set(aobject, value);
             break;
         }
         case tproperty_kind::pk_ansistring:
@@ -245,6 +283,7 @@ private:
     }
 
     tform_tokenizer ftokens;
+    int32_t fdepth = 0;
     tform_token fcurrent;
     tform_token froot_class_at;
     std::map<std::string, tdfm_component*> fnames;

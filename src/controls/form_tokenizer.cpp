@@ -1,6 +1,8 @@
 #include "controls/form_tokenizer.h"
 
 #include <cctype>
+#include <charconv>
+#include <cstdio>
 
 #include "procs/velmor_exception.h"
 #include "values/property_table.h"
@@ -59,6 +61,12 @@ tform_token tform_tokenizer::next() {
         advance();
         return t;
     }
+    if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) >= 127) {
+        // A control byte (a NUL above all) or a stray byte of UTF-8 would garble the message.
+        char code[16];
+        std::snprintf(code, sizeof code, "<byte %02X>", static_cast<unsigned char>(c));
+        fail(t, std::string("unexpected ") + code);
+    }
     fail(t, std::string("unexpected character '") + c + "'");
 }
 
@@ -85,11 +93,8 @@ tform_token tform_tokenizer::read_number(tform_token t) {
     }
     t.kind = tform_token_kind::integer;
     t.text = digits;
-    try {
-        t.integer = std::stoll(digits);
-    } catch (const std::exception&) {
-        fail(t, "integer " + digits + " is too large");
-    }
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), t.integer);
+    if (error != std::errc() || end != digits.data() + digits.size()) fail(t, "integer " + digits + " is too large");
     return t;
 }
 

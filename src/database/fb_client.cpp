@@ -5,6 +5,7 @@
 #include <langinfo.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -49,9 +50,14 @@ void tfb_client::ensure_lock_folder() {
     } else {
         folder = std::filesystem::path(tprogram_folders::get_program_data_folder()) / "velmor_accounts" / "firebird_lock";
     }
+    // Without its own lock folder the engine would fall back to a shared one and later report a
+    // folder the user never heard of: the real folder and the system's reason are told here.
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    ::chmod(folder.c_str(), 0700);
+    if (!ec && ::chmod(folder.c_str(), 0700) != 0) ec = std::error_code(errno, std::generic_category());
+    if (ec)
+        throw tvelmor_exception("The database engine's lock folder \"%s\" cannot be created: %s.", folder.string(),
+                                ec.message());
     ::setenv("FIREBIRD_LOCK", folder.c_str(), 1);
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "database/fb_client.h"
+#include "database/fault_injection.h"
 
 namespace {
 
@@ -142,6 +143,7 @@ void tfb_transaction::commit() {
     if (!ftransaction)
         throw tvelmor_exception("Transaction not active in %s.commit();", class_name());
     tfb_status st;
+    tfault_injection::at(tfault_point::commit);
     ftransaction->commit(&st);  // on failure the transaction stays active for a rollback
     ftransaction = nullptr;
     fstarted_by_statement = false;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "database/fb_client.h"
+#include "database/fault_injection.h"
 #include "database/fb_sql_params.h"
 #include "values/property_table.h"
 
@@ -260,6 +261,7 @@ void tfb_query::execute() {
 void tfb_query::run(IMessageMetadata* ainput, const unsigned char* abuffer) {
     tfb_status st;
     Firebird::ITransaction* tra = ftransaction.handle();
+    tfault_injection::at(tfault_point::execute);
     if (fstatement->getFlags(&st) & Firebird::IStatement::FLAG_HAS_CURSOR) {
         fresult_set = fstatement->openCursor(&st, tra, ainput, const_cast<unsigned char*>(abuffer), foutput_metadata, 0);
         ftransaction.cursor_opened();
@@ -286,6 +288,7 @@ void tfb_query::next() {
         return;
     }
     tfb_status st;
+    tfault_injection::at(tfault_point::fetch);
     if (fresult_set->fetchNext(&st, foutput.data()) == Firebird::IStatus::RESULT_OK) {
         read_row();
     } else {

@@ -224,3 +224,35 @@ void tfb_restore_service::output_ended() {
     }
     fnew_files.clear();
 }
+
+std::vector<unsigned char> tfb_validation_service::build_start() const {
+    tfb_status st;
+    tfb_ref<Firebird::IXpbBuilder> spb(
+        tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_START, nullptr, 0));
+    spb->insertTag(&st, isc_action_svc_validate);
+    for (const std::string& d : fdatabase_files)
+        spb->insertString(&st, isc_spb_dbname, d.c_str());
+    return buffer_of(spb.get(), st);
+}
+
+void tfb_validation_service::before_start() {
+    ferrors.clear();
+    fwarnings.clear();
+    ffinished = false;
+}
+
+void tfb_validation_service::output_line(const std::string& aline) {
+    const std::string l = lower(aline);
+    if (l.find("validation finished") != std::string::npos)
+        ffinished = true;
+    else if (l.find("warning") != std::string::npos)
+        fwarnings.push_back(aline);
+    else if (l.find("error") != std::string::npos || l.find("corrupt") != std::string::npos)
+        ferrors.push_back(aline);
+}
+
+void tfb_validation_service::output_ended() {
+    if (!ffinished)
+        throw tvelmor_exception("Validation of [%s] did not finish in %s.get_next_line();",
+                                fdatabase_files.empty() ? std::string() : fdatabase_files.front(), class_name());
+}

@@ -84,3 +84,25 @@ private:
     std::vector<std::string> fnew_files;  // temporary files of this run
     bool ffinished = false;               // the engine reported the restore complete
 };
+
+// The engine's validation of a database while it may be in use (pages, records and indexes of
+// every table), the check that a file left by a crash is whole. Reading the output to its end
+// raises when the engine did not report the validation finished.
+class tfb_validation_service : public tfb_service {
+public:
+    const char* class_name() const override { return "tfb_validation_service"; }
+    // The output lines that report an error or a damaged structure, and the engine's warnings.
+    const std::vector<std::string>& errors() const { return ferrors; }
+    const std::vector<std::string>& warnings() const { return fwarnings; }
+
+protected:
+    std::vector<unsigned char> build_start() const override;
+    void before_start() override;
+    void output_line(const std::string& aline) override;
+    void output_ended() override;
+
+private:
+    std::vector<std::string> ferrors;
+    std::vector<std::string> fwarnings;
+    bool ffinished = false;
+};

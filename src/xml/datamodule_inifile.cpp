@@ -21,6 +21,11 @@ Tdatamodule_inifile::Tdatamodule_inifile() {
     const std::string filename = get_settings_filename();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(filename, ec)) return;
+    // The file holds a few domains; anything bigger is not a settings file and is not read.
+    const std::uintmax_t size = std::filesystem::file_size(filename, ec);
+    if (!ec && size > max_file_size)
+        throw tvelmor_exception("The settings file \"%s\" is %d bytes; a settings file is at most %d bytes (1 MiB).",
+                                filename, static_cast<int64_t>(size), max_file_size);
     Tdatamodule_xmlfile_inifile(*this).load_from_file(filename, false);
     floaded = true;
 }

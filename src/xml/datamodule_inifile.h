@@ -22,8 +22,10 @@ public:
 class Tdatamodule_inifile : public Tdatamodule_loadandsave_generic, public twriter_xml_generic {
 public:
     static constexpr int32_t interface_domains = 101;
+    // A larger file is refused before it is read.
+    static constexpr int64_t max_file_size = 1024 * 1024;
 
-    // Reads the settings file when it exists; a malformed file raises the loader's error.
+    // Reads the settings file when it exists; a malformed or oversized file raises.
     Tdatamodule_inifile();
 
     // The settings file: data/velmor.ini in the program folder.

@@ -25,11 +25,9 @@ tparser_generic::~tparser_generic() {
 }
 
 bool tparser_generic::read_char(char16_t& achar) {
-    fpositions.push_back({flineno_working, fline_pos, fafter_cr});
-    if (!fbuffer->get_read_char(achar)) {
-        fpositions.pop_back();
-        return false;
-    }
+    const tposition before{flineno_working, fline_pos, fafter_cr};
+    if (!fbuffer->get_read_char(achar)) return false;
+    fpositions[fposition_count++ % kept_positions] = before;
     // A carriage return always starts a line; a line feed right after it belongs to the same
     // line break. Other line feeds start a line only where the tokenizer says so.
     flf_after_cr = achar == ch_lf && fafter_cr;
@@ -52,19 +50,19 @@ void tparser_generic::count_line_feed() {
 // The token begins at the character just read: its position is the one before it, plus one.
 void tparser_generic::mark_start() {
     fbuffer->mark_start();
-    const tposition& before = fpositions.back();
+    const tposition& before = position_before(1);
     flineno = before.lineno;
     fline_pos_read = before.line_pos + 1;
 }
 
 void tparser_generic::commit(size_t aexclude_count) {
-    if (aexclude_count > 0 && aexclude_count <= fpositions.size()) {
-        const tposition& p = fpositions[fpositions.size() - aexclude_count];
+    if (aexclude_count > 0 && aexclude_count <= fposition_count && aexclude_count <= kept_positions) {
+        const tposition& p = position_before(aexclude_count);
         flineno_working = p.lineno;
         fline_pos = p.line_pos;
         fafter_cr = p.after_cr;
     }
-    fpositions.clear();
+    fposition_count = 0;
     fbuffer->commit(aexclude_count);
 }
 

@@ -2,10 +2,10 @@
 // mode) or inside a tag (tag mode), and keeps the line and column of every token for messages.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "xml/parser_buffer.h"
 
@@ -67,7 +67,14 @@ private:
     bool read_while(bool (*aaccept)(char16_t), ttoken_type atype);
     bool read_newline();
 
-    std::vector<tposition> fpositions;  // one per consumed character of the current token
+    // The positions before the last few consumed characters of the current token: a token gives
+    // back at most three characters, so memory stays the same however long the token is.
+    static constexpr size_t kept_positions = 4;
+    const tposition& position_before(size_t aback) const {
+        return fpositions[(fposition_count - aback) % kept_positions];
+    }
+    std::array<tposition, kept_positions> fpositions{};
+    size_t fposition_count = 0;         // characters consumed by the current token
     bool fafter_cr = false;             // the last character read was a carriage return
     bool flf_after_cr = false;          // the last character read was a line feed right after one
 };

@@ -97,7 +97,15 @@ void tdatamodule_xml_builder::load_from_file(const std::string& afilename, bool 
     try {
         // Only a real byte-order mark is taken as the preamble: a file without one keeps its
         // first character.
-        if (as_unicode && starts_with_utf8_bom(afilename)) loader.fparser->freader->read_preamble();
+        // What some editors write at the start of a UTF-8 file is skipped in either mode.
+        if (starts_with_utf8_bom(afilename)) {
+            if (as_unicode) {
+                loader.fparser->freader->read_preamble();
+            } else {
+                char mark = 0;
+                for (int i = 0; i < 3; ++i) loader.fparser->freader->read_char_a(mark);
+            }
+        }
         loader.load();
         if (flist_xmlnode.empty())
             throw tvelmor_exception("XML Root Node \"%s\" not found.",
@@ -172,6 +180,9 @@ void tdatamodule_xml_builder::set_property(const std::string& aname, const tstri
         if (!tprocs_ansistring::to_boolean(value, text))
             throw tvelmor_exception("Invalid BOOLEAN value \"%s\" in %s.set_property();", text, class_name());
         info->set(node, value);
+    } else if (text.find('\0') != std::string::npos) {
+        // A NUL would cut a path or name silently wherever it reaches the system.
+        throw tvelmor_exception("Invalid NUL character in XML Property %s in %s.set_property();", aname, class_name());
     } else if (info->fkind == tproperty_kind::pk_ansistring && !fis_unicode) {
         info->set(node, avalue.fansistring);
     } else if (info->fkind == tproperty_kind::pk_unicodestring && fis_unicode) {

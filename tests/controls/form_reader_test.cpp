@@ -217,3 +217,35 @@ TEST_F(FormReader, EveryCutOffFormFailsWithAMessageInsteadOfCrashing) {
     }
     EXPECT_EQ(cuts, failures);
 }
+
+TEST_F(FormReader, HostileNumbersAndNestingGivePositionedMessages) {
+    const std::string holder =
+        "object f: Tform_page2\n  object m: tdfmelement_miscobjects\n    object h: tdfmelement_miscobject_value\n"
+        "      object v: ";
+    struct tcase {
+        const char* name;
+        std::string text;
+        const char* message;
+    };
+    std::string deep = "object f: Tform_page2\n";
+    for (int i = 0; i < 100000; ++i) deep += "object p" + std::to_string(i) + ": tdfmelement_panel\n";
+    const tcase cases[] = {
+        {"integer past 64 bits", holder + "tdfmelement_value_longint\n        value = 99999999999999999999\n",
+         "test.form:5:17: integer 99999999999999999999 is too large"},
+        {"amount past 64 bits", holder + "tdfmelement_value_currency\n        value = 99999999999999999999.5\n",
+         "test.form:5:17: amount 99999999999999999999.5 out of range for property \"value\""},
+        {"amount whose ten-thousandths overflow", holder + "tdfmelement_value_currency\n        value = -922337203685478.1\n",
+         "test.form:5:17: amount -922337203685478.1 out of range for property \"value\""},
+        {"nesting without bound", deep, "test.form:65:1: nesting deeper than 64 levels"},
+        {"a NUL byte", std::string("object f: Tform_page2\n  \0", 25), "test.form:2:3: unexpected <byte 00>"},
+    };
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.name);
+        expect_raises(c.message, [&] { read(c.text); });
+    }
+    // The largest amount that fits is still read.
+    std::unique_ptr<tdfm_form> form =
+        read(holder + "tdfmelement_value_currency\n        value = 922337203685477.5807\n      end\n    end\n  end\nend\n");
+    auto& value = *form->children[0]->children[0]->children[0];
+    EXPECT_EQ(INT64_MAX, static_cast<tdfmelement_value_currency&>(value).value.value);
+}

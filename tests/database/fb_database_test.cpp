@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <fstream>
+
 #include "database/fb_database.h"
 #include "database_fixture.h"
 
@@ -50,4 +53,21 @@ TEST_F(FbDatabase, ADatabaseAnotherProcessHoldsOpenIsRefusedWithAClearMessage) {
     waitpid(holder, &status, 0);
     EXPECT_EQ(0, message.rfind("The database [" + database + "] is open in another copy of the program.\r\n", 0))
         << message;
+}
+
+TEST_F(FbDatabase, ALockFolderThatCannotBeCreatedIsReportedWithTheSystemsReason) {
+    // The runtime folder is a plain file, so no folder can be made under it.
+    const std::string blocker = path("not_a_folder");
+    { std::ofstream(blocker) << "x"; }
+    const std::string lock = getenv("FIREBIRD_LOCK"), runtime = getenv("XDG_RUNTIME_DIR") ? getenv("XDG_RUNTIME_DIR") : "";
+    unsetenv("FIREBIRD_LOCK");
+    setenv("XDG_RUNTIME_DIR", blocker.c_str(), 1);
+    tfb_database db;
+    db.fdatabase_name = path("never.fdb");
+    std::string message = message_of([&] { db.open(); });
+    setenv("FIREBIRD_LOCK", lock.c_str(), 1);
+    if (runtime.empty()) unsetenv("XDG_RUNTIME_DIR");
+    else setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    EXPECT_EQ("The database engine's lock folder \"" + blocker + "/velmor_accounts/firebird\" cannot be created: Not a directory.",
+              message);
 }

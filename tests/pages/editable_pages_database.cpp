@@ -23,3 +23,8 @@ bool load_account(tdbrecord_account2& arecord, int32_t aid) {
 bool load_first_account(tdbrecord_account2& arecord) {
     return tprocs_querys::load_sql_record(arecord, "SELECT FIRST 1 * FROM account ORDER BY id", {}, {});
 }
+
+bool account_named(const std::string& aname) {
+    tdbrecord_account2 r;
+    return tprocs_querys::load_sql_record(r, "SELECT * FROM account WHERE name = '" + aname + "'", {}, {});
+}

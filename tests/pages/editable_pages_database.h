@@ -14,3 +14,5 @@ std::string pages_shipped_database(const std::string& aprocess_folder);
 bool load_account(tdbrecord_account2& arecord, int32_t aid);
 // The account with the lowest key.
 bool load_first_account(tdbrecord_account2& arecord);
+// Whether an account of this name is stored.
+bool account_named(const std::string& aname);

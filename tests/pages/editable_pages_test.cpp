@@ -14,6 +14,7 @@
 #include "controls/theme.h"
 #include "database/datamodule_ejt.h"
 #include "database/datamodule_querys.h"
+#include "database/fault_injection.h"
 #include "editable_pages_database.h"
 #include "page_fixture.h"
 #include "pages/handlermodule_edit_generic.h"
@@ -410,6 +411,52 @@ TEST_F(EditablePages, ANewRecordTheDatabaseRefusesKeepsNoKey) {
     EXPECT_TRUE(page()->fis_newrecord);
     EXPECT_TRUE(page()->fmode_editing);
     EXPECT_FALSE(page()->frecord->get_field_is_assigned(0));
+}
+
+TEST_F(EditablePages, ASaveFailedAtAnyPointKeepsThePageEditingWithTheUsersValues) {
+    const std::u16string typed = u"Typed Before The Fault";
+    auto stored_with_typed_name = [] { return account_named("Typed Before The Fault"); };
+    for (bool as_new : {false, true}) {
+        SCOPED_TRACE(as_new ? "new account" : "edited account");
+        open(as_new ? 0 : ffirst_id);
+        if (!as_new) press(key_f3);
+        type_into(201, 1, typed);
+        // Point n of the save fails; a save that passes every point without reaching n went through.
+        int64_t n = 1;
+        for (;; ++n) {
+            SCOPED_TRACE("fault at point " + std::to_string(n));
+            tfault_injection::arm(n);
+            std::string message = "(no error)";
+            try {
+                press(key_f2);
+            } catch (const tvelmor_exception& e) {
+                message = e.what();
+            }
+            const bool fired = tfault_injection::fired();
+            tfault_injection::disarm();
+            if (!fired) break;
+            run_queue();
+            EXPECT_NE(std::string::npos, message.find("injected fault at")) << message;
+            EXPECT_TRUE(page()->fmode_editing);
+            EXPECT_TRUE(page()->fmodified);
+            EXPECT_EQ(typed, page()->frecord->get_asunicodestring1(1));
+            EXPECT_EQ(as_new, page()->fis_newrecord);
+            EXPECT_EQ(!as_new, page()->frecord->get_field_is_assigned(0));
+            EXPECT_FALSE(fdatabase->Transaction1.active());
+            EXPECT_FALSE(stored_with_typed_name());
+            EXPECT_EQ(ffirst_name, stored_name(ffirst_id));
+            ASSERT_LT(n, 50);
+        }
+        EXPECT_GE(n - 1, 2);
+        EXPECT_FALSE(page()->fmode_editing);
+        EXPECT_TRUE(stored_with_typed_name());
+        if (!as_new) {
+            // put the name back for the new-account case
+            press(key_f3);
+            type_into(201, 1, ffirst_name);
+            press(key_f2);
+        }
+    }
 }
 
 TEST(EditListPage, TheOperationsAConcretePageMustProvideSayTheyAreNotImplemented) {
