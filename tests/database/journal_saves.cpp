@@ -220,13 +220,18 @@ std::vector<tjournal_save> journal_saves(int32_t around) {
         },
         "SELECT COUNT(*) FROM cp_unit_reading WHERE id_unit = " + std::to_string(unit) + " AND reading = " +
             std::to_string(5000000000LL + around)));
+    saves.push_back(update<tdbrecord_plu2>(
+        "601 PLU edit", 601, "SELECT FIRST 1 * FROM plu ORDER BY id",
+        [&](auto& p) { p.set_asunicodestring3("product", tag); },
+        [=](const auto& p) { return conditions_met("plu", "id = " + key_of(p, 0), {"product = " + q}); },
+        1));
     saves.push_back(invoice_post(around, account));
     return saves;
 }
 
 std::string database_fingerprint() {
     std::string all;
-    for (tdben_table t : {dben_table_account, dben_table_contact, dben_table_operator, dben_table_cp_site, dben_table_cp_unit,
+    for (tdben_table t : {dben_table_account, dben_table_contact, dben_table_operator, dben_table_plu, dben_table_cp_site, dben_table_cp_unit,
                           dben_table_bill_item, dben_table_cp_unit_reading, dben_table_cp_invoice,
                           dben_table_cp_invoice_billitem, dben_table_invoice, dben_table_invoice_billitem,
                           dben_table_invoice_data}) {
