@@ -17,6 +17,7 @@
 #include "maintenance/maintenance_pages.h"
 #include "procs/message_format.h"
 #include "procs/program_folders.h"
+#include "zip_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -136,6 +137,23 @@ TEST_F(MaintenancePages, ASetupThatFailsSaysWhyLeavesNothingAndUnlocksThePage) {
         EXPECT_FALSE(setup.flocked);
         EXPECT_FALSE(setup.frestored);
     }
+}
+
+TEST_F(MaintenancePages, DataFilesThatWouldLeaveTheFolderStopTheSetupAndLeaveNothing) {
+    write_zip(ffolder + "/install/data_files.zip", {{"wordhdr.idx", "fine"}, {"../escaped.txt", "x"}});
+    Thandlermodule_maintenance_dbpath1& setup = setup_page();
+    const std::string folder = ffolder + "/firm/";
+    setup.fdbpath = folder;
+    EXPECT_FALSE(setup.run_setup());
+    std::string joined;
+    for (const std::string& l : lines(setup.lines())) joined += (joined.empty() ? "" : " ") + l;
+    EXPECT_NE(std::string::npos, joined.find("Entry [../escaped.txt] of the data files would be written outside"))
+        << joined;
+    EXPECT_FALSE(fs::exists(ffolder + "/escaped.txt"));
+    EXPECT_FALSE(fs::exists(folder + "wordhdr.idx"));
+    EXPECT_FALSE(fs::exists(folder + "accounts.fdb"));
+    EXPECT_FALSE(fs::exists(ffolder + "/data/velmor.ini"));
+    EXPECT_FALSE(setup.flocked);
 }
 
 TEST_F(MaintenancePages, AFolderHoldingADatabaseSkipsTheRestoreAndStillGetsTheSettings) {
