@@ -18,6 +18,7 @@
 #include "controls/platform.h"
 #include "procs/message_format.h"
 #include "jobs/jobs_pages.h"
+#include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller.h"
@@ -119,6 +120,7 @@ void register_product_pages(tpage_controller_generic& acontroller) {
     register_accounts_pages(acontroller);
     register_maintenance_pages(acontroller);
     register_jobs_pages(acontroller);
+    register_property_pages(acontroller);
 }
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {
