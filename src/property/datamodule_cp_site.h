@@ -17,6 +17,12 @@ public:
     explicit Tdatamodule_cp_site(Tdatamodule_database_customers& adatabase);
     const char* class_name() const override { return "Tdatamodule_cp_site"; }
 
+    // Lookups by key for the pages' labels; an unknown key gives an empty text.
+    static std::u16string lookup_account_name(int32_t aid);
+    static std::u16string lookup_bill_item_code(int32_t aid);
+    // The site's non-empty address lines joined by ", ".
+    static std::u16string lookup_site_address(int32_t aid);
+
     // Runs the billable-quantity statement for the unit and hands each row to
     // ahandlermodule.load_data(query, atag, arecord); raises on a row whose error is set.
     // (Defined in datamodule_cp_site_billable.cpp.)

@@ -105,6 +105,7 @@ void taccounts_page_test::SetUp() {
     add_domain("Demo Data");
     fdatabase = std::make_unique<Tdatamodule_database_customers>(finifile.get());
     fejt = std::make_unique<Tdatamodule_ejt>(*fdatabase);
+    fquerys = std::make_unique<Tdatamodule_querys>(*fdatabase);
 
     register_controls_classes();
     register_renderers();
@@ -119,6 +120,7 @@ void taccounts_page_test::TearDown() {
     fcontroller.reset();
     tplatform::set_instance(fprevious_platform);
     std::copy(std::begin(fsaved_grid_renderers), std::end(fsaved_grid_renderers), trenderer_table::global().grid);
+    fquerys.reset();
     fejt.reset();
     fdatabase.reset();
     finifile.reset();

@@ -19,6 +19,7 @@
 #include "controls/surface.h"
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_ejt.h"
+#include "database/datamodule_querys.h"
 #include "pages/handlermodule_page.h"
 #include "pages/page_controller.h"
 #include "xml/datamodule_inifile.h"
@@ -154,6 +155,8 @@ protected:
     std::unique_ptr<Tdatamodule_inifile> finifile;
     std::unique_ptr<Tdatamodule_database_customers> fdatabase;
     std::unique_ptr<Tdatamodule_ejt> fejt;
+    // The statement pool the page lookups allocate from.
+    std::unique_ptr<Tdatamodule_querys> fquerys;
     tfake_platform fplatform;
     tplatform* fprevious_platform = nullptr;
     trecording_grid_renderer fgrid_renderer;
