@@ -257,6 +257,13 @@ CREATE TRIGGER tr_plu_key FOR plu BEFORE INSERT AS
 BEGIN IF (new.id IS NULL) THEN new.id = NEXT VALUE FOR gn_plu; END^
 CREATE TRIGGER tr_job_hdr_key FOR job_hdr BEFORE INSERT AS
 BEGIN IF (new.id IS NULL) THEN new.id = NEXT VALUE FOR gn_job_hdr; END^
+-- A template line inserted without its number is numbered one past the template's highest,
+-- inside the insert, so two saves never take the same number.
+CREATE TRIGGER tr_cp_invoice_billitem_lineno FOR cp_invoice_billitem BEFORE INSERT AS
+BEGIN
+  IF (new.lineno IS NULL) THEN
+    new.lineno = (SELECT COALESCE(MAX(lineno), 0) + 1 FROM cp_invoice_billitem WHERE id = new.id);
+END^
 CREATE TRIGGER tr_account_initial FOR account BEFORE INSERT OR UPDATE AS
 BEGIN new.name_initial = UPPER(LEFT(new.name, 1)); END^
 CREATE TRIGGER tr_contact_initial FOR contact BEFORE INSERT OR UPDATE AS

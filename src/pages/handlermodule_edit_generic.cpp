@@ -94,7 +94,7 @@ bool Thandlermodule_edit_generic::callback_message(void* aparams, int32_t atag, 
 }
 
 void save_record_ejt(int32_t aejt_id, tdatarecord2& arecord, const tdatarecord2& arecord0, bool as_new,
-                     const char* aclass_name) {
+                     const char* aclass_name, const std::function<void(tejt_generic&)>& abefore_send) {
     std::unique_ptr<tejt_generic> ejt = tejt_database::create_ejt(aejt_id);
     auto* write = dynamic_cast<tejt_record_update*>(ejt.get());
     if (!write) throw tvelmor_exception("EJT[%d] Not Supported in %s.save_changes();", aejt_id, aclass_name);
@@ -102,6 +102,7 @@ void save_record_ejt(int32_t aejt_id, tdatarecord2& arecord, const tdatarecord2&
         write->assign_insert(arecord);
     else
         write->assign_update(arecord, arecord0);
+    if (abefore_send) abefore_send(*write);
     Tdatamodule_ejt::instance().send_ejt_record(*write, nullptr);
     // Only after the transaction went through: a failed save leaves the record as the user left it.
     if (as_new) write->copy_pkvalues(arecord);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "pages/handlermodule_editable_generic.h"
@@ -15,9 +16,11 @@ const char* appscreen_name(tappscreen avalue);
 
 // Writes arecord through journal aejt_id in one transaction: an insert when as_new (the key the
 // database generates is copied back into arecord), else an update of the fields that differ from
-// arecord0. Nothing is copied back when the write fails.
+// arecord0. Nothing is copied back when the write fails. abefore_send sees the write as it is
+// about to be sent.
+class tejt_generic;
 void save_record_ejt(int32_t aejt_id, tdatarecord2& arecord, const tdatarecord2& arecord0, bool as_new,
-                     const char* aclass_name);
+                     const char* aclass_name, const std::function<void(tejt_generic&)>& abefore_send = nullptr);
 
 class Thandlermodule_edit_generic : public Thandlermodule_editable_generic {
 public:
