@@ -43,6 +43,8 @@ void Thandlermodule_edit_billitem::once_created() {
 
 void Thandlermodule_edit_billitem::handle_resize(bool as_skip_draw) {
     if (!floaded) throw tvelmor_exception("Unassigned params in %s.handle_resize();", class_name());
+    // Taken at creation; the controller must be done with them before they go.
+    fparams.reset();
     Thandlermodule_edit_generic::handle_resize(as_skip_draw);
 }
 
@@ -50,7 +52,6 @@ void Thandlermodule_edit_billitem::load_item() {
     const auto* params = dynamic_cast<const tparams_id*>(fparams.get());
     if (!params) return;
     const int32_t id = params->fid;
-    fparams.reset();
     fis_newrecord = id == -1;
     frecord->clear();
     if (!fis_newrecord && !Tdatamodule_bill_item::get_bill_item(static_cast<tdbrecord_bill_item2&>(*frecord), id))

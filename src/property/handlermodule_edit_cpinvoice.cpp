@@ -63,7 +63,6 @@ void Thandlermodule_edit_cpinvoice::once_created() {
     frecord->clear();
     frecord->set_aslongint1(frecord->get_field_index1("id"), params->fid_cpinvoice);
     if (params->ftabpageno != 0) set_tabpageno(params->ftabpageno, false);
-    fparams.reset();
     floaded = true;
     page_grid(*this, tag_grid_tabs).set_rowcount(1);
     set_focused_tag(ftabpageno == 0 ? tag_edit_name : tag_grid_lines, true);
@@ -79,6 +78,8 @@ void Thandlermodule_edit_cpinvoice::save_params(tparams_generic& aparams) {
 
 void Thandlermodule_edit_cpinvoice::handle_resize(bool as_skip_draw) {
     if (!floaded) throw tvelmor_exception("Unassigned Params in %s.handle_resize();", class_name());
+    // Taken at creation; the controller must be done with them before they go.
+    fparams.reset();
     Thandlermodule_edit_generic::handle_resize(as_skip_draw);
 }
 

@@ -73,7 +73,6 @@ void Thandlermodule_edit_cpinvoice_billitem::load_line() {
     if (!params) return;
     const int32_t id = params->fid_cpinvoice;
     const int16_t lineno = params->flineno;
-    fparams.reset();
     fis_newrecord = lineno == -1;
     auto& record = static_cast<tdbrecord_cp_invoice_billitem2&>(*frecord);
     if (fis_newrecord) {
@@ -96,6 +95,8 @@ void Thandlermodule_edit_cpinvoice_billitem::load_line() {
 
 void Thandlermodule_edit_cpinvoice_billitem::handle_resize(bool as_skip_draw) {
     if (!floaded) throw tvelmor_exception("Unassigned params in %s.handle_resize();", class_name());
+    // Taken at creation; the controller must be done with them before they go.
+    fparams.reset();
     Thandlermodule_edit_generic::handle_resize(as_skip_draw);
 }
 
