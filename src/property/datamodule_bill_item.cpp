@@ -55,30 +55,31 @@ std::vector<trecord_bill_line> Tdatamodule_bill_item::load_bill_lines(int32_t ai
 
 namespace {
 
-template <typename R>
-bool load_bykey(R& arecord, tdben_table atable, std::initializer_list<std::pair<const char*, int32_t>> akeys) {
+bool load_byid(tdbrecord_generic2& arecord, tdben_table atable, int32_t aid) {
     arecord.clear();
-    for (const auto& [name, value] : akeys) {
-        const int32_t index = arecord.get_field_index1(name);
-        if (arecord.get_field_type(index) == vt_smallint)
-            arecord.set_assmallint1(index, static_cast<int16_t>(value));
-        else
-            arecord.set_aslongint1(index, value);
-    }
+    arecord.set_aslongint1(arecord.get_field_index1("id"), aid);
     return tprocs_querys::load_record_bypk(arecord, atable);
 }
 
 }  // namespace
 
 bool Tdatamodule_bill_item::get_bill_item(tdbrecord_bill_item2& arecord, int32_t aid) {
-    return load_bykey(arecord, dben_table_bill_item, {{"id", aid}});
+    return load_byid(arecord, dben_table_bill_item, aid);
 }
 
 bool Tdatamodule_bill_item::get_cpinvoice(tdbrecord_cp_invoice2& arecord, int32_t aid) {
-    return load_bykey(arecord, dben_table_cp_invoice, {{"id", aid}});
+    return load_byid(arecord, dben_table_cp_invoice, aid);
 }
 
 bool Tdatamodule_bill_item::get_cpinvoice_billitem(tdbrecord_cp_invoice_billitem2& arecord, int32_t aid,
                                                    int16_t alineno) {
-    return load_bykey(arecord, dben_table_cp_invoice_billitem, {{"id", aid}, {"lineno", alineno}});
+    // The line number is a 16-bit key, which the by-key loaders do not bind: the keys go in as
+    // condition values.
+    arecord.clear();
+    return tprocs_querys::load_sql_record(arecord,
+                                          "SELECT id, lineno, bill_item, bill_qty_type, bill_qty_ratio\r\n"
+                                          "FROM cp_invoice_billitem\r\n"
+                                          "WHERE id = :id AND lineno = :lineno",
+                                          {"id", "lineno"},
+                                          {tcondition_value::integer(aid), tcondition_value::integer(alineno)});
 }

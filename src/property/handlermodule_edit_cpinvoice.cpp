@@ -54,7 +54,8 @@ const thandler_class& Thandlermodule_edit_cpinvoice::handler_class() {
 tvelmor_grid& Thandlermodule_edit_cpinvoice::grid_lines() { return page_grid(*this, tag_grid_lines); }
 
 int32_t Thandlermodule_edit_cpinvoice::template_id() const {
-    return frecord->get_aslongint1(frecord->get_field_index1("id"));
+    const int32_t index = frecord->get_field_index1("id");
+    return frecord->get_field_is_assigned(index) ? frecord->get_aslongint1(index) : -1;
 }
 
 void Thandlermodule_edit_cpinvoice::once_created() {
