@@ -3,6 +3,7 @@
 #include "accounts/edit_customer_support.h"
 #include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
+#include "controls/control_kinds.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
@@ -99,6 +100,10 @@ void Thandlermodule_edit_cpinvoice::load_template() {
     frecord0->clear();
     tprocs_datarecord2::assign(*frecord0, *frecord);
     refresh_controls();
+    if (auto* title = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_label_title))) {
+        title->caption = u"Invoice Template " + utf8_to_utf16(std::to_string(id));
+        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_label_title);
+    }
     if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_name))) edit->set_selectedall(true);
     if (ftabpageno == 0) get_messages().add_message(501, jt_draw_panel, fhandler_type, tag_panel_details);
     get_messages().add_message(302, jt_run_task, fhandler_type, task_load_lines);
@@ -138,6 +143,12 @@ bool Thandlermodule_edit_cpinvoice::handle_keydown(uint16_t akey, tshift_state a
         switch (akey) {
             case tvk::enter:
                 if (!as_keyup) open_selected();
+                return true;
+            case tvk::insert:
+                if (!as_keyup) open_line(-1);
+                return true;
+            case tvk::del:
+                if (!as_keyup) ask_delete();
                 return true;
             case tvk::up:
             case tvk::down:

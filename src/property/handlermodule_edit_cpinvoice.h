@@ -18,6 +18,7 @@ class Thandlermodule_edit_cpinvoice : public Thandlermodule_edit_generic {
 public:
     static constexpr int16_t pageno = 29;
     static constexpr int32_t tag_panel_lines = 2103;
+    static constexpr int32_t tag_label_title = 102;
     static constexpr int32_t tag_grid_tabs = 104;
     static constexpr int32_t tag_edit_name = 203;
     static constexpr int32_t tag_checkbox_gst = 209;

@@ -48,6 +48,11 @@ bool Thandlermodule_list_billitem::handle_keydown(uint16_t akey, tshift_state as
         open_current();
         return true;
     }
+    // Insert adds and Delete deletes, as the header's plus and minus do.
+    if (!as_keyup && ashift == 0 && (akey == tvk::insert || akey == tvk::del))
+        return callback_message(nullptr, akey == tvk::insert ? Thandlermodule_header::tag_main_plus
+                                                             : Thandlermodule_header::tag_main_minus,
+                                tmsg_code::button_pressed);
     return Thandlermodule_list_keyed::handle_keydown(akey, ashift, as_keyup);
 }
 
