@@ -36,7 +36,7 @@ TEST_F(BillItemPages, ADeletedItemLeavesTheListButKeepsItsRowAndTheTemplateLines
     ASSERT_EQ(u"WATER", list().current_line()->ftext);
     const int32_t water = current_id();
 
-    button(Thandlermodule_header::tag_main_minus);
+    press(tvk::del);
     EXPECT_EQ("Delete Bill Item [WATER] ?", question());
     answer(false);
     EXPECT_EQ(items, list().line_count());

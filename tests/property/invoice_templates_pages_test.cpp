@@ -119,7 +119,7 @@ TEST_F(InvoiceTemplatePages, ALineAddedWithAnItemFoundByItsCodeIsNumberedPastThe
             "VALUES ( 2, 9, 1, 0, 1 )");
     enter(Thandlermodule_list_cpinvoice::pageno);
     enter(Thandlermodule_edit_cpinvoice::handler_class(), {int64_t{2}, int64_t{1}});
-    button(Thandlermodule_edit_cpinvoice::tag_button_add);
+    press(tvk::insert);
     ASSERT_EQ(18, pageno());
     EXPECT_TRUE(line_editor().fis_newrecord);
     EXPECT_TRUE(line_editor().fmode_editing);
@@ -155,7 +155,7 @@ TEST_F(InvoiceTemplatePages, ANewLineWithoutABillItemIsRefusedAndNothingIsStored
 TEST_F(InvoiceTemplatePages, ALineIsDeletedOnlyWithY) {
     open_template(1, 1);
     press(tvk::down);
-    button(Thandlermodule_edit_cpinvoice::tag_button_delete);
+    press(tvk::del);
     EXPECT_EQ("Delete Template Line [WASTE] ?", question());
     answer(false);
     EXPECT_EQ((std::vector<int16_t>{1, 2, 3}), stored_linenos(1));
