@@ -24,9 +24,6 @@ namespace {
 constexpr int32_t tag_header_plus = Thandlermodule_header::tag_main_plus;
 constexpr int32_t tag_header_minus = Thandlermodule_header::tag_main_minus;
 constexpr int32_t answer_yes = Thandlermodule_dialog::result_yes;
-// Footer legends: F2 2, F3 4, F7 64, F9 256. The list shows none; the details all but F7.
-constexpr uint16_t footer_all = 2 + 4 + 64 + 256;
-constexpr uint16_t footer_f2 = 2, footer_f3 = 4, footer_f7 = 64, footer_f9 = 256;
 // Fetching everything left of the list, a helping at a time.
 constexpr int32_t helping_rest = 500;
 
@@ -237,36 +234,8 @@ bool Thandlermodule_editlist_operator::set_tabpageno(int16_t atabpageno, bool ar
     const int32_t panel_old = get_tabpage_panel(ftabpageno);
     const int32_t panel_new = get_tabpage_panel(atabpageno);
     if (atabpageno == 0 && arefresh) refresh_line();
-    fcontrols->get_panel(panel_old)->visible = false;
-    fcontrols->get_panel(panel_new)->visible = true;
-    ftabpageno = atabpageno;
-    if (atabpageno == 1) {
-        set_mode_editing(fis_newrecord, true);
-        set_modified(false);
-    }
-    set_focused_tag(atabpageno == 1 ? tag_edit_first_name : tag_grid, true);
-    show_tab_bars(atabpageno);
-    get_messages().add_message(501, jt_erase_panel, fhandler_type, panel_old, 0);
-    get_messages().add_message(501, jt_draw_panel, fhandler_type, panel_new);
+    show_tab(atabpageno, panel_old, panel_new, atabpageno == 1 ? tag_edit_first_name : tag_grid);
     return true;
-}
-
-void Thandlermodule_editlist_operator::show_tab_bars(int16_t atabpageno) {
-    if (!fowner) return;
-    if (auto* footer = dynamic_cast<ifooter_settings*>(fowner->get_handler_footer())) {
-        uint16_t enabled = footer_f9;
-        if (fmodified) enabled |= footer_f2;
-        if (!fmode_editing) enabled |= footer_f3 | footer_f7;
-        footer->set_buttons_invisible(atabpageno == 1 ? footer_f7 : footer_all, false);
-        footer->set_buttons_enabled(enabled, false);
-    }
-    // The header's menu, plus and minus act on the list only. The header draws a change of the
-    // minus button itself, not of the plus.
-    if (auto* header = dynamic_cast<iheader_settings*>(fowner->get_handler_header())) {
-        for (tparams_header param : {ph_menu_enabled, ph_button_plus_enabled, ph_button_minus_enabled})
-            header->set_header_param(param, atabpageno == 0, false);
-        get_messages().add_message(501, jt_draw_control, ht_header, Thandlermodule_header::tag_plus);
-    }
 }
 
 // After a save: a new operator gets its line, an edited one its new names.

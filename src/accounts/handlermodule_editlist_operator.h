@@ -76,7 +76,6 @@ private:
     void ask_delete();
     void delete_line();
     void refresh_line();
-    void show_tab_bars(int16_t atabpageno);
     std::u16string cell_text(int32_t atag, int32_t arow, int32_t acol) const;
 
     bool flaid_out = false;

@@ -8,7 +8,11 @@
 #include "controls/miscobject_fieldlinks.h"
 #include "controls/surface.h"
 #include "controls/text_controls.h"
+#include "controls/panel.h"
+#include "pages/datamodule_messages.h"
 #include "pages/handlermodule_edit_generic.h"
+#include "pages/handlermodule_header.h"
+#include "pages/page_hooks.h"
 #include "pages/page_controller_generic.h"
 #include "values/procs_datarecord2.h"
 
@@ -16,6 +20,9 @@ namespace {
 constexpr int32_t tag_footer_save = 202, tag_footer_edit = 203, tag_footer_menu = 205;
 constexpr int32_t tag_save_changes = 9101;
 constexpr int32_t theme_viewing = 909, theme_editing = 910, theme_modified = 911;
+// Footer legends: F2 2, F3 4, F7 64, F9 256.
+constexpr uint16_t footer_all = 2 + 4 + 64 + 256;
+constexpr uint16_t footer_f2 = 2, footer_f3 = 4, footer_f7 = 64, footer_f9 = 256;
 }  // namespace
 
 void Thandlermodule_editlist_generic::bind_data() {
@@ -172,5 +179,38 @@ void Thandlermodule_editlist_generic::set_mode_editing(bool amode_editing, bool 
     for (list->first(); !list->eof(); list->next()) {
         list->item()->tag_theme = theme_viewing;
         if (!as_skip_draw && list->item()->visible) draw_control(list->item(), false);
+    }
+}
+
+void Thandlermodule_editlist_generic::show_tab(int16_t atabpageno, int32_t apanel_old, int32_t apanel_new,
+                                               int32_t afocus_tag) {
+    fcontrols->get_panel(apanel_old)->visible = false;
+    fcontrols->get_panel(apanel_new)->visible = true;
+    ftabpageno = atabpageno;
+    if (atabpageno == 1) {
+        set_mode_editing(fis_newrecord, true);
+        set_modified(false);
+    }
+    set_focused_tag(afocus_tag, true);
+    show_tab_bars(atabpageno);
+    get_messages().add_message(501, jt_erase_panel, fhandler_type, apanel_old, 0);
+    get_messages().add_message(501, jt_draw_panel, fhandler_type, apanel_new);
+}
+
+void Thandlermodule_editlist_generic::show_tab_bars(int16_t atabpageno) {
+    if (!fowner) return;
+    if (auto* footer = dynamic_cast<ifooter_settings*>(fowner->get_handler_footer())) {
+        uint16_t enabled = footer_f9;
+        if (fmodified) enabled |= footer_f2;
+        if (!fmode_editing) enabled |= footer_f3 | footer_f7;
+        footer->set_buttons_invisible(atabpageno == 1 ? footer_f7 : footer_all, false);
+        footer->set_buttons_enabled(enabled, false);
+    }
+    // The header draws a change of the minus button itself, not of the plus or the menu.
+    if (auto* header = dynamic_cast<iheader_settings*>(fowner->get_handler_header())) {
+        for (tparams_header param : {ph_menu_enabled, ph_button_plus_enabled, ph_button_minus_enabled})
+            header->set_header_param(param, atabpageno == 0, false);
+        get_messages().add_message(501, jt_draw_control, ht_header, Thandlermodule_header::tag_plus);
+        get_messages().add_message(501, jt_draw_control, ht_header, Thandlermodule_header::tag_menu);
     }
 }

@@ -48,6 +48,15 @@ public:
     static constexpr int32_t tag_fieldlinks = 105;
     static constexpr int32_t tag_grid = 203;
 
+protected:
+    // The tab switch the concrete pages share once they have chosen the panels: apanel_new shown
+    // in place of apanel_old, the details taken into viewing (editing for a new record), the
+    // focus on afocus_tag, the footer and header set for the tab, the panels erased and drawn.
+    void show_tab(int16_t atabpageno, int32_t apanel_old, int32_t apanel_new, int32_t afocus_tag);
+    // The footer shows its legends on the details only (F7 hidden there); the header's menu, plus
+    // and minus act on the list only.
+    void show_tab_bars(int16_t atabpageno);
+
 private:
     bool keydown_list(uint16_t akey, tshift_state ashift, bool as_keyup);
     bool keydown_detail(uint16_t akey, tshift_state ashift, bool as_keyup);

@@ -59,7 +59,6 @@ private:
     void ask_delete();
     void delete_line();
     void refresh_line();
-    void show_tab_bars(int16_t atabpageno);
 
     bool flaid_out = false;
     bool fsaving_new = false;
