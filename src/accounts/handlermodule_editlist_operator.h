@@ -47,7 +47,6 @@ public:
     int32_t get_ejt_id() override { return ejt_operator_update; }
     void load_record() override;
     bool set_tabpageno(int16_t atabpageno, bool arefresh) override;
-    void commit_edit(bool as_stay) override;
 
     // The panel of a tab: 2102 the list, 2103 the details.
     int32_t get_tabpage_panel(int16_t atabpageno) const;
@@ -79,5 +78,4 @@ private:
     std::u16string cell_text(int32_t atag, int32_t arow, int32_t acol) const;
 
     bool flaid_out = false;
-    bool fsaving_new = false;
 };

@@ -128,6 +128,11 @@ bool Thandlermodule_editlist_generic::callback_message(void* aparams, int32_t at
 }
 
 void Thandlermodule_editlist_generic::commit_edit(bool as_stay) {
+    struct tsaving_scope {
+        bool& fflag;
+        ~tsaving_scope() { fflag = false; }
+    } saving{fsaving_new};
+    fsaving_new = fis_newrecord;
     bool written = false;
     if (!tprocs_datarecord2::is_equal(*frecord, *frecord0)) {
         save_record_ejt(get_ejt_id(), *frecord, *frecord0, fis_newrecord, class_name());

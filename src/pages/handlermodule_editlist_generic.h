@@ -43,6 +43,9 @@ public:
     bool fmodified = false;
     bool fis_newrecord = false;
     int32_t frow_operate = -1;
+    // True while commit_edit saves a new record: the list the page refreshes on its way back
+    // gets a line for it.
+    bool fsaving_new = false;
 
     static constexpr int32_t tag_panel_detail = 2103;
     static constexpr int32_t tag_fieldlinks = 105;

@@ -170,17 +170,6 @@ void Thandlermodule_editlist_billitem::load_record() {
         throw tvelmor_exception("Bill Item %d not found in %s.load_record();", id, class_name());
 }
 
-void Thandlermodule_editlist_billitem::commit_edit(bool as_stay) {
-    fsaving_new = fis_newrecord;
-    try {
-        Thandlermodule_editlist_generic::commit_edit(as_stay);
-    } catch (...) {
-        fsaving_new = false;
-        throw;
-    }
-    fsaving_new = false;
-}
-
 bool Thandlermodule_editlist_billitem::set_tabpageno(int16_t atabpageno, bool arefresh) {
     if (atabpageno > 1 || atabpageno == ftabpageno) return false;
     const int32_t panel_old = get_tabpage_panel(ftabpageno);

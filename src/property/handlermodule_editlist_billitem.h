@@ -39,7 +39,6 @@ public:
     int32_t get_ejt_id() override { return ejt_bill_item; }
     void load_record() override;
     bool set_tabpageno(int16_t atabpageno, bool arefresh) override;
-    void commit_edit(bool as_stay) override;
 
     // 2102 the list, 2103 the details, 2101 the page itself.
     int32_t get_tabpage_panel(int16_t atabpageno) const;
@@ -61,6 +60,5 @@ private:
     void refresh_line();
 
     bool flaid_out = false;
-    bool fsaving_new = false;
     int32_t fdeleting_row = -1;
 };
