@@ -147,7 +147,7 @@ void Thandlermodule_edit_cpunit::load_unit_row(int32_t arow, bool as_draw) {
         frecord->set_aslongint1(frecord->get_field_index1("id"), flist_units.get_item(arow).fid);
         tprocs_querys::load_record_bypk(*frecord, dben_table_cp_unit);
     }
-    tprocs_datarecord2::assign(*frecord0, *frecord);
+    take_copy();
     fis_newrecord = false;
     show_account_name();
     refresh_controls();
@@ -295,7 +295,8 @@ bool Thandlermodule_edit_cpunit::can_select_unit(int32_t arow) {
     return true;
 }
 
-// Ctrl+Up and Ctrl+Down: the unit list cannot take the focus, so these keys move in it.
+// Ctrl+Up and Ctrl+Down (off a combo box): the unit list cannot take the focus, so these keys
+// move in it.
 void Thandlermodule_edit_cpunit::select_unit_by_key(int32_t adelta) {
     tvelmor_grid& units = grid(tag_grid_units);
     const int32_t row = units.row + adelta;
@@ -310,7 +311,7 @@ void Thandlermodule_edit_cpunit::new_unit() {
     if (is_record_changed()) return;
     frecord->clear();
     frecord->set_aslongint1(frecord->get_field_index1("id_site"), fid_site);
-    tprocs_datarecord2::assign(*frecord0, *frecord);
+    take_copy();
     fis_newrecord = true;
     if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account))) edit->set_text(u"");
     set_details_enabled(true);
@@ -338,7 +339,7 @@ void Thandlermodule_edit_cpunit::delete_unit() {
     Tdatamodule_ejt::instance().send_ejt_record(*ejt, nullptr);
     if (fmode_editing) leave_editing();
     frecord->clear();
-    tprocs_datarecord2::assign(*frecord0, *frecord);
+    take_copy();
     refresh_controls();
     get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_units, mp_overwrite, -1);
     get_messages().add_message(501, jt_draw_panel, fhandler_type, tag_panel_units);
@@ -403,7 +404,9 @@ bool Thandlermodule_edit_cpunit::handle_keydown(uint16_t akey, tshift_state ashi
             finish_editing_then(aq_pictures);
             return true;
         }
-        if (!shift && (akey == tvk::up || akey == tvk::down)) {
+        // Ctrl+Down on a combo box drops its list down.
+        const tvelmor_control* focused = fcontrols->get_control(ffocused_tag);
+        if (!shift && (akey == tvk::up || akey == tvk::down) && !(focused && focused->id == ac_combobox)) {
             if (!fshowing_search_account) select_unit_by_key(akey == tvk::up ? -1 : 1);
             return true;
         }
@@ -508,4 +511,10 @@ void Thandlermodule_edit_cpunit::paint_unit_cell(tvelmor_theme* atheme, const tr
     c.set_text_align(ttext_halign::left, ttext_valign::bottom);
     c.text_rect(arect, arect.left + 4, arect.top + 22, u"Unit:");
     c.text_rect(arect, arect.left + 4, arect.top + 46, flist_units.get_item(arow).fname);
+}
+
+// The copy may hold fields the working record no longer has (after a clear): it starts empty.
+void Thandlermodule_edit_cpunit::take_copy() {
+    frecord0->clear();
+    tprocs_datarecord2::assign(*frecord0, *frecord);
 }

@@ -89,6 +89,7 @@ private:
     void goto_pictures();
     void reset_meter_looks();
     void drop_edit();
+    void take_copy();
     // Edit 206 shows the name of the record's account (nothing without one).
     void show_account_name();
     void paint_unit_cell(tvelmor_theme* atheme, const trect& arect, int32_t arow);
