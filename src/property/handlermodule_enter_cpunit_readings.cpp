@@ -103,7 +103,8 @@ int32_t today() {
 std::u16string reading_text(int64_t avalue) { return utf8_to_utf16(tprocs_message::format("%.8d", {avalue})); }
 
 std::u16string date_text(int32_t aday) {
-    return aday == -1 ? std::u16string() : tprocs_daycount::to_text(u"DD/MM/YYYY", aday);
+    // Day 0 (a new reading not yet typed) is no date of the calendar either.
+    return aday <= 0 ? std::u16string() : tprocs_daycount::to_text(u"DD/MM/YYYY", aday);
 }
 
 // Unit names compare without case in the ASCII letters only.

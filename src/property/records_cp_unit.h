@@ -37,9 +37,9 @@ public:
     int32_t frecno = 0;
     bool frecno_set = false;  // the line stands for an existing unbilled reading
     int64_t freading_last = 0;
-    int32_t freading_last_date = -1;
+    int32_t freading_last_date = 0;
     int64_t freading_this = 0;
     int64_t freading_this0 = 0;  // the value when loaded
-    int32_t freading_this_date = -1;
+    int32_t freading_this_date = 0;
     bool freading_is_first = true;  // no billed reading yet
 };
