@@ -423,11 +423,19 @@ bool Thandlermodule_edit_cpunit::handle_keydown(uint16_t akey, tshift_state ashi
             case tvk::f3:
                 if (!as_keyup && !fmode_editing && unit_id() != -1) set_mode_editing(true, tag_panel_edit, 0);
                 return true;
+            // F9 cancels editing, or leaves as on the other edit pages.
             case tvk::f9:
-                if (!as_keyup && fmode_editing) drop_edit();
+                if (!as_keyup && fmode_editing)
+                    drop_edit();
+                else if (!as_keyup && fowner)
+                    fowner->page_exit();
                 return true;
             case tvk::f11:
                 if (!as_keyup) show_record_dump(*this);
+                return true;
+            // The header's plus button from the keyboard, as Insert adds on the other pages.
+            case tvk::insert:
+                if (!as_keyup) new_unit();
                 return true;
             default: break;
         }
@@ -509,8 +517,11 @@ void Thandlermodule_edit_cpunit::paint_unit_cell(tvelmor_theme* atheme, const tr
     c.fill_rect(arect);
     tprocs_font::set_font(c, fgraphbox->ffont_tag, font_cells);
     c.set_text_align(ttext_halign::left, ttext_valign::bottom);
-    c.text_rect(arect, arect.left + 4, arect.top + 22, u"Unit:");
-    c.text_rect(arect, arect.left + 4, arect.top + 46, flist_units.get_item(arow).fname);
+    // Each line is clipped (and its background filled) to its own 24 pixels.
+    const trect first{arect.left, arect.top, arect.right, arect.top + 24};
+    const trect second{arect.left, arect.top + 24, arect.right, arect.bottom};
+    c.text_rect(first, first.left + 4, first.top + 20, u"Unit:");
+    c.text_rect(second, second.left + 4, second.top + 20, flist_units.get_item(arow).fname);
 }
 
 // The copy may hold fields the working record no longer has (after a clear): it starts empty.
