@@ -25,6 +25,7 @@
 #include "pages/page_form_editable.h"
 #include "pages/page_hooks.h"
 #include "property/datamodule_cp_site.h"
+#include "property/site_params.h"
 #include "values/params_generic.h"
 #include "values/procs_datarecord2.h"
 
@@ -76,16 +77,13 @@ int32_t Thandlermodule_edit_cpunit::unit_id() const {
 }
 
 void Thandlermodule_edit_cpunit::save_params(tparams_generic& aparams) {
-    if (auto* params = dynamic_cast<tparams_id*>(&aparams)) params->fid = fid_site;
+    save_site_id(aparams, fid_site);
 }
 
 void Thandlermodule_edit_cpunit::handle_resize(bool as_skip_draw) {
     if (!flaid_out_units) {
-        auto* params = dynamic_cast<tparams_id*>(fparams.get());
-        if (!params) throw tvelmor_exception("Unassigned Params in %s.handle_resize();", class_name());
+        fid_site = take_site_id(*this);
         flaid_out_units = true;
-        fid_site = params->fid;
-        fparams.reset();
         get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_units, mp_overwrite, -1);
         get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_templates, mp_none, 0);
     }

@@ -22,6 +22,7 @@
 #include "procs/message_format.h"
 #include "procs/procs_daycount.h"
 #include "property/datamodule_cp_site.h"
+#include "property/site_params.h"
 #include "values/dbrecords2.h"
 #include "values/params_generic.h"
 
@@ -92,13 +93,17 @@ const Tform_page2& readings_form() {
     return form;
 }
 
-int32_t today() {
+}  // namespace
+
+int32_t Thandlermodule_enter_cpunit_readings::today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     return tprocs_daycount::encode(static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint16_t>(local.tm_mon + 1),
                                    static_cast<uint16_t>(local.tm_mday));
 }
+
+namespace {
 
 std::u16string reading_text(int64_t avalue) { return utf8_to_utf16(tprocs_message::format("%.8d", {avalue})); }
 
@@ -146,17 +151,14 @@ tvelmor_edit& Thandlermodule_enter_cpunit_readings::edit(int32_t atag) {
 }
 
 void Thandlermodule_enter_cpunit_readings::save_params(tparams_generic& aparams) {
-    if (auto* params = dynamic_cast<tparams_id*>(&aparams)) params->fid = fid_site;
+    save_site_id(aparams, fid_site);
 }
 
 void Thandlermodule_enter_cpunit_readings::handle_resize(bool as_skip_draw) {
     if (!flaid_out) {
-        auto* params = dynamic_cast<tparams_id*>(fparams.get());
-        if (!params) throw tvelmor_exception("Unassigned Params in %s.handle_resize();", class_name());
+        fid_site = take_site_id(*this);
         flaid_out = true;
         set_modified(false, -1);
-        fid_site = params->fid;
-        fparams.reset();
         fheader.fdate = today();
         if (auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(fcontrols->get_miscobject(tag_links_header)))
             links->setup_data2(&fheader);

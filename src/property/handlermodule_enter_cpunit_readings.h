@@ -48,6 +48,8 @@ public:
     const char* class_name() const override { return "Thandlermodule_enter_cpunit_readings"; }
     // Form Tform_page_enter_cpunit_readings, record tparams_id (kept until the first layout).
     static const thandler_class& handler_class();
+    // Today's day number, the date the page starts with.
+    static int32_t today();
 
     void save_params(tparams_generic& aparams) override;
     void handle_resize(bool as_skip_draw) override;

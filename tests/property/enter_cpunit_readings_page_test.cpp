@@ -1,8 +1,6 @@
 // The meter-readings page over a copy of the demo database, through the product's page controller.
 #include <gtest/gtest.h>
 
-#include <ctime>
-
 #include "controls/control_kinds.h"
 #include "cpunit_pages_support.h"
 #include "procs/procs_daycount.h"
@@ -12,13 +10,7 @@ namespace {
 
 using tpage = Thandlermodule_enter_cpunit_readings;
 
-int32_t today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return tprocs_daycount::encode(static_cast<uint16_t>(local.tm_year + 1900), static_cast<uint16_t>(local.tm_mon + 1),
-                                   static_cast<uint16_t>(local.tm_mday));
-}
+int32_t today() { return tpage::today(); }
 
 class EnterCpunitReadingsPage : public tcpunit_pages_test {
 protected:
