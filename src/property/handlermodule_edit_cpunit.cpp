@@ -2,7 +2,6 @@
 
 #include "accounts/datamodule_search_account.h"
 #include "accounts/edit_customer_support.h"
-#include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
@@ -57,6 +56,7 @@ Thandlermodule_edit_cpunit::Thandlermodule_edit_cpunit(tpage_controller_generic*
     : Thandlermodule_edit_generic(aowner, ahandler_type, agraphbox),
       fmodule(std::make_unique<Tdatamodule_cp_site>(Tdatamodule_database_customers::instance())),
       fsearch(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())) {
+    fsearch->fon_lines_added = [this] { search_follows_lines(); };
     frecord = std::make_unique<tdbrecord_cp_unit2>();
     frecord0 = std::make_unique<tdbrecord_cp_unit2>();
 }
@@ -375,6 +375,25 @@ void Thandlermodule_edit_cpunit::pick_search_line() {
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_account);
 }
 
+// Near the end of the account lines found so far, moving down fetches the next helping.
+void Thandlermodule_edit_cpunit::search_data_request(uint8_t ahow) {
+    tvelmor_grid& g = grid(tag_grid_search);
+    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
+    if ((ahow != gmv_row_down && ahow != gmv_page_down) || !fsearch->is_loading_idle()) return;
+    const bool added = ahow == gmv_row_down ? fsearch->add_records_arrowdown(g.row_count_visible)
+                                            : fsearch->add_records_pagedown(g.row_count_visible);
+    if (added) search_follows_lines();
+}
+
+void Thandlermodule_edit_cpunit::search_follows_lines() {
+    if (!fcontrols || !fshowing_search_account) return;
+    tvelmor_grid& g = grid(tag_grid_search);
+    const int32_t before = g.rowcount;
+    g.set_rowcount(fsearch->line_count());
+    if (g.rowcount > before && before < g.row_top + g.row_count_visible)
+        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_search);
+}
+
 bool Thandlermodule_edit_cpunit::keydown_search(uint16_t akey) {
     switch (akey) {
         case tvk::prior:
@@ -450,6 +469,7 @@ bool Thandlermodule_edit_cpunit::callback_message(void* aparams, int32_t atag, i
             return true;
         }
         case tmsg_code::grid_moved:
+            if (atag == tag_grid_search && aparams) search_data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
             if (atag == tag_grid_units) load_unit_row(grid(tag_grid_units).row, true);
             if (atag == tag_grid_tabs) set_tabpageno(static_cast<int16_t>(grid(tag_grid_tabs).col));
             return true;
@@ -496,8 +516,8 @@ void Thandlermodule_edit_cpunit::control_paint(tvelmor_control* acontrol, tvelmo
         theme->classrender->control_paint(fgraphbox->ffont_tag, canvas(), static_cast<tvelmor_customgrid&>(*acontrol),
                                           theme, arect, tab_captions[acol], arow, acol, font_cells, taCenter, 0);
     } else if (acontrol->tag == tag_grid_search) {
-        paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol,
-                             fsearch->get_cell_text(arow, static_cast<int16_t>(acol)));
+        fsearch->control_paint(fgraphbox->ffont_tag, canvas(), static_cast<tvelmor_customgrid&>(*acontrol), atheme,
+                               arect, arow, acol);
     }
 }
 

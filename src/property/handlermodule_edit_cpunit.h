@@ -54,6 +54,7 @@ public:
     tvelmor_grid& grid(int32_t atag);
     // The unit being edited: its key, -1 for a new one or none.
     int32_t unit_id() const;
+    Tdatamodule_search_account& search() { return *fsearch; }
 
     int32_t fid_site = -1;
     tlist_flat<trecord_unit> flist_units;
@@ -86,6 +87,9 @@ private:
     void run_search();
     void pick_search_line();
     bool keydown_search(uint16_t akey);
+    void search_data_request(uint8_t ahow);
+    // The search grid's row count follows lines the search's timer added.
+    void search_follows_lines();
     void goto_pictures();
     void reset_meter_looks();
     void drop_edit();

@@ -5,6 +5,7 @@
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
 #include "controls/panel.h"
+#include "controls/theme.h"
 #include "cpunit_pages_support.h"
 
 namespace {
@@ -151,6 +152,62 @@ TEST_F(EditCpunitPage, enter_on_an_account_search_without_result_changes_nothing
     EXPECT_FALSE(p.fshowing_search_account);
     key(tvk::f9);
     EXPECT_EQ(shown, edit_text(tpage::tag_edit_account));
+}
+
+TEST_F(EditCpunitPage, the_account_search_moves_with_the_arrows_and_takes_the_line_chosen) {
+    tpage& p = open(1);
+    key(tvk::f3);
+    key(tvk::enter);
+    ASSERT_EQ(tpage::tag_edit_account, p.ffocused_tag);
+    type_text("S");
+    ASSERT_TRUE(p.fshowing_search_account);
+    tvelmor_grid& g = p.grid(tpage::tag_grid_search);
+    ASSERT_GT(p.search().line_count(), 3);
+    EXPECT_EQ(p.search().line_count(), g.rowcount);
+    key(tvk::down);
+    key(tvk::down);
+    key(tvk::up);
+    ASSERT_EQ(1, g.row);
+    const int32_t chosen = p.search().line_id(1);
+    const std::string name = utf16_to_utf8(p.search().line_name(1));
+    key(tvk::enter);
+    EXPECT_FALSE(p.fshowing_search_account);
+    EXPECT_EQ(chosen, field("account"));
+    EXPECT_EQ(name, edit_text(tpage::tag_edit_account));
+    EXPECT_TRUE(p.fmodified);
+    key(tvk::f2);
+    EXPECT_EQ(std::to_string(chosen), unit_sql(p.unit_id(), "account"));
+}
+
+TEST_F(EditCpunitPage, a_click_on_a_unit_shows_it_unless_unsaved_changes_make_the_page_ask_first) {
+    const int32_t site = new_site({"First", "Second"});
+    tpage& p = open(site);
+    // Clicks are hit-tested by the real grid renderers.
+    for (auto [tag, render] : {std::pair{904, classrender_grid_standard}, std::pair{905, classrender_grid_tabs2},
+                               std::pair{908, classrender_grid_standard}}) {
+        auto* theme = dynamic_cast<tvelmor_theme_grid_brief*>(p.fcontrols->get_theme_by_tag(tag));
+        ASSERT_NE(nullptr, theme);
+        theme->classrender = fsaved_grid_renderers[render];
+    }
+    trect r;
+    p.fcontrols->get_viewport(tpage::tag_grid_units, r);
+    // The middle of the second row (rows 49 high below the grid's 2-pixel edge).
+    const int32_t x = r.left + 20, y = r.top + 2 + 49 + 24;
+    key(tvk::f3);
+    key(tvk::home, ss_ctrl);
+    type_text("Changed");
+    key(tvk::enter);
+    fcontroller->handle_mousedown(0, mb_left, 0, x, y, false);
+    EXPECT_EQ("Save changes ?", question());
+    EXPECT_EQ(0, p.grid(tpage::tag_grid_units).row);
+    key('N');
+    EXPECT_EQ("First", unit_sql(p.flist_units.get_item(0).fid, "name"));
+    EXPECT_EQ(1, p.grid(tpage::tag_grid_units).row);
+    EXPECT_EQ("Second", edit_text(tpage::tag_edit_name));
+    fcontroller->handle_mousedown(0, mb_left, 0, x, y - 49, false);
+    EXPECT_EQ(nullptr, fcontroller->get_handler_ontop());
+    EXPECT_EQ(0, p.grid(tpage::tag_grid_units).row);
+    EXPECT_EQ("First", edit_text(tpage::tag_edit_name));
 }
 
 TEST_F(EditCpunitPage, deleting_the_only_unit_disables_the_details_and_the_minus_button) {
