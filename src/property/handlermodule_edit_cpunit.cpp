@@ -256,6 +256,11 @@ void Thandlermodule_edit_cpunit::drop_edit() {
     if (fis_newrecord) {
         load_unit_row(grid(tag_grid_units).row, true);
         cancel_edit(true);
+        // A site without units has nothing to show again.
+        if (flist_units.is_empty()) {
+            set_details_enabled(false);
+            get_messages().add_message(501, jt_draw_panel, fhandler_type, tag_panel_units);
+        }
     } else
         cancel_edit(false);
     reset_meter_looks();

@@ -238,6 +238,15 @@ TEST_F(EditCpunitPage, deleting_the_only_unit_disables_the_details_and_the_minus
     EXPECT_EQ(nullptr, fcontroller->get_handler_ontop());
     key(tvk::tab, ss_ctrl);
     EXPECT_EQ(0, p.ftabpageno);
+    // A new unit started and dropped leaves the empty site as it was.
+    key(tvk::insert);
+    EXPECT_TRUE(p.fmode_editing);
+    EXPECT_TRUE(static_cast<tvelmor_edit*>(p.fcontrols->get_control(203))->enabled);
+    key(tvk::f9);
+    EXPECT_FALSE(p.fmode_editing);
+    EXPECT_EQ(16, fcontroller->get_pageno());
+    EXPECT_FALSE(static_cast<tvelmor_edit*>(p.fcontrols->get_control(203))->enabled);
+    EXPECT_EQ(0, count("cp_unit WHERE id_site = " + std::to_string(site)));
 }
 
 TEST_F(EditCpunitPage, esc_asks_to_save_a_changed_unit_and_leaves_at_once_when_nothing_changed) {

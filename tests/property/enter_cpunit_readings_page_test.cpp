@@ -102,6 +102,17 @@ TEST_F(EnterCpunitReadingsPage, each_meter_state_gives_its_line) {
     }
 }
 
+TEST_F(EnterCpunitReadingsPage, a_site_without_units_shows_no_lines_and_f2_just_leaves) {
+    const int32_t site = new_site({});
+    tpage& p = open(site);
+    EXPECT_EQ(0, p.flist_lines.get_count());
+    EXPECT_EQ(0, p.grid().rowcount);
+    key(tvk::tab);
+    key(tvk::tab);
+    key(tvk::f2);
+    EXPECT_EQ(1, fcontroller->get_pageno());
+}
+
 TEST_F(EnterCpunitReadingsPage, a_unit_name_longer_than_ten_characters_loads) {
     const int32_t site = new_site({"Warehouse North 12"});
     tpage& p = open(site);
