@@ -315,6 +315,19 @@ TEST_F(EditCpunitPage, ctrl_page_up_goes_to_the_pictures_of_the_site_in_place_of
     // In place: leaving the pictures returns to the accounts menu, not to the units.
     fcontroller->page_exit();
     EXPECT_EQ(1, fcontroller->get_pageno());
+    // A pending change is asked about first, and saved on Yes.
+    const int32_t site = new_site({"Kiosk"});
+    tpage& p = open(site);
+    const int32_t id = p.unit_id();
+    key(tvk::f3);
+    key(tvk::home, ss_ctrl);
+    type_text("Kiosk B");
+    key(tvk::prior, ss_ctrl);
+    EXPECT_EQ("Save changes ?", question());
+    EXPECT_EQ(16, fcontroller->get_pageno());
+    key('Y');
+    EXPECT_EQ(24, fcontroller->get_pageno());
+    EXPECT_EQ("Kiosk B", unit_sql(id, "name"));
 }
 
 }  // namespace
