@@ -3,6 +3,7 @@
 
 #include "controls/control_kinds.h"
 #include "cpunit_pages_support.h"
+#include "database/fault_injection.h"
 #include "procs/procs_daycount.h"
 #include "property/handlermodule_enter_cpunit_readings.h"
 
@@ -184,6 +185,38 @@ TEST_F(EnterCpunitReadingsPage, a_value_changed_and_restored_writes_nothing_but_
     EXPECT_EQ(tprocs_daycount::encode(2026, 4, 1),
               number("SELECT date_read FROM cp_unit_reading WHERE billed = 0 AND id_unit = " + std::to_string(unit)));
     EXPECT_EQ(2, count("cp_unit_reading WHERE id_unit = " + std::to_string(unit)));
+}
+
+TEST_F(EnterCpunitReadingsPage, a_save_that_fails_on_a_later_line_writes_the_earlier_one_only_once) {
+    // How many database points one reading's write passes.
+    const int32_t probe = new_site({"P1"});
+    open(probe);
+    enter_row(0);
+    type("10");
+    tfault_injection::arm(0);
+    key(tvk::f2);
+    const int64_t points = tfault_injection::count();
+    tfault_injection::disarm();
+    ASSERT_GT(points, 0);
+
+    const int32_t site = new_site({"P2"});
+    const std::string u = std::to_string(unit_of(site));
+    open(site);
+    enter_row(0);
+    type("11");
+    key(tvk::tab);
+    type("22");
+    tfault_injection::arm(points + 1);
+    EXPECT_NE("(no exception)", message_of([&] { key(tvk::f2); }));
+    EXPECT_TRUE(tfault_injection::fired());
+    tfault_injection::disarm();
+    EXPECT_EQ(21, fcontroller->get_pageno());
+    EXPECT_EQ(1, count("cp_unit_reading WHERE bill_type = 1 AND id_unit = " + u));
+    EXPECT_EQ(0, count("cp_unit_reading WHERE bill_type = 2 AND id_unit = " + u));
+    key(tvk::f2);
+    EXPECT_EQ(1, fcontroller->get_pageno());
+    EXPECT_EQ(1, count("cp_unit_reading WHERE bill_type = 1 AND id_unit = " + u));
+    EXPECT_EQ(22, number("SELECT reading FROM cp_unit_reading WHERE bill_type = 2 AND id_unit = " + u));
 }
 
 TEST_F(EnterCpunitReadingsPage, esc_leaves_without_saving_and_the_focus_moves_through_the_grid) {
