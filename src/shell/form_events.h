@@ -50,6 +50,8 @@ public:
     }
     // Enters page apageno over the main page, as a menu would (pages no menu leads to).
     virtual void enter_page(int16_t /*apageno*/) {}
+    // The same with the page's first parameter (a key such as a site's id) set to aid.
+    virtual void enter_page(int16_t /*apageno*/, int32_t /*aid*/) {}
 
     // The hidden debug command: the main handler's state dump.
     virtual void debug101() {}

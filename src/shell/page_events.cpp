@@ -5,6 +5,7 @@
 #include "controls/miscobject.h"
 #include "controls/text_controls.h"
 #include "pages/page_controller.h"
+#include "values/params_generic.h"
 
 tpage_events::tpage_events(std::unique_ptr<tpage_controller_generic> acontroller, Tdatamodule_messages& amessages)
     : fcontroller(std::move(acontroller)), fmessages(amessages) {}
@@ -46,6 +47,16 @@ bool tpage_events::queue_empty() { return fmessages.get_pending_count() == 0; }
 int32_t tpage_events::get_pageno() { return fcontroller->get_pageno(); }
 
 void tpage_events::enter_page(int16_t apageno) { fcontroller->page_enter(apageno, false); }
+
+void tpage_events::enter_page(int16_t apageno, int32_t aid) {
+    const thandler_class* page = fcontroller->get_page_table().find(apageno);
+    if (!page) {
+        fcontroller->page_enter(apageno, false);  // raises the controller's own message
+        return;
+    }
+    const tparam_value params[] = {int64_t{aid}};
+    fcontroller->page_enter(*page, params, false);
+}
 
 // The caption of a label or button, or the text of an edit or memo, of the slot's page.
 Thandlermodule_page* tpage_events::handler_of(int32_t aslot) const {

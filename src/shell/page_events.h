@@ -31,6 +31,7 @@ public:
     bool queue_empty() override;
     int32_t get_pageno() override;
     void enter_page(int16_t apageno) override;
+    void enter_page(int16_t apageno, int32_t aid) override;
     bool get_control_text(int32_t aslot, int32_t atag, std::u16string& atext) override;
     bool get_cell_text(int32_t aslot, int32_t atag, int32_t arow, int32_t acol, std::u16string& atext) override;
     void debug101() override;

@@ -30,7 +30,7 @@ constexpr tcommand commands[] = {
     {"click", 3, 3},       {"idle", 0, 0},        {"wait", 1, 1},        {"screenshot", 1, 1},
     {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-cell", 5, 5}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
     {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1}, {"ignore-errors", 0, 0},
-    {"enter-page", 1, 1},
+    {"enter-page", 1, 2},
 };
 
 const std::map<std::string, int32_t> surface_slots = {{"main", 0}, {"header", 1}, {"footer", 2}, {"overlay", 3}};
@@ -172,6 +172,8 @@ bool tscript_driver::parse_line(const std::string& aline, int32_t alineno) {
     }
     if ((c == "wait" || c == "expect-page" || c == "enter-page") && !is_number(step.args[0]))
         return fail(step, c + " needs a number");
+    if (c == "enter-page" && step.args.size() == 2 && !is_number(step.args[1]))
+        return fail(step, "enter-page takes a page number and a key");
     if ((c == "click" || c == "expect-text" || c == "expect-cell") && !surface_slots.count(step.args[0]))
         return fail(step, "unknown surface \"" + step.args[0] + "\" (main, header, footer or overlay)");
     if (c == "click" && !(is_number(step.args[1]) && is_number(step.args[2])))
@@ -241,7 +243,11 @@ bool tscript_driver::run_step(const tstep& astep) {
         return true;
     }
     if (c == "enter-page") {
-        if (fform.events()) fform.events()->enter_page(static_cast<int16_t>(std::stoi(a[0])));
+        const auto page = static_cast<int16_t>(std::stoi(a[0]));
+        if (fform.events() && a.size() == 2)
+            fform.events()->enter_page(page, std::stoi(a[1]));
+        else if (fform.events())
+            fform.events()->enter_page(page);
         process_events();
         return true;
     }
