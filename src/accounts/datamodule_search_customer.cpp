@@ -6,6 +6,17 @@ namespace {
 
 const char* const contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email";
 
+// The longest searched name (an email address) in characters: a longer text finds nothing. The
+// statements cast the search text to this length, not longer: the engine evaluates the cast for
+// each row it reads and copies the whole declared length each time.
+constexpr size_t longest_name = 200;
+
+size_t characters(const std::u16string& atext) {
+    size_t count = 0;
+    for (char16_t c : atext) count += (c >= 0xdc00 && c < 0xe000) ? 0 : 1;  // a low surrogate ends a pair
+    return count;
+}
+
 // A prefix search on a name column through its key (the name in upper case, kept by the
 // database, compared by character code): the prefix in upper case is one range of the key's
 // index, walked in order, so a search reads only the names it lists whatever accents they carry.
@@ -15,8 +26,9 @@ void set_prefix_sql(tfb_query& aquery, const char* aselect, const char* atable, 
     aquery.clear_sql();
     aquery.add_sql_line(aselect);
     aquery.add_sql_line(std::string("FROM ") + atable);
-    aquery.add_sql_line(std::string("WHERE ") + acolumn + "_key STARTING WITH UPPER( CAST( :search AS VARCHAR(8191) ) )");
-    aquery.add_sql_line(std::string("AND ") + acolumn + " || '' STARTING WITH :search");
+    const std::string search = "CAST( :search AS VARCHAR(" + std::to_string(longest_name) + ") )";
+    aquery.add_sql_line(std::string("WHERE ") + acolumn + "_key STARTING WITH UPPER( " + search + " )");
+    aquery.add_sql_line(std::string("AND ") + acolumn + " || '' STARTING WITH " + search);
     aquery.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
     aquery.add_sql_line(std::string("ORDER BY ") + acolumn + "_key, id");
 }
@@ -135,9 +147,13 @@ void Tdatamodule_search_customer::update_search(const std::u16string& asearch, i
     fdatablock = asearch.empty() ? &datablock_container_search0word : &datablock_container_search1word;
     for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
     dataset_contacts_all.close();
+    flist_lines.clear();
+    if (characters(asearch) > longest_name) {
+        fdatablock->ffinished = true;
+        return;
+    }
     for (tfb_query* d : fdatablock->fdatasets) d->ParamByName("search").set_aswidestring(asearch);
     fdatablock->open_datasets();
-    flist_lines.clear();
     fetch(arow_start == -1 ? 2 * arowcount_visible : arowcount_visible + arow_start);
 }
 

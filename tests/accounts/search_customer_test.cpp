@@ -182,6 +182,28 @@ TEST_F(SearchCustomer, searching_through_the_keys_lists_what_the_plain_prefix_st
     }
 }
 
+// The key's bound holds at most the longest name (200 characters); a longer search is no error
+// and finds nothing, as no name is that long.
+TEST_F(SearchCustomer, searches_as_long_as_the_longest_name_and_longer) {
+    const std::string email = std::string(189, 'q') + "@example.nz";  // 200 characters
+    fdatabase->execute_query("INSERT INTO contact (first_name, email) VALUES ('Q', '" + email + "')", true);
+    const std::u16string text(email.begin(), email.end());
+    struct tcase {
+        std::u16string search;
+        int32_t lines;
+    } cases[] = {{text.substr(0, 150), 1}, {text, 1}, {text + u"x", 0}, {std::u16string(300, u'q'), 0},
+                 {std::u16string(199, u'q') + u"\U0001f600", 0}};
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.search.size());
+        fmodule->update_search(c.search, 10, -1);
+        load_all();
+        ASSERT_EQ(c.lines, fmodule->line_count());
+        if (c.lines) {
+            EXPECT_EQ(u"Q", fmodule->get_cell_text(0, 0));
+        }
+    }
+}
+
 TEST_F(SearchCustomer, the_merge_order_ignores_ascii_case_and_puts_a_prefix_first) {
     EXPECT_EQ(0, compare_search_text(u"smith", u"SMITH"));
     EXPECT_LT(compare_search_text(u"Smi", u"smith"), 0);
