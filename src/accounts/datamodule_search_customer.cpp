@@ -6,9 +6,9 @@ namespace {
 
 const char* const contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email";
 
-// The longest searched name (an email address) in characters: a longer text finds nothing. The
-// statements cast the search text to this length, not longer: the engine evaluates the cast for
-// each row it reads and copies the whole declared length each time.
+// The longest searched name (an email address) in characters: a longer text finds nothing, so
+// it is not sent. The statements cast the search text to this length; uncast, the parameter
+// would take the type of its name (100 characters for most) and a longer text would fail.
 constexpr size_t longest_name = 200;
 
 size_t characters(const std::u16string& atext) {
