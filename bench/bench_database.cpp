@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "accounts/datamodule_operator.h"
 #include "accounts/datamodule_search_customer.h"
 #include "bench_data.h"
 #include "bench_timing.h"
@@ -239,6 +240,20 @@ void report_targets() {
     std::snprintf(compared, sizeof compared, "before %s x%.1f faster", bench_format(load_before).c_str(),
                   load_before.fmedian_ms / load2.fmedian_ms);
     bench_target("load_record_bypk vs before", load2, compared, "", true);
+
+    // An operator loaded by key through its module (a kept read-only transaction) beside the
+    // same statement read in a unit of work of its own, as the module read before.
+    Tdatamodule_operator operators(*b.database);
+    tfb_query before_operator(b.database->database_customers, b.database->Transaction1);
+    before_operator.set_sql(operators.query_get_operator.sql());
+    tdbrecord_operator2 op;
+    auto [op_module, op_before] = bench_paired([&] { operators.get_operator(op, 1); }, [&] {
+        before_operator.ParamByName("id").set_asinteger(1);
+        b.database->load_record(before_operator, op);
+    }, 200);
+    std::snprintf(compared, sizeof compared, "before %s x%.1f faster", bench_format(op_before).c_str(),
+                  op_before.fmedian_ms / op_module.fmedian_ms);
+    bench_target("Operator loaded by key, module vs before", op_module, compared, "", true);
     report_prefixes(b);
 }
 
