@@ -8,11 +8,12 @@ CREATE DOMAIN CURRENCY18P8 AS DECIMAL(18,8);
 CREATE DOMAIN BOOL01 AS SMALLINT CHECK (VALUE IS NULL OR VALUE IN (0, 1));
 CREATE DOMAIN DAYCOUNT AS INTEGER;
 CREATE DOMAIN SEARCHTEXT AS VARCHAR(100) COLLATE UNICODE_CI;
--- The first letter of a searched name in upper case, kept by the triggers below. The collation
--- orders "A" and "Å" side by side and its index can only narrow a prefix to the base letters,
--- so a prefix whose first letter carries an accent would walk every name of its base letter;
--- an index on (initial, name) narrows it to the names that start with that very letter.
-CREATE DOMAIN SEARCHINITIAL AS VARCHAR(1);
+-- A searched name in upper case, kept by the triggers below and compared by character code. The
+-- collation's index narrows a prefix only to its base letters (a prefix is compared accent by
+-- accent only after all its letters), so "Sø" would walk every "so..." name; on this key a
+-- prefix in upper case is one plain range of the index, in the order the merged search compares.
+CREATE DOMAIN SEARCHKEY AS VARCHAR(100) COLLATE UCS_BASIC;
+CREATE DOMAIN SEARCHKEY200 AS VARCHAR(200) COLLATE UCS_BASIC;
 
 CREATE TABLE account (
     id INTEGER NOT NULL PRIMARY KEY,
@@ -29,7 +30,7 @@ CREATE TABLE account (
     city VARCHAR(60),
     state VARCHAR(60),
     deleted BOOL01 DEFAULT 0,
-    name_initial SEARCHINITIAL
+    name_key SEARCHKEY
 );
 
 CREATE TABLE contact (
@@ -45,9 +46,9 @@ CREATE TABLE contact (
     zipcode VARCHAR(20),
     id_account INTEGER,
     deleted BOOL01 DEFAULT 0,
-    first_name_initial SEARCHINITIAL,
-    last_name_initial SEARCHINITIAL,
-    email_initial SEARCHINITIAL
+    first_name_key SEARCHKEY,
+    last_name_key SEARCHKEY,
+    email_key SEARCHKEY200
 );
 
 CREATE TABLE plu (
@@ -211,10 +212,10 @@ CREATE INDEX ix_contact_first_name ON contact (first_name);
 CREATE INDEX ix_contact_last_name ON contact (last_name);
 CREATE INDEX ix_contact_email ON contact (email);
 CREATE INDEX ix_contact_account ON contact (id_account);
-CREATE INDEX ix_account_name_initial ON account (name_initial, name);
-CREATE INDEX ix_contact_first_name_initial ON contact (first_name_initial, first_name);
-CREATE INDEX ix_contact_last_name_initial ON contact (last_name_initial, last_name);
-CREATE INDEX ix_contact_email_initial ON contact (email_initial, email);
+CREATE INDEX ix_account_name_key ON account (name_key, id);
+CREATE INDEX ix_contact_first_name_key ON contact (first_name_key, id);
+CREATE INDEX ix_contact_last_name_key ON contact (last_name_key, id);
+CREATE INDEX ix_contact_email_key ON contact (email_key, id);
 CREATE INDEX ix_bill_item_code ON bill_item (code);
 CREATE INDEX ix_job_lns_partno ON job_lns (partno);
 CREATE INDEX ix_job_hdr_account ON job_hdr (account);
@@ -264,12 +265,12 @@ BEGIN
   IF (new.lineno IS NULL) THEN
     new.lineno = (SELECT COALESCE(MAX(lineno), 0) + 1 FROM cp_invoice_billitem WHERE id = new.id);
 END^
-CREATE TRIGGER tr_account_initial FOR account BEFORE INSERT OR UPDATE AS
-BEGIN new.name_initial = UPPER(LEFT(new.name, 1)); END^
-CREATE TRIGGER tr_contact_initial FOR contact BEFORE INSERT OR UPDATE AS
+CREATE TRIGGER tr_account_search_key FOR account BEFORE INSERT OR UPDATE AS
+BEGIN new.name_key = UPPER(new.name); END^
+CREATE TRIGGER tr_contact_search_key FOR contact BEFORE INSERT OR UPDATE AS
 BEGIN
-  new.first_name_initial = UPPER(LEFT(new.first_name, 1));
-  new.last_name_initial = UPPER(LEFT(new.last_name, 1));
-  new.email_initial = UPPER(LEFT(new.email, 1));
+  new.first_name_key = UPPER(new.first_name);
+  new.last_name_key = UPPER(new.last_name);
+  new.email_key = UPPER(new.email);
 END^
 SET TERM ; ^

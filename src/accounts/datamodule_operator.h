@@ -17,5 +17,8 @@ public:
     bool get_operator(tdbrecord_operator2& arecord, int32_t aid);
 
     Tdatamodule_database_customers& fdatabase;
+    // Read-only and read-committed, kept open: a load pays no commit and sees every write
+    // committed before it.
+    tfb_transaction transaction_read;
     tfb_query query_get_operator;
 };

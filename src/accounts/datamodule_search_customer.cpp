@@ -6,19 +6,31 @@ namespace {
 
 const char* const contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email";
 
-// A prefix search on a name column: the column's initial (its first letter in upper case, kept
-// by the database) must equal the search's, so the index on (initial, name) is walked only over
-// names that start with that very letter; the order is the name's, as the initial is the same for
-// every row found. An accented first letter then no longer walks every name of its base letter.
-void set_prefix_sql(tfb_query& aquery, const char* aselect, const char* atable, const char* acolumn,
-                    const char* aorder) {
+// The longest searched name (an email address) in characters: a longer text finds nothing, so
+// it is not sent. The statements cast the search text to this length; uncast, the parameter
+// would take the type of its name (100 characters for most) and a longer text would fail.
+constexpr size_t longest_name = 200;
+
+size_t characters(const std::u16string& atext) {
+    size_t count = 0;
+    for (char16_t c : atext) count += (c >= 0xdc00 && c < 0xe000) ? 0 : 1;  // a low surrogate ends a pair
+    return count;
+}
+
+// A prefix search on a name column through its key (the name in upper case, kept by the
+// database, compared by character code): the prefix in upper case is one range of the key's
+// index, walked in order, so a search reads only the names it lists whatever accents they carry.
+// The name's own condition keeps the collation's verdict on what matches; written on "name || ''"
+// so the engine does not also gather the name's own index over all the prefix's base letters.
+void set_prefix_sql(tfb_query& aquery, const char* aselect, const char* atable, const char* acolumn) {
     aquery.clear_sql();
     aquery.add_sql_line(aselect);
     aquery.add_sql_line(std::string("FROM ") + atable);
-    aquery.add_sql_line(std::string("WHERE ") + acolumn + "_initial = UPPER( LEFT( CAST( :search AS VARCHAR(8191) ), 1 ) )");
-    aquery.add_sql_line(std::string("AND ") + acolumn + " STARTING WITH :search");
+    const std::string search = "CAST( :search AS VARCHAR(" + std::to_string(longest_name) + ") )";
+    aquery.add_sql_line(std::string("WHERE ") + acolumn + "_key STARTING WITH UPPER( " + search + " )");
+    aquery.add_sql_line(std::string("AND ") + acolumn + " || '' STARTING WITH " + search);
     aquery.add_sql_line("AND COALESCE( deleted, 0 ) <> 1");
-    aquery.add_sql_line(std::string("ORDER BY ") + acolumn + "_initial, " + aorder);
+    aquery.add_sql_line(std::string("ORDER BY ") + acolumn + "_key, id");
 }
 
 char16_t upper_ascii(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
@@ -42,13 +54,13 @@ Tdatamodule_search_customer::Tdatamodule_search_customer(Tdatamodule_database_cu
       dataset_contacts_email(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_customers_name(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit),
       dataset_contacts_all(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
-    set_prefix_sql(dataset_contacts_firstname, contacts_select, "contact", "first_name", "3");
-    set_prefix_sql(dataset_contacts_lastname, contacts_select, "contact", "last_name", "4");
-    set_prefix_sql(dataset_contacts_email, contacts_select, "contact", "email", "6");
+    set_prefix_sql(dataset_contacts_firstname, contacts_select, "contact", "first_name");
+    set_prefix_sql(dataset_contacts_lastname, contacts_select, "contact", "last_name");
+    set_prefix_sql(dataset_contacts_email, contacts_select, "contact", "email");
     set_prefix_sql(dataset_customers_name,
                    "SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email", "account",
-                   "name", "3");
-    // Without search text every contact is listed: an empty text has no initial.
+                   "name");
+    // Without search text every contact is listed by first name.
     dataset_contacts_all.add_sql_line(contacts_select);
     dataset_contacts_all.add_sql_line("FROM contact");
     dataset_contacts_all.add_sql_line("WHERE first_name STARTING WITH :search");
@@ -135,9 +147,13 @@ void Tdatamodule_search_customer::update_search(const std::u16string& asearch, i
     fdatablock = asearch.empty() ? &datablock_container_search0word : &datablock_container_search1word;
     for (tfb_query* d : datablock_container_search1word.fdatasets) d->close();
     dataset_contacts_all.close();
+    flist_lines.clear();
+    if (characters(asearch) > longest_name) {
+        fdatablock->ffinished = true;
+        return;
+    }
     for (tfb_query* d : fdatablock->fdatasets) d->ParamByName("search").set_aswidestring(asearch);
     fdatablock->open_datasets();
-    flist_lines.clear();
     fetch(arow_start == -1 ? 2 * arowcount_visible : arowcount_visible + arow_start);
 }
 

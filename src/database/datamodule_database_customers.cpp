@@ -1,6 +1,7 @@
 #include "database/datamodule_database_customers.h"
 
 #include "database/procs_fibplus.h"
+#include "database/search_keys_upgrade.h"
 #include "procs/procs_scramble.h"
 #include "procs/program_folders.h"
 #include "xml/datamodule_inifile.h"
@@ -51,6 +52,14 @@ void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
     database_customers.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
     database_customers.fdatabase_name = path + "accounts.fdb";
     database_customers.open();
+    // A database made by an earlier version gets the search keys before anything reads it.
+    try {
+        tsearch_keys_upgrade::run(database_customers);
+    } catch (const std::exception& e) {
+        database_customers.close();
+        throw tvelmor_exception("The database [%s] could not be brought up to date: %s", database_customers.fdatabase_name,
+                                std::string(e.what()));
+    }
     fdatabase_path = path;
     fdatabase_no = adatabase_no;
 }
@@ -89,16 +98,23 @@ void Tdatamodule_database_customers::run_transaction(trunproc& arunproc) {
 
 bool Tdatamodule_database_customers::load_record(tfb_query& aquery, treflected_object& arecord) {
     bool found = false;
-    run_transaction([&] {
-        aquery.execute();
-        if (aquery.eof()) {
+    const auto load = [&] {
+        try {
+            aquery.execute();
+            found = !aquery.eof();
+            if (found) tprocs_fibplus::record_load(arecord, aquery);
+        } catch (...) {
             aquery.close();
-            return;
+            throw;
         }
-        tprocs_fibplus::record_load(arecord, aquery);
         aquery.close();
-        found = true;
-    });
+    };
+    // A query on a kept read-only transaction reads in it (the query starts it when needed and
+    // nothing commits it); one on the main transaction reads in a unit of work of its own.
+    if (aquery.transaction().kind() == tfb_transaction_kind::read_only)
+        load();
+    else
+        run_transaction(load);
     return found;
 }
 

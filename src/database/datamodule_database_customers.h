@@ -38,7 +38,8 @@ public:
     void run_transaction(trunproc& arunproc);
 
     // Fills arecord from the first row by its property names; false (record untouched) when
-    // the query returned no row.
+    // the query returned no row. A query bound to a read-only transaction reads in it without a
+    // commit; else the read runs in a unit of work on Transaction1.
     bool load_record(tfb_query& aquery, treflected_object& arecord);
     void execute_query(tfb_query& aquery, bool as_transaction);
     void execute_query(const std::string& asql, bool astransaction);

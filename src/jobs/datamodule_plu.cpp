@@ -3,7 +3,8 @@
 #include "database/datamodule_database_customers.h"
 
 Tdatamodule_plu::Tdatamodule_plu(Tdatamodule_database_customers& adatabase)
-    : fdatabase(adatabase), query_get_plu(adatabase.database_customers, adatabase.Transaction1) {
+    : fdatabase(adatabase), transaction_read(adatabase.database_customers, tfb_transaction_kind::read_only),
+      query_get_plu(adatabase.database_customers, transaction_read, qoStartTransaction) {
     query_get_plu.add_sql_line("SELECT *");
     query_get_plu.add_sql_line("FROM plu");
     query_get_plu.add_sql_line("WHERE id = :id");

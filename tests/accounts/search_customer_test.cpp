@@ -104,11 +104,13 @@ TEST_F(SearchCustomer, a_word_merges_contacts_and_accounts_by_the_matched_text_i
     EXPECT_LT(accounts, fmodule->line_count());
 }
 
-// The statements search through each name's initial (kept by the database) so that an accented
-// first letter does not walk every name of its base letter. The lines must be those the plain
-// prefix statements give, in the same order: checked on names with accents, apostrophes, mixed
-// case, a decomposed letter and letters whose upper case is special, for prefixes of each.
-TEST_F(SearchCustomer, searching_through_initials_lists_what_the_plain_prefix_statements_list) {
+// The statements search through each name's key (the name in upper case, kept by the database)
+// so that a prefix with accents reads only the names it lists. The lines must be those the plain
+// prefix statements find when the engine judges every row (without the name's index, whose range
+// leaves out "ılker" for "I", which the row's own comparison takes), each dataset in the order of
+// the name in upper case by character code, then the key, merged: checked on names with accents,
+// apostrophes, mixed case, a decomposed letter and letters whose upper case is special.
+TEST_F(SearchCustomer, searching_through_the_keys_lists_what_the_plain_prefix_statements_find) {
     const char* const contacts[][3] = {
         {"\u00c5sa", "\u00d6stlund", "asa@example.nz"},      {"\u00e5sa", "\u00e5ngstr\u00f6m", "\u00c5sa.o@example.nz"},
         {"Asa", "O'Brien", "o'brien@example.nz"},             {"ASA", "o'neill", "ob@example.nz"},
@@ -131,12 +133,18 @@ TEST_F(SearchCustomer, searching_through_initials_lists_what_the_plain_prefix_st
         fdatabase->execute_query("INSERT INTO account (name) VALUES (" + quoted(name) + ")", true);
 
     const std::string contacts_select = "SELECT 0 AS record_type, id, first_name, last_name, phone, email FROM contact ";
-    const std::string filter = " STARTING WITH :search AND COALESCE( deleted, 0 ) <> 1 ORDER BY ";
+    const auto filter = [](const char* atable) {
+        return std::string(" STARTING WITH :search AND COALESCE( deleted, 0 ) <> 1 PLAN ( ") + atable + " NATURAL ) ORDER BY ";
+    };
+    const auto by_upper = [](const char* acolumn) {
+        return std::string("CAST( UPPER( ") + acolumn + " ) AS VARCHAR(200) ) COLLATE UCS_BASIC, id";
+    };
     const std::string plain[4] = {
-        contacts_select + "WHERE first_name" + filter + "3", contacts_select + "WHERE last_name" + filter + "4",
-        contacts_select + "WHERE email" + filter + "6",
+        contacts_select + "WHERE first_name" + filter("contact") + by_upper("first_name"),
+        contacts_select + "WHERE last_name" + filter("contact") + by_upper("last_name"),
+        contacts_select + "WHERE email" + filter("contact") + by_upper("email"),
         "SELECT 1 AS record_type, id, name AS first_name, '' AS last_name, phone, '' AS email FROM account "
-        "WHERE name" + filter + "3"};
+        "WHERE name" + filter("account") + by_upper("name")};
     const char* const sort_column[4] = {"first_name", "last_name", "email", "first_name"};
     tfb_transaction reading(fdatabase->database_customers, tfb_transaction_kind::read_only);
     std::vector<std::unique_ptr<tfb_query>> queries;
@@ -159,7 +167,7 @@ TEST_F(SearchCustomer, searching_through_initials_lists_what_the_plain_prefix_st
     for (const char16_t* search :
          {u"\u00c5", u"\u00e5", u"A", u"a", u"\u00c5s", u"A\u030a", u"O'", u"o'b", u"\u00c9", u"\u00e9", u"E", u"e",
           u"Zo", u"ZO\u00cb", u"zol", u"M\u00fc", u"MU", u"\u00df", u"ss", u"\u00d1", u"\u00f1u", u"\u0141", u"\u0142",
-          u"D'", u"\u00c9mile C", u"I", u"\u0131", u"x", u"Ma"}) {
+          u"D'", u"\u00c9mile C", u"I", u"\u0131", u"x", u"Ma", u"\u00c5ng", u"Lef\u00e8", u"n\u00fa\u00f1"}) {
         SCOPED_TRACE(utf16_to_utf8(search));
         for (auto& q : queries) q->ParamByName("search").set_aswidestring(search);
         expected.clear();
@@ -171,6 +179,28 @@ TEST_F(SearchCustomer, searching_through_initials_lists_what_the_plain_prefix_st
         std::vector<std::pair<int32_t, int32_t>> lines;
         for (int32_t i = 0; i < fmodule->line_count(); ++i) lines.emplace_back(fmodule->line_record_type(i), fmodule->line_id(i));
         EXPECT_EQ(expected, lines);
+    }
+}
+
+// The key's bound holds at most the longest name (200 characters); a longer search is no error
+// and finds nothing, as no name is that long.
+TEST_F(SearchCustomer, searches_as_long_as_the_longest_name_and_longer) {
+    const std::string email = std::string(189, 'q') + "@example.nz";  // 200 characters
+    fdatabase->execute_query("INSERT INTO contact (first_name, email) VALUES ('Q', '" + email + "')", true);
+    const std::u16string text(email.begin(), email.end());
+    struct tcase {
+        std::u16string search;
+        int32_t lines;
+    } cases[] = {{text.substr(0, 150), 1}, {text, 1}, {text + u"x", 0}, {std::u16string(300, u'q'), 0},
+                 {std::u16string(199, u'q') + u"\U0001f600", 0}};
+    for (const tcase& c : cases) {
+        SCOPED_TRACE(c.search.size());
+        fmodule->update_search(c.search, 10, -1);
+        load_all();
+        ASSERT_EQ(c.lines, fmodule->line_count());
+        if (c.lines) {
+            EXPECT_EQ(u"Q", fmodule->get_cell_text(0, 0));
+        }
     }
 }
 

@@ -71,6 +71,34 @@ TEST_F(DatamoduleDatabaseCustomers, LoadRecordFillsTheRecordByNameOrLeavesItAsIt
     EXPECT_FALSE(fdatabase->Transaction1.active());
 }
 
+// The loaders of single records read in a kept read-only transaction, as the operator and PLU
+// modules bind their statements: no unit of work per load, and each load sees every write
+// committed before it, also one committed after the transaction was started.
+TEST_F(DatamoduleDatabaseCustomers, LoadsInAKeptReadOnlyTransactionSeeEveryCommittedWrite) {
+    tfb_transaction reading(fdatabase->database_customers, tfb_transaction_kind::read_only);
+    tfb_query query(fdatabase->database_customers, reading, qoStartTransaction);
+    query.set_sql("SELECT id, first_name, last_name, email FROM operator WHERE id = :id");
+    tdbrecord_operator2 record;
+    query.ParamByName("id").set_asinteger(1);
+    EXPECT_FALSE(fdatabase->load_record(query, record));
+    EXPECT_TRUE(reading.active());
+    execute("INSERT INTO operator (id, first_name) VALUES (1, 'Ana')");
+    ASSERT_TRUE(fdatabase->load_record(query, record));
+    EXPECT_EQ(u"Ana", record.get_asunicodestring3("first_name"));
+    fdatabase->run_transaction([&] { fdatabase->execute_query("UPDATE operator SET first_name = 'Bo' WHERE id = 1", false); });
+    ASSERT_TRUE(fdatabase->load_record(query, record));
+    EXPECT_EQ(u"Bo", record.get_asunicodestring3("first_name"));
+    EXPECT_FALSE(fdatabase->Transaction1.active());
+    EXPECT_TRUE(reading.active());  // kept, never committed by a load
+    // A load that fails leaves the next one working.
+    tfb_query broken(fdatabase->database_customers, reading, qoStartTransaction);
+    broken.set_sql("SELECT first_name FROM operator WHERE id = CAST('x' AS INTEGER)");
+    EXPECT_NE("(no exception)", message_of([&] { fdatabase->load_record(broken, record); }));
+    execute("UPDATE operator SET first_name = 'Cy' WHERE id = 1");
+    ASSERT_TRUE(fdatabase->load_record(query, record));
+    EXPECT_EQ(u"Cy", record.get_asunicodestring3("first_name"));
+}
+
 TEST_F(DatamoduleDatabaseCustomers, ColumnsMapToFieldsByTypeAndRefuseOtherCombinations) {
     struct tcase {
         const char* name;
