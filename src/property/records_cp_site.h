@@ -1,0 +1,35 @@
+// The light row records of the site pages: one line of the site lists and one bill line of a
+// unit, filled from result rows by column name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "values/property_table.h"
+
+class trecord_cpsite : public treflected_object {
+public:
+    static const tclass_info& static_class();
+    const tclass_info& get_class() const override { return static_class(); }
+    int32_t fid = 0;
+    std::u16string faddress1;
+    std::u16string faddress2;
+    std::u16string faddress3;
+    std::u16string faddress4;
+
+    // The non-empty address lines joined by ", ".
+    std::u16string address() const;
+};
+
+// A unit's bill line with the code of its bill item (bill_item1); the ratio has eight decimals.
+class trecord_cp_bill_line : public treflected_object {
+public:
+    static const tclass_info& static_class();
+    const tclass_info& get_class() const override { return static_class(); }
+    int16_t fbill_type = 0;
+    int16_t fbill_lineno = 0;
+    int16_t fbill_qty_type = 0;
+    int64_t fbill_qty_ratio = 0;
+    int32_t fbill_item = 0;
+    std::u16string fbill_item1;
+};
