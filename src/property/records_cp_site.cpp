@@ -23,6 +23,6 @@ const tclass_info& trecord_cp_bill_line::static_class() {
     return describe_class<T, treflected_object>(
         "trecord_cp_bill_line",
         {prop<&T::fbill_type>("bill_type"), prop<&T::fbill_lineno>("bill_lineno"),
-         prop<&T::fbill_qty_type>("bill_qty_type"), prop<&T::fbill_qty_ratio>("bill_qty_ratio"),
+         prop<&T::fbill_qty_type>("bill_qty_type"), prop<&T::fbill_qty_ratio>("bill_qty_ratio").def(101),
          prop<&T::fbill_item>("bill_item"), prop<&T::fbill_item1>("bill_item1")});
 }

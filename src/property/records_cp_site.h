@@ -21,7 +21,8 @@ public:
     std::u16string address() const;
 };
 
-// A unit's bill line with the code of its bill item (bill_item1); the ratio has eight decimals.
+// A unit's bill line with the code of its bill item (bill_item1); the ratio has eight decimals
+// (its declared default 101 is the loaders' domain of eight-decimal amounts).
 class trecord_cp_bill_line : public treflected_object {
 public:
     static const tclass_info& static_class();
