@@ -6,6 +6,7 @@
 
 #include <jpeglib.h>
 
+#include "controls/control_kinds.h"
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
 #include "property/property_pages.h"
@@ -73,6 +74,11 @@ std::vector<std::string> tsites_page_test::drawn() {
     surface(ht_main).fcanvas.clear();
     run_queue();
     return surface(ht_main).fcanvas.lines();
+}
+
+std::string tsites_page_test::label_text(int32_t atag) {
+    auto* label = dynamic_cast<tvelmor_customlabel*>(fcontroller->get_handler_main()->fcontrols->get_control(atag));
+    return label ? utf16_to_utf8(label->get_caption()) : "(no label)";
 }
 
 int32_t tsites_page_test::add_site(int64_t apics, const std::string& aaddress1) {

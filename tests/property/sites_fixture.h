@@ -42,6 +42,8 @@ protected:
     std::vector<std::string> drawn();
     // A site of its own with the given pics value; returns its id.
     int32_t add_site(int64_t apics, const std::string& aaddress1 = "Test Site");
+    // The caption of a label of the main page.
+    std::string label_text(int32_t atag);
     int64_t site_pics(int32_t aid) { return number("SELECT pics FROM cp_site WHERE id = " + std::to_string(aid)); }
 
     tsites_platform fsites_platform;
