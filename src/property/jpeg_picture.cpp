@@ -54,22 +54,25 @@ bool decode_jpeg(jpeg_decompress_struct& ainfo, terror_jump& aerr, std::span<con
     }
     const bool cmyk = ainfo.jpeg_color_space == JCS_CMYK || ainfo.jpeg_color_space == JCS_YCCK;
     ainfo.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    // The library's own buffers (whole-image coefficients of a progressive picture) stay bounded.
+    ainfo.mem->max_memory_to_use = tjpeg_picture::max_decoder_bytes;
     jpeg_start_decompress(&ainfo);
-    abitmap.width = static_cast<int32_t>(ainfo.output_width);
-    abitmap.height = static_cast<int32_t>(ainfo.output_height);
-    abitmap.pixels.assign(static_cast<size_t>(abitmap.width) * abitmap.height, 0);
     arow.assign(static_cast<size_t>(ainfo.output_width) * ainfo.output_components, 0);
+    // Rows are appended as they are decoded, so a picture cut short costs no more than it holds.
     while (ainfo.output_scanline < ainfo.output_height) {
         JSAMPROW row = arow.data();
-        const size_t y = ainfo.output_scanline;
-        if (jpeg_read_scanlines(&ainfo, &row, 1) != 1) break;
-        tcolor* out = abitmap.pixels.data() + y * abitmap.width;
+        if (jpeg_read_scanlines(&ainfo, &row, 1) != 1) {
+            areason = "the picture is cut short";
+            return false;
+        }
         for (size_t x = 0; x < ainfo.output_width; ++x) {
             const JSAMPLE* p = row + x * ainfo.output_components;
-            out[x] = cmyk ? cmyk_color(p) : p[0] | (tcolor{p[1]} << 8) | (tcolor{p[2]} << 16);
+            abitmap.pixels.push_back(cmyk ? cmyk_color(p) : p[0] | (tcolor{p[1]} << 8) | (tcolor{p[2]} << 16));
         }
     }
     jpeg_finish_decompress(&ainfo);
+    abitmap.width = static_cast<int32_t>(ainfo.output_width);
+    abitmap.height = static_cast<int32_t>(ainfo.output_height);
     return true;
 }
 

@@ -16,6 +16,7 @@ public:
     static constexpr int32_t max_side = 12000;
     static constexpr int64_t max_pixels = 50'000'000;
     static constexpr int64_t max_file_bytes = 64 * 1024 * 1024;
+    static constexpr long max_decoder_bytes = 512L * 1024 * 1024;
 
     // Decodes adata into abitmap; false with areason (abitmap emptied) when it cannot be shown.
     // Never reads outside adata.
