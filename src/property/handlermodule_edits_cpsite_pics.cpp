@@ -36,6 +36,14 @@ void save_site_pics(int32_t aid_site, int64_t apics) {
     Tdatamodule_ejt::instance().send_ejt_record(*ejt, nullptr);
 }
 
+bool choose_site_pic(Tdatamodule_cp_site& amodule, int64_t& apics, const char* aclass_name) {
+    std::u16string filename;
+    if (!tplatform::instance().select_file(filename, u"Select JPG File", u"JPG Files (*.jpg;*.jpeg)", false)) return false;
+    const uint16_t number = amodule.add_pic(utf16_to_utf8(filename));
+    if (!tprocs_site_pics::add(apics, number)) throw tvelmor_exception("Unable to Add Pic in %s.add_pic();", aclass_name);
+    return true;
+}
+
 Thandlermodule_edits_cpsite_pics::Thandlermodule_edits_cpsite_pics(tpage_controller_generic* aowner,
                                                                    thandler_type ahandler_type,
                                                                    tgraphbox_generic* agraphbox)
@@ -128,12 +136,8 @@ bool Thandlermodule_edits_cpsite_pics::callback_message(void* aparams, int32_t a
 }
 
 void Thandlermodule_edits_cpsite_pics::add_pic() {
-    std::u16string filename;
-    if (!tplatform::instance().select_file(filename, u"Select JPG File", u"JPG Files (*.jpg;*.jpeg)", false)) return;
-    const uint16_t number = fmodule->add_pic(utf16_to_utf8(filename));
     int64_t pics = fview.fpics_value;
-    if (!tprocs_site_pics::add(pics, number)) throw tvelmor_exception("Unable to Add Pic in %s.add_pic();", class_name());
-    store_pics(pics);
+    if (choose_site_pic(*fmodule, pics, class_name())) store_pics(pics);
 }
 
 void Thandlermodule_edits_cpsite_pics::ask_delete_pic() {

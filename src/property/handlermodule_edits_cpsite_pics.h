@@ -60,3 +60,7 @@ private:
 
 // Writes a site's pics value alone through journal 311.
 void save_site_pics(int32_t aid_site, int64_t apics);
+// The picture file dialog; on OK the chosen file is copied (add_pic) and its number put into the
+// first empty slot of apics. False when the dialog was cancelled. With all four slots used it
+// raises "Unable to Add Pic in <aclass_name>.add_pic();" (the copy and its number stay used).
+bool choose_site_pic(Tdatamodule_cp_site& amodule, int64_t& apics, const char* aclass_name);
