@@ -1,5 +1,6 @@
 #include "property/handlermodule_editlist_cpsite.h"
 
+#include "accounts/edit_customer_support.h"
 #include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
@@ -57,11 +58,7 @@ const thandler_class& Thandlermodule_editlist_cpsite::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_editlist_cpsite::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_editlist_cpsite::grid() { return page_grid(*this, tag_grid); }
 
 int32_t Thandlermodule_editlist_cpsite::get_tabpage_panel(int16_t atabpageno) const {
     switch (atabpageno) {
@@ -307,11 +304,7 @@ void Thandlermodule_editlist_cpsite::refresh_line() {
 }
 
 std::u16string Thandlermodule_editlist_cpsite::cell_text(int32_t atag, int32_t arow, int32_t acol) const {
-    if (atag == tag_grid_header) return arow != 0 ? u"" : acol == 0 ? u"Id" : acol == 1 ? u"Address" : u"";
-    if (arow < 0 || arow >= line_count()) return {};
-    const trecord_cpsite& line = flist_sites.get_item(arow);
-    if (acol == 0) return utf8_to_utf16(std::to_string(line.fid));
-    return acol == 1 ? line.address() : u"";
+    return site_list_cell(flist_sites, atag == tag_grid_header, arow, acol);
 }
 
 void Thandlermodule_editlist_cpsite::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,

@@ -1,5 +1,6 @@
 #include "property/handlermodule_list_cpsite.h"
 
+#include "accounts/edit_customer_support.h"
 #include "accounts/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
@@ -9,7 +10,6 @@
 #include "pages/page_controller_generic.h"
 #include "property/page_enter_params.h"
 #include "pages/page_form.h"
-#include "procs/message_format.h"
 #include "values/params_generic.h"
 
 namespace {
@@ -30,11 +30,7 @@ const thandler_class& Thandlermodule_list_cpsite::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_list_cpsite::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_list_cpsite::grid() { return page_grid(*this, tag_grid); }
 
 void Thandlermodule_list_cpsite::once_created() {
     if (auto* header = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid_header))) header->set_rowcount(1);
@@ -100,11 +96,7 @@ void Thandlermodule_list_cpsite::save_params(tparams_generic& aparams) {
 }
 
 std::u16string Thandlermodule_list_cpsite::cell_text(int32_t atag, int32_t arow, int32_t acol) const {
-    if (atag == tag_grid_header) return arow != 0 ? u"" : acol == 0 ? u"Id" : acol == 1 ? u"Address" : u"";
-    if (arow < 0 || arow >= line_count()) return {};
-    const trecord_cpsite& line = flist_sites.get_item(arow);
-    if (acol == 0) return utf8_to_utf16(std::to_string(line.fid));
-    return acol == 1 ? line.address() : u"";
+    return site_list_cell(flist_sites, atag == tag_grid_header, arow, acol);
 }
 
 void Thandlermodule_list_cpsite::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,

@@ -1,5 +1,7 @@
 #include "property/records_cp_site.h"
 
+#include "procs/message_format.h"
+
 // The property names are the column names the statements select.
 const tclass_info& trecord_cpsite::static_class() {
     using T = trecord_cpsite;
@@ -16,6 +18,14 @@ std::u16string trecord_cpsite::address() const {
         result += *line;
     }
     return result;
+}
+
+std::u16string site_list_cell(const tlist_flat<trecord_cpsite>& alist, bool as_header, int32_t arow, int32_t acol) {
+    if (as_header) return arow != 0 ? u"" : acol == 0 ? u"Id" : acol == 1 ? u"Address" : u"";
+    if (arow < 0 || arow >= alist.get_count()) return {};
+    const trecord_cpsite& line = alist.get_item(arow);
+    if (acol == 0) return utf8_to_utf16(std::to_string(line.fid));
+    return acol == 1 ? line.address() : u"";
 }
 
 const tclass_info& trecord_cp_bill_line::static_class() {

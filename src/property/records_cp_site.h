@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "containers/list_flat.h"
 #include "values/property_table.h"
 
 class trecord_cpsite : public treflected_object {
@@ -20,6 +21,10 @@ public:
     // The non-empty address lines joined by ", ".
     std::u16string address() const;
 };
+
+// What the site lists show: in the header row "Id" and "Address", in a line the site's id and
+// its address; nothing outside them.
+std::u16string site_list_cell(const tlist_flat<trecord_cpsite>& alist, bool as_header, int32_t arow, int32_t acol);
 
 // A unit's bill line with the code of its bill item (bill_item1); the ratio has eight decimals
 // (its declared default 101 is the loaders' domain of eight-decimal amounts).
