@@ -150,9 +150,13 @@ TEST_F(EditsCpsitePics, the_header_plus_adds_the_chosen_jpeg_to_the_first_empty_
     EXPECT_EQ(0x29, pics().fview.pic_number());
     // The address is untouched by the picture's write.
     EXPECT_EQ("Test Site", text("SELECT address1 FROM cp_site WHERE id = " + std::to_string(id)));
-    // A cancelled dialog changes nothing.
+    // A cancelled dialog changes nothing; the page menu's "Add Pic..." (F7, Enter) opens it too.
     fsites_platform.fanswer.reset();
     press(Thandlermodule_header::tag_main_plus);
+    key(tvk::f7);
+    ASSERT_NE(nullptr, fcontroller->get_handler_ontop());
+    key(tvk::enter);
+    EXPECT_EQ(3u, fsites_platform.fcaptions.size());
     EXPECT_EQ((int64_t{0x0a} << 16) | 0x29, site_pics(id));
 }
 
