@@ -1,5 +1,6 @@
 // The accounts menu (page 1): the program's main menu. Enter on an entry opens the customer
-// search, the PLU search or the maintenance menu over it, or leaves; Esc leaves.
+// search, the PLU search, the maintenance menu or the commercial-property menu over it, or
+// leaves; Esc leaves.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +11,8 @@ class thandler_class;
 
 class Thandlermodule_menu_accounts : public Thandlermodule_menu_list {
 public:
-    // The entries shown; list 104 also names the commercial-property menu and is not shown.
-    static constexpr int32_t tag_menu_items = 105;
+    // The entries shown: list 104, the one that names the commercial-property menu.
+    static constexpr int32_t tag_menu_items = 104;
     // The domain opened when none is open yet.
     static constexpr int16_t database_no = 0;
 

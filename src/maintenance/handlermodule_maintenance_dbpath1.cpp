@@ -12,6 +12,7 @@
 #include "maintenance/datamodule_maintenance_dbrestore.h"
 #include "maintenance/folder_choice.h"
 #include "maintenance/service_lines.h"
+#include "maintenance/site_pics_install.h"
 #include "maintenance/zip_extract.h"
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
@@ -137,6 +138,8 @@ bool Thandlermodule_maintenance_dbpath1::install(bool& arestored_now) {
     p::add_line(lines(), "Extract Data Files...", p::margin_step);
     tzip_extract().extract_all(install + "data_files.zip", fdbpath);
     p::add_line(lines(), "Extract Finished.", p::margin_step);
+    const std::string pics = install_site_pics(fdbpath, tplatform::instance().get_programdata_folder() + "velmor_accounts/pics/");
+    if (!pics.empty()) p::add_line(lines(), pics, p::margin_step);
     return true;
 }
 

@@ -5,14 +5,6 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-tsize picture_fit_size(tsize abox, tsize apicture) {
-    if (apicture.cx <= 0 || apicture.cy <= 0 || abox.cx <= 0 || abox.cy <= 0) return {0, 0};
-    const double sx = static_cast<double>(abox.cx) / apicture.cx;
-    const double sy = static_cast<double>(abox.cy) / apicture.cy;
-    if (sx >= sy) return {static_cast<int32_t>(apicture.cx * sy) + 1, abox.cy};
-    return {abox.cx, static_cast<int32_t>(apicture.cy * sx) + 1};
-}
-
 void tpicture_preview::set_file(const QString& apath) {
     fpath = apath;
     fimage = QImage();

@@ -6,16 +6,10 @@
 #include <QImage>
 #include <QWidget>
 
-#include "controls/geometry.h"
+#include "controls/picture_fit.h"
 #include "shell/dialog_file.h"
 
 class QTabBar;
-
-// The picture drawn from the box's top-left corner, proportions kept: with sx = box width /
-// picture width and sy = box height / picture height, when sx >= sy the width is picture width x
-// sy truncated plus 1 and the height the box's; otherwise the height is picture height x sx
-// truncated plus 1 and the width the box's.
-tsize picture_fit_size(tsize abox, tsize apicture);
 
 class tpicture_preview : public QWidget {
 public:
