@@ -68,7 +68,7 @@ void tfb_service::attach() {
     }
     std::vector<unsigned char> b = buffer_of(spb.get(), st);
     tfb_ref<Firebird::IProvider> provider(tfb_client::master()->getDispatcher());
-    fservice = provider->attachServiceManager(&st, "service_mgr", static_cast<unsigned>(b.size()), b.data());
+    fservice = provider->attachServiceManager(&st, fservice_name.c_str(), static_cast<unsigned>(b.size()), b.data());
 }
 
 // The embedded engine asks at the terminal for the next volume of a backup cut short, and waits

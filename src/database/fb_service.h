@@ -22,6 +22,7 @@ public:
 
     std::string flibrary_name;             // kept for the record, as for the connection
     std::vector<std::string> fparams;      // "user_name=..." (required), "password=..."
+    std::string fservice_name = "service_mgr";  // "host/port:service_mgr" for a server
     std::vector<std::string> fdatabase_files;
     std::vector<std::string> fbackup_files;
     bool fverbose = true;
