@@ -35,6 +35,7 @@ void tprocs_maintenance::run_service(tfb_service& aservice, tvelmor_messagelines
     aservice.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
     aservice.fparams = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
     aservice.fservice_name = alocation.service_name();
+    aservice.fon_server = alocation.is_server();
     aservice.fverbose = true;
     tplatform* platform = tplatform_detail::current();
     try {

@@ -85,14 +85,19 @@ void Tdatamodule_inifile::create_file_demo(const std::string& adbpath, const std
     floaded = true;
 }
 
-void Tdatamodule_inifile::save_domain_path(int32_t aindex, const std::string& apath) {
+void Tdatamodule_inifile::save_domain_path(int32_t aindex, const std::string& apath, const std::string& auser,
+                                          const std::string& apassword) {
     auto& element = const_cast<telement_domain&>(domain(aindex, "save_domain_path"));
-    const std::string old = element.fpath;
+    const telement_domain old = element;
     element.fpath = apath;
+    element.fuser = auser;
+    element.fpassword = apassword;
     try {
         Tdatamodule_xmlfile_inifile(*this).save_to_file(*this, get_settings_filename());
     } catch (...) {
-        element.fpath = old;  // the list keeps matching the file on disk
+        element.fpath = old.fpath;  // the list keeps matching the file on disk
+        element.fuser = old.fuser;
+        element.fpassword = old.fpassword;
         throw;
     }
 }

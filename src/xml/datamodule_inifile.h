@@ -48,8 +48,10 @@ public:
     // settings file.
     void create_file_demo(const std::string& adbpath, const std::string& auser = {},
                           const std::string& apassword = {});
-    // Gives domain aindex another folder and writes the whole settings file.
-    void save_domain_path(int32_t aindex, const std::string& apath);
+    // Gives domain aindex another folder (and the server login it needs, empty for a folder on
+    // this machine) and writes the whole settings file.
+    void save_domain_path(int32_t aindex, const std::string& apath, const std::string& auser = {},
+                          const std::string& apassword = {});
     bool debug_mode() const { return false; }
     void save_to_file_astext(const std::string& afilename) const;
 
