@@ -7,6 +7,7 @@ PACKAGES="build-essential cmake pkg-config git
  libgtest-dev libgmock-dev libbenchmark-dev
  qt6-base-dev libgl-dev
  firebird3.0-server-core libfbclient2 firebird-dev firebird3.0-utils
+ firebird3.0-server
  libjpeg-dev libzip-dev
  xvfb xauth
  clang libclang-rt-14-dev
@@ -37,7 +38,7 @@ if ! $SUDO apt-get update -qq >/dev/null; then
     exit 1
 fi
 # shellcheck disable=SC2086
-if ! $SUDO apt-get install -y -qq --no-install-recommends $missing >/tmp/velmor-setup.log 2>&1; then
+if ! $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/tmp/velmor-setup.log 2>&1; then
     tail -20 /tmp/velmor-setup.log >&2
     echo "setup: apt-get install failed for:$missing (full log: /tmp/velmor-setup.log)" >&2
     exit 1

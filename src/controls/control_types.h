@@ -97,7 +97,8 @@ enum tframeedges : uint8_t {
 };
 
 enum tbutton_kind : uint8_t { bk_yes, bk_no, bk_ok, bk_cancel, bk_close, bk_go };
-enum tvelmor_edit_option : uint8_t { eo_listen_text_changes };
+// eo_password: the edit shows a dot for every character it holds.
+enum tvelmor_edit_option : uint8_t { eo_listen_text_changes, eo_password };
 enum tvelmor_grid_option : uint8_t { go_select_cell, go_listen_data_requests, go_can_select_cell };
 
 // Sets come from procs; declarations store them as bit masks (bit i = value i).

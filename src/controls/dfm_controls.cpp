@@ -8,7 +8,7 @@ namespace {
 const char* const alignment_names[] = {"al_left_bottom", "al_left_top",      "al_left_center",
                                        "al_right_bottom", "al_right_top",   "al_right_center",
                                        "al_center_bottom", "al_center_top", "al_center_center"};
-const char* const edit_option_names[] = {"eo_listen_text_changes"};
+const char* const edit_option_names[] = {"eo_listen_text_changes", "eo_password"};
 const char* const grid_option_names[] = {"go_select_cell", "go_listen_data_requests", "go_can_select_cell"};
 const char* const button_kind_names[] = {"bk_yes", "bk_no", "bk_ok", "bk_cancel", "bk_close", "bk_go"};
 }  // namespace

@@ -58,7 +58,8 @@ void tvelmor_render_edit_standard::clear_characters(tcanvas& acanvas, const trec
 
 void tvelmor_render_edit_standard::draw_single_char(tcanvas& acanvas, const trect& arect, tvelmor_edit& acontrol,
                                                     char16_t achar, tvelmor_theme_edit* atheme) const {
-    tvelmor_text_render_procs::draw_single_char(acanvas, arect, achar,
+    const char16_t shown = acontrol.edit_options.contains(eo_password) ? tvelmor_edit::password_dot : achar;
+    tvelmor_text_render_procs::draw_single_char(acanvas, arect, shown,
                                                 ttext_colors::of(atheme, acontrol.is_focused).background);
 }
 

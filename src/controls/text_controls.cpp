@@ -57,7 +57,11 @@ void tvelmor_edit::set_enabled(bool avalue) {
 
 std::u16string tvelmor_edit::get_display_text() const {
     const int16_t from = std::clamp<int16_t>(pos_left, 0, len);
-    return text.substr(static_cast<size_t>(from), static_cast<size_t>(len - from));
+    return shown_text().substr(static_cast<size_t>(from), static_cast<size_t>(len - from));
+}
+
+std::u16string tvelmor_edit::shown_text() const {
+    return edit_options.contains(eo_password) ? std::u16string(text.size(), password_dot) : text;
 }
 
 void tvelmor_edit::set_text(const std::u16string& avalue) {
@@ -71,7 +75,8 @@ void tvelmor_edit::set_text(const std::u16string& avalue) {
 
 void tvelmor_edit::measure_extents(tcanvas& acanvas) {
     extents.assign(static_cast<size_t>(len), 0);
-    for (size_t i = 0; i < static_cast<size_t>(len); ++i) extents[i] = next_extent(acanvas, text, 0, i, extents);
+    const std::u16string shown = shown_text();
+    for (size_t i = 0; i < static_cast<size_t>(len); ++i) extents[i] = next_extent(acanvas, shown, 0, i, extents);
     extents_measured = true;
 }
 
@@ -118,7 +123,7 @@ tedit_update tvelmor_edit::add_character(tcanvas& acanvas, char16_t ach, int32_t
     extents.resize(static_cast<size_t>(len));
     const int32_t end_before = get_extent(len) - get_extent(pos_left);
     text.push_back(ach);
-    extents.push_back(next_extent(acanvas, text, 0, static_cast<size_t>(len), extents));
+    extents.push_back(next_extent(acanvas, shown_text(), 0, static_cast<size_t>(len), extents));
     ++len;
     if (cleared) return {tedit_update::eu_line};
     // Scroll until the end of the text fits with 10 pixels to spare.

@@ -46,6 +46,9 @@ public:
     std::u16string get_text() const { return text.substr(0, static_cast<size_t>(len)); }
     // The characters after the first pos_left, which are scrolled out of view.
     std::u16string get_display_text() const;
+    // The characters as drawn: the text, or a dot for each character of a password edit.
+    std::u16string shown_text() const;
+    static constexpr char16_t password_dot = u'\u2022';
     // Replaces the text; the extents are cleared until a renderer measures the new text.
     void set_text(const std::u16string& avalue);
     // Measures the extents of the whole text in the canvas's current font.

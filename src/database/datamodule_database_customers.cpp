@@ -32,25 +32,47 @@ Tdatamodule_database_customers& Tdatamodule_database_customers::instance() {
 
 std::string Tdatamodule_database_customers::user_name() { return tprocs_scramble::unscramble16(user_name_scrambled); }
 
+std::string Tdatamodule_database_customers::data_files_folder_of(const tdomain_location& alocation) {
+    if (!alocation.is_server()) return alocation.ffolder;
+    // One folder per server database, named after it with its separators made plain.
+    std::string name = alocation.fhost + "_" + std::to_string(alocation.fport) + alocation.ffolder;
+    for (char& c : name)
+        if (c == '/' || c == ':' || c == '\\') c = '_';
+    return tprogram_folders::get_program_data_folder() + "/velmor_accounts/servers/" + name + "/";
+}
+
+std::vector<std::string> Tdatamodule_database_customers::connection_params(const tdomain_location& alocation,
+                                                                          const std::string& auser,
+                                                                          const std::string& apassword) {
+    // The embedded engine trusts the program's own user name; a server checks the login the
+    // firm was given there.
+    if (!alocation.is_server()) return {"user_name=" + user_name()};
+    if (auser.empty())
+        throw tvelmor_exception("No user name is kept for the database server %s.", alocation.fhost);
+    return {"user_name=" + auser, "password=" + apassword};
+}
+
 void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
     if (fdatabase_no == adatabase_no && database_customers.connected())
         return;
     if (!finifile)
         throw tvelmor_exception("Settings module not assigned in %s.open_database();", class_name());
-    std::string path = finifile->get_domain_path(adatabase_no);
+    const std::string path = finifile->get_domain_path(adatabase_no);
     // A relative path would open a database against whatever the current folder is; a server
-    // path ("host:/path/") names its host before the first "/". The open domain stays open.
-    const size_t colon = path.find(':');
-    if (path.empty() || (path.front() != '/' && (colon == std::string::npos || colon > path.find('/'))))
+    // path ("host:/path/") names its host before the folder. The open domain stays open.
+    tdomain_location location;
+    try {
+        location = tdomain_location::parse(path);
+    } catch (const tvelmor_exception&) {
         throw tvelmor_exception("The database path [%s] of domain %d is not a full path in %s.open_database();", path,
                                 static_cast<int32_t>(adatabase_no), class_name());
-    if (path.back() != '/')
-        path += '/';
+    }
     close_database();
-    database_customers.params().clear();
-    database_customers.params().push_back("user_name=" + user_name());
+    const std::string login_user = finifile->get_domain_user(adatabase_no);
+    const std::string login_password = finifile->get_domain_password(adatabase_no);
+    database_customers.params() = connection_params(location, login_user, login_password);
     database_customers.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
-    database_customers.fdatabase_name = path + "accounts.fdb";
+    database_customers.fdatabase_name = location.database_name("accounts.fdb");
     database_customers.open();
     // A database made by an earlier version gets the search keys before anything reads it.
     try {
@@ -60,7 +82,11 @@ void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
         throw tvelmor_exception("The database [%s] could not be brought up to date: %s", database_customers.fdatabase_name,
                                 std::string(e.what()));
     }
-    fdatabase_path = path;
+    fdatabase_path = location.text();
+    fdata_files_folder = data_files_folder_of(location);
+    flocation = location;
+    flogin_user = location.is_server() ? login_user : std::string();
+    flogin_password = location.is_server() ? login_password : std::string();
     fdatabase_no = adatabase_no;
 }
 
@@ -69,6 +95,10 @@ void Tdatamodule_database_customers::close_database() {
         return;
     database_customers.close();
     fdatabase_path.clear();
+    fdata_files_folder.clear();
+    flocation = {};
+    flogin_user.clear();
+    flogin_password.clear();
     fdatabase_no = -1;
 }
 

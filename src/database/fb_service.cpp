@@ -68,7 +68,7 @@ void tfb_service::attach() {
     }
     std::vector<unsigned char> b = buffer_of(spb.get(), st);
     tfb_ref<Firebird::IProvider> provider(tfb_client::master()->getDispatcher());
-    fservice = provider->attachServiceManager(&st, "service_mgr", static_cast<unsigned>(b.size()), b.data());
+    fservice = provider->attachServiceManager(&st, fservice_name.c_str(), static_cast<unsigned>(b.size()), b.data());
 }
 
 // The embedded engine asks at the terminal for the next volume of a backup cut short, and waits
@@ -174,7 +174,7 @@ std::vector<unsigned char> tfb_restore_service::build_start() const {
     for (const std::string& b : fbackup_files)
         spb->insertString(&st, isc_spb_bkp_file, b.c_str());
     for (const std::string& d : fdatabase_files)
-        spb->insertString(&st, isc_spb_dbname, temporary_name(d).c_str());
+        spb->insertString(&st, isc_spb_dbname, (fon_server ? d : temporary_name(d)).c_str());
     spb->insertTag(&st, isc_spb_verbose);
     if (fpage_buffers > 0)
         spb->insertInt(&st, isc_spb_res_buffers, fpage_buffers);
@@ -187,6 +187,7 @@ std::string tfb_restore_service::temporary_name(const std::string& adatabase) { 
 void tfb_restore_service::before_start() {
     ffinished = false;
     fnew_files.clear();
+    if (fon_server) return;
     for (const std::string& d : fdatabase_files) {
         std::error_code ec;
         if (std::filesystem::exists(d, ec))
@@ -215,6 +216,7 @@ void tfb_restore_service::output_ended() {
     if (!ffinished)
         throw tvelmor_exception("Restore of [%s] did not finish in %s.get_next_line();",
                                 fbackup_files.empty() ? std::string() : fbackup_files.front(), class_name());
+    if (fon_server) return;
     for (const std::string& d : fdatabase_files) {
         const std::string temporary = temporary_name(d);
         if (::link(temporary.c_str(), d.c_str()) != 0)

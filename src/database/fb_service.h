@@ -22,6 +22,9 @@ public:
 
     std::string flibrary_name;             // kept for the record, as for the connection
     std::vector<std::string> fparams;      // "user_name=..." (required), "password=..."
+    std::string fservice_name = "service_mgr";  // "host/port:service_mgr" for a server
+    // The files named are the server's: this machine cannot look at them or rename them.
+    bool fon_server = false;
     std::vector<std::string> fdatabase_files;
     std::vector<std::string> fbackup_files;
     bool fverbose = true;
@@ -66,7 +69,8 @@ protected:
 // file only when the engine reports that it finished, so a database file is always whole; a
 // failed run deletes the temporary file, and one left by a killed run is deleted at the next
 // start. A backup cut short can end the engine's run without an error, so the restore always
-// runs verbose.
+// runs verbose. On a server the engine writes the database file itself, under its own name (the
+// server refuses a file that exists).
 class tfb_restore_service : public tfb_service {
 public:
     const char* class_name() const override { return "tfb_restore_service"; }
@@ -105,4 +109,14 @@ private:
     std::vector<std::string> ferrors;
     std::vector<std::string> fwarnings;
     bool ffinished = false;
+};
+
+// Only attaches to a service manager and lets go again: whether a server answers and knows the
+// login, before anything is written there.
+class tfb_service_check : public tfb_service {
+public:
+    const char* class_name() const override { return "tfb_service_check"; }
+
+protected:
+    std::vector<unsigned char> build_start() const override { return {}; }
 };

@@ -54,7 +54,7 @@ Thandlermodule_search_plu::Thandlermodule_search_plu(tpage_controller_generic* a
     query_plu.add_sql_line("SELECT code, product");
     query_plu.add_sql_line("FROM plu");
     query_plu.add_sql_line("WHERE id = :id");
-    const std::string folder = Tdatamodule_database_customers::instance().database_path();
+    const std::string folder = Tdatamodule_database_customers::instance().data_files_folder();
     fword_index = std::make_unique<Tdatamodule_word_index2>(folder);
     if (!Tdatamodule_word_index2::files_present(folder)) {
         findex_problem = message_index_missing;

@@ -28,5 +28,5 @@ tword_index_figures rebuild_plu_index_of_open_domain() {
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     if (database.fdatabase_no < 0)
         throw tvelmor_exception("Database not open in %s.rebuild_plu_index();", database.class_name());
-    return rebuild_plu_word_index(database.database_customers, database.database_path());
+    return rebuild_plu_word_index(database.database_customers, database.data_files_folder());
 }

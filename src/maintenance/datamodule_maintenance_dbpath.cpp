@@ -26,12 +26,14 @@ bool Tdatamodule_maintenance_dbpath::run_moveto_dbpath(tvelmor_messagelines& ame
     using p = tprocs_maintenance;
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     const int16_t domain = database.database_no();
-    const std::string from = database.database_path();
+    const tdomain_location from = database.location();
+    const std::string user = database.login_user();
+    const std::string password = database.login_password();
     p::add_line(amessagelines, "Move Database Path Started...", p::margin_step);
     database.close_database();
     bool moved = false;
     try {
-        moved = run_steps(amessagelines, from, p::with_delimiter(apath));
+        moved = run_steps(amessagelines, from, user, password, p::with_delimiter(apath));
     } catch (const std::exception& e) {
         p::add_line(amessagelines, e.what(), p::margin_move_step);
         p::add_line(amessagelines, "Move Database Aborted.", p::margin_step);
@@ -41,27 +43,34 @@ bool Tdatamodule_maintenance_dbpath::run_moveto_dbpath(tvelmor_messagelines& ame
     return moved;
 }
 
-bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelines, const std::string& afrom,
+bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelines, const tdomain_location& afrom,
+                                               const std::string& auser, const std::string& apassword,
                                                const std::string& apath) {
     using p = tprocs_maintenance;
-    const std::string backups = apath + "backups";
-    std::error_code ec;
-    std::filesystem::create_directory(backups, ec);
-    if (!std::filesystem::is_directory(backups, ec)) {
-        p::add_line(amessagelines, "Unable to create the backups folder [" + backups + "].", p::margin_move_step);
-        p::add_line(amessagelines, "Move Database Aborted.", p::margin_step);
-        return false;
+    std::string backups = apath + "backups";
+    if (afrom.is_server()) {
+        // The server writes the backup itself, into the target folder on the server; this
+        // machine cannot make folders there.
+        backups = apath.substr(0, apath.size() - 1);
+    } else {
+        std::error_code ec;
+        std::filesystem::create_directory(backups, ec);
+        if (!std::filesystem::is_directory(backups, ec)) {
+            p::add_line(amessagelines, "Unable to create the backups folder [" + backups + "].", p::margin_move_step);
+            p::add_line(amessagelines, "Move Database Aborted.", p::margin_step);
+            return false;
+        }
+        p::add_line(amessagelines, "- Backups Folder Created.", p::margin_move_step);
     }
-    p::add_line(amessagelines, "- Backups Folder Created.", p::margin_move_step);
     const std::string backup = backups + "/" + backup_file_name();
-    BackupService1.fdatabase_files = {p::database_file(afrom)};
+    BackupService1.fdatabase_files = {p::database_file(afrom.ffolder)};
     BackupService1.fbackup_files = {backup};
-    p::run_service(BackupService1, amessagelines);
+    p::run_service(BackupService1, amessagelines, afrom, auser, apassword);
     p::add_line(amessagelines, "- Database Backup Finished.", p::margin_move_step);
     RestoreService1.fpage_buffers = 0;
     RestoreService1.fdatabase_files = {p::database_file(apath)};
     RestoreService1.fbackup_files = {backup};
-    p::run_service(RestoreService1, amessagelines);
+    p::run_service(RestoreService1, amessagelines, afrom, auser, apassword);
     p::add_line(amessagelines, "- Database Restore Finished.", p::margin_move_step);
     p::add_line(amessagelines, "Move Database Finished.", p::margin_step);
     return true;

@@ -1,11 +1,13 @@
 // Copies the open database into another folder by a backup (into the target's "backups" folder,
 // named by the time) followed by a restore. The database is closed meanwhile and reopened at its
-// old place on every path; the settings file is not changed.
+// old place on every path; the settings file is not changed. A database on a server is copied by
+// the server's own services into a folder on that server.
 #pragma once
 
 #include <string>
 
 #include "database/fb_service.h"
+#include "procs/domain_location.h"
 
 class tvelmor_messagelines;
 
@@ -21,5 +23,6 @@ public:
     tfb_restore_service RestoreService1;
 
 private:
-    bool run_steps(tvelmor_messagelines& amessagelines, const std::string& afrom, const std::string& apath);
+    bool run_steps(tvelmor_messagelines& amessagelines, const tdomain_location& afrom, const std::string& auser,
+                   const std::string& apassword, const std::string& apath);
 };

@@ -11,10 +11,12 @@
 #include "database/datamodule_database_customers.h"
 #include "maintenance/datamodule_maintenance_dbrestore.h"
 #include "maintenance/folder_choice.h"
+#include "maintenance/handlermodule_maintenance_server.h"
 #include "maintenance/service_lines.h"
 #include "maintenance/site_pics_install.h"
 #include "maintenance/zip_extract.h"
 #include "pages/handler_class.h"
+#include "pages/handlermodule_menu.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
 #include "procs/program_folders.h"
@@ -71,7 +73,21 @@ void Thandlermodule_maintenance_dbpath1::set_folder(const std::string& afolder, 
     }
 }
 
+bool Thandlermodule_maintenance_dbpath1::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (!flocked && !frestored && !as_keyup && ashift == 0 && akey == tvk::f7) {
+        fowner->run_menu(true);
+        return true;
+    }
+    return Thandlermodule_maintenance_run::handle_keydown(akey, ashift, as_keyup);
+}
+
 bool Thandlermodule_maintenance_dbpath1::callback_message(void* aparams, int32_t atag, int32_t amsg) {
+    if (amsg == tmsg_code::ontop_closed && atag == Thandlermodule_menu::tag_ontop_menu) {
+        // The server setup goes over this page, so that its Cancel comes back here.
+        if (!flocked && !frestored && static_cast<tmsg_params_ontop_result*>(aparams)->result == 0)
+            fowner->page_enter(Thandlermodule_maintenance_server::pageno, false);
+        return true;
+    }
     if (amsg != tmsg_code::button_pressed)
         return Thandlermodule_maintenance_run::callback_message(aparams, atag, amsg);
     if (flocked) return true;

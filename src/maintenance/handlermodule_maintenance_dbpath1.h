@@ -1,7 +1,7 @@
 // The first-run setup (page 9): proposes a database folder under the program-data folder, lets
 // the user choose another, restores the shipped backup into it, unpacks the data files beside it
 // and writes the settings file naming it. Shown while no settings file is loaded, and again when
-// the database named there cannot be opened.
+// the database named there cannot be opened. Its menu leads to the setup on a database server.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +30,8 @@ public:
 
     void once_created() override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
+    // F7 opens the page menu ("Use a database server...").
+    bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
 
     // The run behind Go; true when the settings file was written.
     bool run_setup();

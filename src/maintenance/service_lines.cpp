@@ -29,9 +29,13 @@ void tprocs_maintenance::add_line(tvelmor_messagelines& amessagelines, const std
     if (tplatform* platform = tplatform_detail::current()) platform->process_messages();
 }
 
-void tprocs_maintenance::run_service(tfb_service& aservice, tvelmor_messagelines& amessagelines) {
+void tprocs_maintenance::run_service(tfb_service& aservice, tvelmor_messagelines& amessagelines,
+                                     const tdomain_location& alocation, const std::string& auser,
+                                     const std::string& apassword) {
     aservice.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
-    aservice.fparams = {"user_name=" + Tdatamodule_database_customers::user_name()};
+    aservice.fparams = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
+    aservice.fservice_name = alocation.service_name();
+    aservice.fon_server = alocation.is_server();
     aservice.fverbose = true;
     tplatform* platform = tplatform_detail::current();
     try {

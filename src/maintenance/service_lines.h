@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "procs/domain_location.h"
+
 class tvelmor_messagelines;
 class tfb_service;
 
@@ -21,8 +23,12 @@ public:
     // through.
     static void add_line(tvelmor_messagelines& amessagelines, const std::string& aline, int16_t amargin);
     // Sets the engine library and the user name (the services never prompt), attaches, starts,
-    // shows every output line as the status line, detaches (also on error).
-    static void run_service(tfb_service& aservice, tvelmor_messagelines& amessagelines);
+    // shows every output line as the status line, detaches (also on error). For a location on a
+    // server the server's own service manager runs it with the login given, and the file names
+    // are the server's.
+    static void run_service(tfb_service& aservice, tvelmor_messagelines& amessagelines,
+                            const tdomain_location& alocation = {}, const std::string& auser = {},
+                            const std::string& apassword = {});
     // A folder name ends with "/".
     static std::string with_delimiter(const std::string& afolder);
     // The database file of a database folder.

@@ -46,3 +46,23 @@ std::string tprocs_scramble::unscramble16(std::string_view aline) {
     }
     return text;
 }
+
+std::string tprocs_scramble::scramble_text(std::string_view atext) {
+    std::string result;
+    for (size_t i = 0; i < atext.size(); i += 16) {
+        if (i > 0) result += '+';
+        result += scramble16(atext.substr(i, 16));
+    }
+    return result;
+}
+
+std::string tprocs_scramble::unscramble_text(std::string_view ascrambled) {
+    std::string result;
+    while (!ascrambled.empty()) {
+        const size_t plus = ascrambled.find('+');
+        result += unscramble16(ascrambled.substr(0, plus));
+        if (plus == std::string_view::npos) break;
+        ascrambled.remove_prefix(plus + 1);
+    }
+    return result;
+}

@@ -11,4 +11,7 @@ public:
 
     static std::string scramble16(std::string_view aline);
     static std::string unscramble16(std::string_view aline);
+    // Any length: the text in 16-byte pieces, each scrambled, joined by "+" (empty stays empty).
+    static std::string scramble_text(std::string_view atext);
+    static std::string unscramble_text(std::string_view ascrambled);
 };

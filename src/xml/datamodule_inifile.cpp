@@ -3,11 +3,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "procs/procs_scramble.h"
 #include "procs/program_folders.h"
 
 const tclass_info& telement_domain::static_class() {
     static const tproperty_info properties[] = {prop<&telement_domain::fname>("name"),
-                                                prop<&telement_domain::fpath>("path")};
+                                                prop<&telement_domain::fpath>("path"),
+                                                prop<&telement_domain::fuser>("user"),
+                                                prop<&telement_domain::fpassword>("password")};
     static const tclass_info info("telement_domain", &treflected_object::static_class(), factory_of<telement_domain>,
                                   properties);
     return info;
@@ -36,6 +39,8 @@ void Tdatamodule_inifile::add_node(int16_t axmlnode_id, txmlnode_generic& axmlno
     auto element = std::make_unique<telement_domain>();
     element->fname = node.f_name;
     element->fpath = node.f_path;
+    element->fuser = tprocs_scramble::unscramble_text(node.f_user);
+    element->fpassword = tprocs_scramble::unscramble_text(node.f_password);
     flist_domains.push_back(std::move(element));
 }
 
@@ -49,16 +54,25 @@ std::string Tdatamodule_inifile::get_domain_name(int32_t aindex) const { return 
 
 std::string Tdatamodule_inifile::get_domain_path(int32_t aindex) const { return domain(aindex, "get_domain_path").fpath; }
 
+std::string Tdatamodule_inifile::get_domain_user(int32_t aindex) const { return domain(aindex, "get_domain_user").fuser; }
+
+std::string Tdatamodule_inifile::get_domain_password(int32_t aindex) const {
+    return domain(aindex, "get_domain_password").fpassword;
+}
+
 std::unique_ptr<tprototype_dataset> Tdatamodule_inifile::create_interface(int32_t ainterfaceno) {
     if (ainterfaceno != interface_domains)
         throw tvelmor_exception("Interface(%d) not supported in %s.create_interface();", ainterfaceno, class_name());
     return std::make_unique<tdataset_list_object>(flist_domains, telement_domain::static_class());
 }
 
-void Tdatamodule_inifile::create_file_demo(const std::string& adbpath) {
+void Tdatamodule_inifile::create_file_demo(const std::string& adbpath, const std::string& auser,
+                                          const std::string& apassword) {
     auto element = std::make_unique<telement_domain>();
     element->fname = "Demo Data";
     element->fpath = adbpath;
+    element->fuser = auser;
+    element->fpassword = apassword;
     flist_domains.push_back(std::move(element));
     try {
         const std::string filename = get_settings_filename();
@@ -71,14 +85,19 @@ void Tdatamodule_inifile::create_file_demo(const std::string& adbpath) {
     floaded = true;
 }
 
-void Tdatamodule_inifile::save_domain_path(int32_t aindex, const std::string& apath) {
+void Tdatamodule_inifile::save_domain_path(int32_t aindex, const std::string& apath, const std::string& auser,
+                                          const std::string& apassword) {
     auto& element = const_cast<telement_domain&>(domain(aindex, "save_domain_path"));
-    const std::string old = element.fpath;
+    const telement_domain old = element;
     element.fpath = apath;
+    element.fuser = auser;
+    element.fpassword = apassword;
     try {
         Tdatamodule_xmlfile_inifile(*this).save_to_file(*this, get_settings_filename());
     } catch (...) {
-        element.fpath = old;  // the list keeps matching the file on disk
+        element.fpath = old.fpath;  // the list keeps matching the file on disk
+        element.fuser = old.fuser;
+        element.fpassword = old.fpassword;
         throw;
     }
 }
@@ -98,6 +117,8 @@ void Tdatamodule_inifile::write_xmldata(int32_t, txmlnode_generic& axmlnode, con
     const auto& element = dynamic_cast<const telement_domain&>(*adataobject);
     node.f_name = element.fname;
     node.f_path = element.fpath;
+    node.f_user = tprocs_scramble::scramble_text(element.fuser);
+    node.f_password = tprocs_scramble::scramble_text(element.fpassword);
 }
 
 void Tdatamodule_inifile::save_to_file_astext(const std::string& afilename) const {

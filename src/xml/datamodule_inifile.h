@@ -9,7 +9,9 @@
 #include "xml/dataset_list.h"
 #include "xml/xmlfile_inifile.h"
 
-// One database domain: a name and the folder that holds its database.
+// One database domain: a name and the folder that holds its database; for a folder on a
+// database server also the user name and password the server knows the firm by (kept scrambled
+// in the file).
 class telement_domain : public treflected_object {
 public:
     static const tclass_info& static_class();
@@ -17,6 +19,8 @@ public:
 
     std::string fname;
     std::string fpath;
+    std::string fuser;
+    std::string fpassword;
 };
 
 class Tdatamodule_inifile : public Tdatamodule_loadandsave_generic, public twriter_xml_generic {
@@ -35,12 +39,19 @@ public:
     int32_t get_domain_count() const { return static_cast<int32_t>(flist_domains.size()); }
     std::string get_domain_name(int32_t aindex) const;
     std::string get_domain_path(int32_t aindex) const;
+    // The server login of a domain; empty for a folder on this machine.
+    std::string get_domain_user(int32_t aindex) const;
+    std::string get_domain_password(int32_t aindex) const;
     // 101: the domains as rows of name and path.
     std::unique_ptr<tprototype_dataset> create_interface(int32_t ainterfaceno);
-    // Adds the domain "Demo Data" and writes the whole settings file.
-    void create_file_demo(const std::string& adbpath);
-    // Gives domain aindex another folder and writes the whole settings file.
-    void save_domain_path(int32_t aindex, const std::string& apath);
+    // Adds the domain "Demo Data" (with its server login when on a server) and writes the whole
+    // settings file.
+    void create_file_demo(const std::string& adbpath, const std::string& auser = {},
+                          const std::string& apassword = {});
+    // Gives domain aindex another folder (and the server login it needs, empty for a folder on
+    // this machine) and writes the whole settings file.
+    void save_domain_path(int32_t aindex, const std::string& apath, const std::string& auser = {},
+                          const std::string& apassword = {});
     bool debug_mode() const { return false; }
     void save_to_file_astext(const std::string& afilename) const;
 

@@ -14,7 +14,9 @@ const tclass_info& txmlnode_domains::static_class() {
 
 const tclass_info& txmlnode_domain::static_class() {
     static const tproperty_info properties[] = {prop<&txmlnode_domain::f_name>("_name"),
-                                                prop<&txmlnode_domain::f_path>("_path")};
+                                                prop<&txmlnode_domain::f_path>("_path"),
+                                                prop<&txmlnode_domain::f_user>("_user"),
+                                                prop<&txmlnode_domain::f_password>("_password")};
     static const tclass_info info("txmlnode_domain", &txmlnode_generic::static_class(), factory_of<txmlnode_domain>,
                                   properties);
     return info;

@@ -25,6 +25,8 @@ public:
 
     std::string f_name;
     std::string f_path;
+    std::string f_user;      // scrambled
+    std::string f_password;  // scrambled
 };
 
 class Tdatamodule_inifile;

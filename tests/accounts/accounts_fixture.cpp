@@ -17,6 +17,7 @@
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
 #include "procs/program_folders.h"
+#include "support/firebird_server.h"
 #include "support/process_folder.h"
 #include "support/shipped_database.h"
 
@@ -156,6 +157,13 @@ void taccounts_page_test::add_domain(const std::string& aname) {
     auto domain = std::make_unique<telement_domain>();
     domain->fname = aname;
     domain->fpath = folder;
+    // The same journeys run over a database server when the test run asks for it.
+    if (std::getenv("VELMOR_TEST_SERVER")) {
+        tfirebird_server& server = tfirebird_server::shared();
+        domain->fpath = server.domain_path(folder + "/");
+        domain->fuser = server.fuser;
+        domain->fpassword = server.fpassword;
+    }
     finifile->flist_domains.push_back(std::move(domain));
 }
 
