@@ -2,7 +2,9 @@
 
 #include "database/datamodule_database_customers.h"
 #include "database/fb_database.h"
+#include "controls/platform.h"
 #include "maintenance/service_lines.h"
+#include "maintenance/site_pics_install.h"
 #include "maintenance/zip_extract.h"
 #include "procs/program_folders.h"
 #include "xml/datamodule_inifile.h"
@@ -105,6 +107,9 @@ bool Tdatamodule_maintenance_server::run_setup(tvelmor_messagelines& amessagelin
     p::ensure_writable_folder(data_files);
     tzip_extract().extract_all(install + "data_files.zip", data_files);
     p::add_line(amessagelines, "Extract Finished.", p::margin_step);
+    const std::string pics =
+        install_site_pics(data_files, tplatform::instance().get_programdata_folder() + "velmor_accounts/pics/");
+    if (!pics.empty()) p::add_line(amessagelines, pics, p::margin_step);
     Tdatamodule_inifile* inifile = Tdatamodule_database_customers::instance().finifile;
     if (!inifile) throw tvelmor_exception("Settings module not assigned in %s.run_setup();", class_name());
     if (inifile->get_domain_count() > 0)
