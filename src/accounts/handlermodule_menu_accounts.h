@@ -1,5 +1,5 @@
 // The accounts menu (page 1): the program's main menu. Enter on an entry opens the customer
-// search, the PLU search or the maintenance menu over it, or leaves; Esc leaves.
+// search, the PLU search, the maintenance menu or the job search over it, or leaves; Esc leaves.
 #pragma once
 
 #include <cstdint>

@@ -59,11 +59,12 @@ TEST(FirstGenerationRecord, MismatchUnassignedAndUnknownNameMessages) {
 
 TEST(FirstGenerationRecord, ClassRecordTakesItsFieldsFromItsProperties) {
     tdbconstruct_job job;
-    ASSERT_EQ(8, job.count());
-    const char* names[] = {"id", "lineno", "account", "partno", "description", "notes", "qty", "line_total"};
-    tdben_fieldtype types[] = {dben_ft_longint,       dben_ft_smallint,      dben_ft_longint, dben_ft_unicodestring,
-                               dben_ft_unicodestring, dben_ft_unicodestring, dben_ft_longint, dben_ft_currency1};
-    for (int32_t i = 0; i < 8; ++i) {
+    ASSERT_EQ(9, job.count());
+    const char* names[] = {"id", "lineno", "account", "partno", "description", "notes", "qty", "line_total", "status"};
+    tdben_fieldtype types[] = {dben_ft_longint,       dben_ft_smallint,      dben_ft_longint,
+                               dben_ft_unicodestring, dben_ft_unicodestring, dben_ft_unicodestring,
+                               dben_ft_longint,       dben_ft_currency1,     dben_ft_smallint};
+    for (int32_t i = 0; i < 9; ++i) {
         SCOPED_TRACE(names[i]);
         EXPECT_EQ(names[i], job.get_field_name(i));
         EXPECT_EQ(types[i], job.get_field_type(i));

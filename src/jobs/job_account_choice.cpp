@@ -1,0 +1,74 @@
+#include "jobs/job_account_choice.h"
+
+#include "controls/container_controls_generic.h"
+#include "controls/control_kinds.h"
+#include "controls/grid_controls.h"
+#include "controls/key_codes.h"
+#include "controls/panel.h"
+#include "controls/text_controls.h"
+#include "database/datamodule_database_customers.h"
+#include "jobs/job_page_controls.h"
+#include "pages/datamodule_messages.h"
+#include "pages/handlermodule_page.h"
+#include "pages/page_controller_generic.h"
+
+tjob_account_choice::tjob_account_choice(Thandlermodule_page& apage, const tjob_account_choice_tags& atags)
+    : fpage(apage),
+      ftags(atags),
+      fmodule(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())),
+      flink(std::make_unique<tsearch_grid_link>(apage, *fmodule, atags.fgrid, atags.flines, 2)) {
+    fmodule->fon_lines_added = [this] { flink->lines_added(); };
+}
+
+tjob_account_choice::~tjob_account_choice() = default;
+
+void tjob_account_choice::swap_panels(int32_t apanel_old, int32_t apanel_new) {
+    Tdatamodule_messages& messages = fpage.fowner->get_messages();
+    if (apanel_old) {
+        fpage.fcontrols->get_panel(apanel_old)->visible = false;
+        messages.add_message(501, jt_erase_panel, fpage.fhandler_type, apanel_old, 0);
+    }
+    messages.add_message(501, jt_draw_control, fpage.fhandler_type, ftags.fbevel);
+    if (apanel_new) {
+        fpage.fcontrols->get_panel(apanel_new)->visible = true;
+        messages.add_message(501, jt_draw_panel, fpage.fhandler_type, apanel_new);
+    }
+}
+
+void tjob_account_choice::begin(const std::u16string& aname) {
+    fpage.fcontrols->get_control(ftags.fname)->visible = false;
+    page_edit(fpage, ftags.fedit).set_text(aname);
+    show_control(fpage, ftags.fedit, true);
+    swap_panels(ftags.fpanel_covered, ftags.fpanel_search);
+    fpage.set_focused_tag(ftags.fedit, false);
+    flink->search(aname);
+}
+
+void tjob_account_choice::text_changed() { flink->search(trim_search_text(page_edit(fpage, ftags.fedit).get_text())); }
+
+bool tjob_account_choice::current(int32_t& aid, std::u16string& aname) const {
+    const int32_t row = flink->grid().row;
+    if (!flink->has_line(row)) return false;
+    aid = fmodule->line_id(row);
+    aname = fmodule->line_name(row);
+    return true;
+}
+
+void tjob_account_choice::end(const std::u16string& aname) {
+    fpage.fcontrols->get_control(ftags.fedit)->visible = false;
+    page_label(fpage, ftags.fname).caption = aname;
+    show_control(fpage, ftags.fname, true);
+    fmodule->close();
+    flink->grid().set_rowcount(0);
+    // Without a covered panel the frame is drawn empty.
+    swap_panels(ftags.fpanel_search, ftags.fpanel_covered);
+}
+
+bool tjob_account_choice::is_grid_key(uint16_t akey) {
+    return akey == tvk::prior || akey == tvk::next || akey == tvk::up || akey == tvk::down;
+}
+
+bool tjob_account_choice::grid_key(uint16_t akey, tshift_state ashift) {
+    return fpage.fcontrols->send_key(ftags.fgrid, *fpage.fgraphbox->get_canvas(), fpage.fgraphbox->ffont_tag,
+                                     fpage.get_readonly(), akey, ashift, false);
+}
