@@ -4,7 +4,7 @@
 
 #include "database/datamodule_database_customers.h"
 #include "database/datamodule_querys.h"
-#include "database/procs_fibplus.h"
+#include "database/fb_xsqlvar.h"
 #include "database/procs_querys.h"
 
 Tdatamodule_jobs::Tdatamodule_jobs(Tdatamodule_database_customers& adatabase)
@@ -24,11 +24,34 @@ Tdatamodule_jobs::Tdatamodule_jobs(Tdatamodule_database_customers& adatabase)
     query_get_job_detail.add_sql_line("AND job_lns.lineno = :lineno");
 }
 
+namespace {
+
+// Each field of the record from the column of its name (a table record has no declared
+// properties to load by).
+void assign_fields(tdatarecord& arecord, tfb_query& aquery) {
+    for (int32_t i = 0; i < arecord.count(); ++i) {
+        const tfb_xsqlvar* column = aquery.FindField(arecord.get_field_name(i));
+        if (!column) continue;
+        switch (arecord.get_field_type(i)) {
+            case dben_ft_smallint: arecord.set_field_ass(i, column->as_smallint()); break;
+            case dben_ft_longint: arecord.set_field_asl(i, column->as_integer()); break;
+            case dben_ft_int64: arecord.set_field_asint64(i, column->as_int64()); break;
+            case dben_ft_currency1: arecord.set_field_asm(i, column->as_currency()); break;
+            case dben_ft_unicodestring: arecord.set_field_asu(i, column->as_widestring()); break;
+            default:
+                throw tvelmor_exception("Unsupported field %s in Tdatamodule_jobs.load_one();",
+                                        arecord.get_field_name(i));
+        }
+    }
+}
+
+}  // namespace
+
 bool Tdatamodule_jobs::load_one(tfb_query& aquery, tdatarecord& arecord) {
     try {
         aquery.execute();
         const bool found = !aquery.eof();
-        if (found) tprocs_fibplus::record_load(arecord, aquery);
+        if (found) assign_fields(arecord, aquery);
         aquery.close();
         return found;
     } catch (...) {

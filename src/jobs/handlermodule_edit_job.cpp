@@ -2,6 +2,7 @@
 
 #include "controls/control_messages.h"
 #include "controls/key_codes.h"
+#include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
@@ -47,7 +48,9 @@ void Thandlermodule_edit_job::next_tab(int16_t atabno) {
         case 0:
             fchoice->end(faccount_text);
             ftabno = 0;
-            set_focused_tag(tag_edit_partno, false);
+            // The account edit losing the focus is hidden now: only the part number is drawn.
+            set_focused_tag(tag_edit_partno, true);
+            get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_partno);
             break;
         case 1:
             ftabno = 1;

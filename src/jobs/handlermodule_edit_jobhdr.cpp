@@ -8,7 +8,6 @@
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
 #include "controls/miscobject.h"
-#include "controls/miscobject_fieldlinks.h"
 #include "database/datamodule_database_customers.h"
 #include "jobs/datamodule_jobs.h"
 #include "jobs/handlermodule_edit_job2.h"
@@ -69,12 +68,6 @@ const thandler_class& Thandlermodule_edit_jobhdr::handler_class() {
     return c;
 }
 
-void Thandlermodule_edit_jobhdr::bind_data() {
-    auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(fcontrols->get_miscobject(tag_fieldlinks));
-    if (!links) throw tvelmor_exception("Field links %d not found in %s.bind_data();", tag_fieldlinks, class_name());
-    links->setup_data2(&frecord);
-}
-
 void Thandlermodule_edit_jobhdr::once_created() {
     if (auto* controls = dynamic_cast<tcontainer_controls2*>(fcontrols.get()))
         controls->box_miscobjects.set_item(tag_lines_order, new tmiscobject_order_lines(*this, tag_lines_order));
@@ -93,7 +86,9 @@ void Thandlermodule_edit_jobhdr::once_created() {
     }
     page_label(*this, tag_account_name).caption = faccount_text;
     page_grid(*this, tag_grid_lines).set_rowcount(flist_lines.get_count());
-    fcontrols->update_header_controls(tag_fieldlinks, -1);
+    // The header record is read by index (its class has no declared properties for field links).
+    page_label(*this, tag_order_no).caption =
+        frecord.get_is_field_assigned(0) ? utf8_to_utf16(std::to_string(frecord.get_field_asl(0))) : u"";
     set_focused_tag(tag_grid_lines, true);
 }
 
@@ -119,8 +114,8 @@ void Thandlermodule_edit_jobhdr::next_tab(int16_t atabno) {
         case 0:
             fchoice->end(faccount_text);
             ftabno = 0;
-            // Back to viewing, no control has the focus.
-            set_focused_tag(0, false);
+            // Back to viewing, no control has the focus (the account edit, hidden now, is not drawn).
+            set_focused_tag(0, true);
             break;
         case 1:
             ftabno = 1;

@@ -22,7 +22,7 @@ public:
     static constexpr int32_t tag_edit_account = 109;
     static constexpr int32_t tag_grid_lines = 203;
     static constexpr int32_t tag_grid_accounts = 303;
-    static constexpr int32_t tag_fieldlinks = 101;
+    static constexpr int32_t tag_order_no = 105;
 
     Thandlermodule_edit_jobhdr(tpage_controller_generic* aowner, thandler_type ahandler_type,
                                tgraphbox_generic* agraphbox);
@@ -31,7 +31,6 @@ public:
     // Form Tform_page_edit_jobhdr, record tparams_edit_jobhdr.
     static const thandler_class& handler_class();
 
-    void bind_data() override;
     void once_created() override;
     void save_params(tparams_generic& aparams) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;

@@ -133,7 +133,9 @@ void Thandlermodule_search_job::to_lines(int32_t aaccount, const std::u16string&
     show_control(*this, tag_label_account, true);
     page_edit(*this, tag_edit_job).set_text(u"");
     swap_panels(tag_panel_accounts, tag_panel_jobs);
-    set_focused_tag(tag_edit_job, !flaid_out);
+    // The account edit losing the focus is hidden: only the job edit is drawn.
+    set_focused_tag(tag_edit_job, true);
+    if (flaid_out) get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_job);
     fmodule_account->close();
     faccounts->grid().set_rowcount(0);
     faccount = aaccount;
@@ -147,7 +149,8 @@ void Thandlermodule_search_job::back_to_accounts() {
     page_edit(*this, tag_edit_account).set_text(u"");
     show_control(*this, tag_edit_account, true);
     swap_panels(tag_panel_jobs, tag_panel_accounts);
-    set_focused_tag(tag_edit_account, false);
+    set_focused_tag(tag_edit_account, true);
+    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_job);
     fmodule_job->close();
     fjobs->grid().set_rowcount(0);
     ftabno = 0;

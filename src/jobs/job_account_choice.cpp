@@ -39,8 +39,12 @@ void tjob_account_choice::begin(const std::u16string& aname) {
     fpage.fcontrols->get_control(ftags.fname)->visible = false;
     page_edit(fpage, ftags.fedit).set_text(aname);
     show_control(fpage, ftags.fedit, true);
+    // The control losing the focus is drawn again unless it lies in the panel now hidden.
+    const int32_t focused_before = fpage.ffocused_tag;
+    fpage.set_focused_tag(ftags.fedit, true);
+    if (focused_before != 0 && focused_before / 100 != ftags.fpanel_covered - 2100)
+        fpage.fowner->get_messages().add_message(501, jt_draw_control, fpage.fhandler_type, focused_before);
     swap_panels(ftags.fpanel_covered, ftags.fpanel_search);
-    fpage.set_focused_tag(ftags.fedit, false);
     flink->search(aname);
 }
 
