@@ -79,29 +79,16 @@ bool Thandlermodule_edit_job::handle_keydown(uint16_t akey, tshift_state ashift,
 
 bool Thandlermodule_edit_job::key_choosing(uint16_t akey, tshift_state ashift) {
     if (ashift != 0) return false;
-    if (akey == tvk::enter) {
-        int32_t id = 0;
-        if (!fchoice->current(id, faccount_text)) return true;
-        frecord.set_fieldbyname_asl("account", id);
-        next_tab(0);
-        return true;
-    }
-    if (akey == tvk::escape) {
-        next_tab(0);
-        return true;
-    }
-    return tjob_account_choice::is_grid_key(akey) && fchoice->grid_key(akey, ashift);
+    int32_t id = 0;
+    const auto result = fchoice->key(akey, id, faccount_text);
+    // The chosen account lives in the record only.
+    if (result == tjob_account_choice::kr_taken) frecord.set_fieldbyname_asl("account", id);
+    if (result == tjob_account_choice::kr_taken || result == tjob_account_choice::kr_cancelled) next_tab(0);
+    return result != tjob_account_choice::kr_not_handled;
 }
 
 bool Thandlermodule_edit_job::callback_message(void* aparams, int32_t atag, int32_t amsg) {
-    if (amsg == tmsg_code::edit_text_changed && atag == tag_edit_account && ftabno == 1) {
-        fchoice->text_changed();
-        return true;
-    }
-    if (amsg == tmsg_code::grid_moved && atag == tag_grid_accounts) {
-        fchoice->link().data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
-        return true;
-    }
+    if (ftabno == 1 && fchoice->callback_message(aparams, atag, amsg)) return true;
     return Thandlermodule_edit_job2::callback_message(aparams, atag, amsg);
 }
 

@@ -7,7 +7,7 @@
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
-#include "controls/miscobject.h"
+#include "jobs/miscobject_cell_source.h"
 #include "database/datamodule_database_customers.h"
 #include "jobs/datamodule_jobs.h"
 #include "jobs/handlermodule_edit_job2.h"
@@ -37,22 +37,6 @@ constexpr tjob_account_choice_tags choice_tags{Thandlermodule_edit_jobhdr::tag_e
                                                Thandlermodule_edit_jobhdr::tag_grid_accounts,
                                                108};
 
-// The line grid's text source: the order's lines, as painted.
-class tmiscobject_order_lines : public tvelmor_miscobject {
-public:
-    tmiscobject_order_lines(Thandlermodule_edit_jobhdr& apage, int32_t atag)
-        : tvelmor_miscobject(&apage, atag, am_listrows), fpage(apage) {}
-    const char* class_name() const override { return "tmiscobject_order_lines"; }
-    bool get_textvalue_rowcol(std::u16string& atext, int32_t arow, int32_t acol) override {
-        if (arow < 0 || arow >= fpage.flist_lines.get_count() || acol < 0 || acol >= columns_order) return false;
-        atext = fpage.get_cell_text(arow, acol);
-        return true;
-    }
-
-private:
-    Thandlermodule_edit_jobhdr& fpage;
-};
-
 }  // namespace
 
 Thandlermodule_edit_jobhdr::Thandlermodule_edit_jobhdr(tpage_controller_generic* aowner, thandler_type ahandler_type,
@@ -69,8 +53,9 @@ const thandler_class& Thandlermodule_edit_jobhdr::handler_class() {
 }
 
 void Thandlermodule_edit_jobhdr::once_created() {
-    if (auto* controls = dynamic_cast<tcontainer_controls2*>(fcontrols.get()))
-        controls->box_miscobjects.set_item(tag_lines_order, new tmiscobject_order_lines(*this, tag_lines_order));
+    tmiscobject_cell_source::install(
+        *this, tag_lines_order, columns_order, [this] { return flist_lines.get_count(); },
+        [this](int32_t arow, int32_t acol) { return get_cell_text(arow, acol); });
     fchoice->install();
     const auto* params = dynamic_cast<const tparams_edit_jobhdr*>(fparams.get());
     frecord.clear();
@@ -149,18 +134,12 @@ bool Thandlermodule_edit_jobhdr::key_viewing(uint16_t akey) {
 }
 
 bool Thandlermodule_edit_jobhdr::key_choosing(uint16_t akey) {
-    if (akey == tvk::enter) {
-        int32_t id = 0;
-        if (!fchoice->current(id, faccount_text)) return true;
-        frecord.set_fieldbyname_asl("account", id);
-        next_tab(0);
-        return true;
-    }
-    if (akey == tvk::escape) {
-        next_tab(0);
-        return true;
-    }
-    return tjob_account_choice::is_grid_key(akey) && fchoice->grid_key(akey, 0);
+    int32_t id = 0;
+    const auto result = fchoice->key(akey, id, faccount_text);
+    // The chosen account lives in the header record only.
+    if (result == tjob_account_choice::kr_taken) frecord.set_fieldbyname_asl("account", id);
+    if (result == tjob_account_choice::kr_taken || result == tjob_account_choice::kr_cancelled) next_tab(0);
+    return result != tjob_account_choice::kr_not_handled;
 }
 
 void Thandlermodule_edit_jobhdr::open_line() {
@@ -173,14 +152,7 @@ void Thandlermodule_edit_jobhdr::open_line() {
 }
 
 bool Thandlermodule_edit_jobhdr::callback_message(void* aparams, int32_t atag, int32_t amsg) {
-    if (amsg == tmsg_code::edit_text_changed && atag == tag_edit_account && ftabno == 1) {
-        fchoice->text_changed();
-        return true;
-    }
-    if (amsg == tmsg_code::grid_moved && atag == tag_grid_accounts) {
-        fchoice->link().data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
-        return true;
-    }
+    if (ftabno == 1 && fchoice->callback_message(aparams, atag, amsg)) return true;
     return Thandlermodule_page::callback_message(aparams, atag, amsg);
 }
 

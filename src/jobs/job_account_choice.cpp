@@ -2,6 +2,7 @@
 
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
+#include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
 #include "controls/panel.h"
@@ -68,11 +69,29 @@ void tjob_account_choice::end(const std::u16string& aname) {
     swap_panels(ftags.fpanel_search, ftags.fpanel_covered);
 }
 
-bool tjob_account_choice::is_grid_key(uint16_t akey) {
-    return akey == tvk::prior || akey == tvk::next || akey == tvk::up || akey == tvk::down;
+tjob_account_choice::tkey_result tjob_account_choice::key(uint16_t akey, int32_t& aid, std::u16string& aname) {
+    switch (akey) {
+        case tvk::enter: return current(aid, aname) ? kr_taken : kr_handled;
+        case tvk::escape: return kr_cancelled;
+        case tvk::prior:
+        case tvk::next:
+        case tvk::up:
+        case tvk::down:
+            fpage.fcontrols->send_key(ftags.fgrid, *fpage.fgraphbox->get_canvas(), fpage.fgraphbox->ffont_tag,
+                                      fpage.get_readonly(), akey, 0, false);
+            return kr_handled;
+        default: return kr_not_handled;
+    }
 }
 
-bool tjob_account_choice::grid_key(uint16_t akey, tshift_state ashift) {
-    return fpage.fcontrols->send_key(ftags.fgrid, *fpage.fgraphbox->get_canvas(), fpage.fgraphbox->ffont_tag,
-                                     fpage.get_readonly(), akey, ashift, false);
+bool tjob_account_choice::callback_message(void* aparams, int32_t atag, int32_t amsg) {
+    if (amsg == tmsg_code::edit_text_changed && atag == ftags.fedit) {
+        text_changed();
+        return true;
+    }
+    if (amsg == tmsg_code::grid_moved && atag == ftags.fgrid) {
+        flink->data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
+        return true;
+    }
+    return false;
 }

@@ -38,9 +38,12 @@ public:
     bool current(int32_t& aid, std::u16string& aname) const;
     // Hides the edit and the grid and shows the name label with aname.
     void end(const std::u16string& aname);
-    // Page Up, Page Down, Up and Down move the account grid.
-    bool grid_key(uint16_t akey, tshift_state ashift);
-    static bool is_grid_key(uint16_t akey);
+    // A key (no modifier) while choosing: Enter on a row holding a line takes its account (aid,
+    // aname), Esc cancels, Page Up, Page Down, Up and Down move the account grid.
+    enum tkey_result : uint8_t { kr_not_handled, kr_handled, kr_taken, kr_cancelled };
+    tkey_result key(uint16_t akey, int32_t& aid, std::u16string& aname);
+    // Text changes of the edit and data requests of the grid; false for other messages.
+    bool callback_message(void* aparams, int32_t atag, int32_t amsg);
 
     tsearch_grid_link& link() { return *flink; }
     const tjob_account_choice_tags& tags() const { return ftags; }

@@ -6,42 +6,19 @@
 #include "controls/container_controls.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
-#include "controls/miscobject.h"
+#include "jobs/miscobject_cell_source.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handlermodule_page.h"
 #include "pages/page_controller_generic.h"
-
-namespace {
-
-// The grid's text source: the module's lines, so whoever reads the grid's cells sees what the
-// page paints.
-class tmiscobject_search_lines : public tvelmor_miscobject {
-public:
-    tmiscobject_search_lines(Thandlermodule_page& apage, int32_t atag, Tdatamodule_search_grid& amodule,
-                             int32_t acolumns)
-        : tvelmor_miscobject(&apage, atag, am_listrows), fmodule(amodule), fcolumns(acolumns) {}
-    const char* class_name() const override { return "tmiscobject_search_lines"; }
-    bool get_textvalue_rowcol(std::u16string& atext, int32_t arow, int32_t acol) override {
-        if (arow < 0 || arow >= fmodule.line_count() || acol < 0 || acol >= fcolumns) return false;
-        atext = fmodule.get_cell_text(arow, static_cast<int16_t>(acol));
-        return true;
-    }
-
-private:
-    Tdatamodule_search_grid& fmodule;
-    int32_t fcolumns;
-};
-
-}  // namespace
 
 tsearch_grid_link::tsearch_grid_link(Thandlermodule_page& apage, Tdatamodule_search_grid& amodule, int32_t atag_grid,
                                      int32_t atag_lines, int32_t acolumns)
     : fpage(apage), fmodule(amodule), ftag_grid(atag_grid), ftag_lines(atag_lines), fcolumns(acolumns) {}
 
 void tsearch_grid_link::install() {
-    if (auto* controls = dynamic_cast<tcontainer_controls2*>(fpage.fcontrols.get()))
-        controls->box_miscobjects.set_item(ftag_lines,
-                                           new tmiscobject_search_lines(fpage, ftag_lines, fmodule, fcolumns));
+    tmiscobject_cell_source::install(
+        fpage, ftag_lines, fcolumns, [this] { return fmodule.line_count(); },
+        [this](int32_t arow, int32_t acol) { return fmodule.get_cell_text(arow, static_cast<int16_t>(acol)); });
 }
 
 tvelmor_grid& tsearch_grid_link::grid() const { return page_grid(fpage, ftag_grid); }

@@ -66,6 +66,14 @@ protected:
         return lines;
     }
 
+    // The lines of the jobs of aaccount, or of every job for -1.
+    std::multiset<tline_key> account_lines(int32_t aaccount) {
+        std::multiset<tline_key> keys;
+        for (const tdb_job_line& l : db_lines())
+            if (aaccount == -1 || l.account == aaccount) keys.emplace(l.job, l.lineno);
+        return keys;
+    }
+
     static std::multiset<tline_key> as_set(const std::vector<tline_key>& akeys) { return {akeys.begin(), akeys.end()}; }
 
     // The account with the most jobs.

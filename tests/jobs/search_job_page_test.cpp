@@ -45,9 +45,7 @@ TEST_F(SearchJobPage, TabListsEveryJobLineOfEveryAccountInJobOrderAndShiftTabGoe
     EXPECT_EQ(cell(107, 0, 0), std::to_string(job_module().line_id(0)));
 
     const std::vector<tline_key> lines = all_search_lines();
-    std::vector<tline_key> expected;
-    for (const tdb_job_line& l : db_lines()) expected.emplace_back(l.job, l.lineno);
-    EXPECT_EQ(as_set(expected), as_set(lines));
+    EXPECT_EQ(account_lines(-1), as_set(lines));
     EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end(),
                                [](const tline_key& a, const tline_key& b) { return a.first < b.first; }));
 
@@ -85,11 +83,8 @@ TEST_F(SearchJobPage, EnterOnAnAccountListsOnlyThatAccountsLines) {
     EXPECT_EQ(account, search().faccount);
     EXPECT_EQ(text("SELECT name FROM account WHERE id = " + std::to_string(account)),
               utf16_to_utf8(search().account_caption()));
-    std::vector<tline_key> expected;
-    for (const tdb_job_line& l : db_lines())
-        if (l.account == account) expected.emplace_back(l.job, l.lineno);
-    ASSERT_GT(expected.size(), 1u);
-    EXPECT_EQ(as_set(expected), as_set(all_search_lines()));
+    ASSERT_GT(account_lines(account).size(), 1u);
+    EXPECT_EQ(account_lines(account), as_set(all_search_lines()));
     run_queue();
 }
 
@@ -162,10 +157,7 @@ TEST_F(SearchJobPage, JobsOnTheAccountEditorsMenuSearchesThatAccountsLinesAtOnce
     EXPECT_EQ(account, search().faccount);
     EXPECT_EQ(text("SELECT name FROM account WHERE id = " + std::to_string(account)),
               utf16_to_utf8(search().account_caption()));
-    std::vector<tline_key> expected;
-    for (const tdb_job_line& l : db_lines())
-        if (l.account == account) expected.emplace_back(l.job, l.lineno);
-    EXPECT_EQ(as_set(expected), as_set(all_search_lines()));
+    EXPECT_EQ(account_lines(account), as_set(all_search_lines()));
     run_queue();
     // Shift+Tab offers the other accounts; Esc goes back to the account.
     key(tvk::tab, ss_shift);
