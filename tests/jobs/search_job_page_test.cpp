@@ -88,6 +88,31 @@ TEST_F(SearchJobPage, EnterOnAnAccountListsOnlyThatAccountsLines) {
     run_queue();
 }
 
+// Moving down near the end of the loaded lines brings two more and schedules the timer, whose
+// ticks bring the rest a little at a time; the grid's row count follows every addition.
+TEST_F(SearchJobPage, MovingDownNearTheEndLoadsMoreLinesAndTheTimerBringsTheRest) {
+    open_search();
+    key(tvk::tab);
+    tvelmor_grid& grid = search().jobs().grid();
+    const int32_t first = grid.rowcount;
+    ASSERT_EQ(2 * grid.row_count_visible, first);
+    for (int32_t i = 0; i < grid.row_count_visible + 1; ++i) key(tvk::down);
+    EXPECT_EQ(first + 2, grid.rowcount);
+    EXPECT_FALSE(job_module().is_loading_idle());
+    int32_t ticks = 0;
+    while (fplatform.tick_timers()) {
+        ++ticks;
+        EXPECT_EQ(job_module().line_count(), grid.rowcount);
+    }
+    EXPECT_GT(ticks, 0);
+    EXPECT_GT(grid.rowcount, first + 2);
+    // Page Down near the end brings a screen at once.
+    const int32_t before = grid.rowcount;
+    for (int32_t i = 0; i < 3; ++i) key(tvk::next);
+    EXPECT_GE(grid.rowcount, before + grid.row_count_visible);
+    run_queue();
+}
+
 TEST_F(SearchJobPage, EnterOnAnEmptyAccountGridTakesAllAccounts) {
     open_search();
     type("qqqzz");
