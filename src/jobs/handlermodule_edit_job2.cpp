@@ -4,6 +4,7 @@
 #include "controls/control_kinds.h"
 #include "controls/key_codes.h"
 #include "controls/miscobject_fieldlinks.h"
+#include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
 #include "jobs/datamodule_jobs.h"
 #include "jobs/handlermodule_edit_job.h"
@@ -52,13 +53,19 @@ void Thandlermodule_edit_job2::load_line() {
     const auto* params = dynamic_cast<const tparams_edit_job*>(fparams.get());
     frecord.clear();
     faccount_text.clear();
+    bool found = false;
     if (params) {
         Tdatamodule_jobs module(Tdatamodule_database_customers::instance());
-        // A missing line leaves the record empty: the page shows empty fields.
-        if (module.get_job_detail(frecord, params->fjob_id, params->fjob_lineno))
-            faccount_text = module.get_account_name(frecord.get_fieldbyname_asl("account"));
+        found = module.get_job_detail(frecord, params->fjob_id, params->fjob_lineno);
+        if (found) faccount_text = module.get_account_name(frecord.get_fieldbyname_asl("account"));
     }
     fcontrols->update_header_controls(tag_fieldlinks, -1);
+    // A missing line leaves the record empty: empty fields, not a quantity of 0 or $0.00.
+    if (!found) {
+        for (int32_t tag : {tag_edit_partno, tag_edit_partno + 3, tag_edit_partno + 6, tag_edit_partno + 9})
+            page_edit(*this, tag).set_text(u"");
+        page_memo(*this, tag_memo_notes).set_text(u"");
+    }
     show_account_name();
 }
 

@@ -99,7 +99,10 @@ TEST_F(JobLinePages, AMissingLineOrJobShowsEmptyFields) {
     const tparam_value line_params[] = {int64_t{999999}, int64_t{1}};
     fcontroller->page_enter(Thandlermodule_edit_job2::handler_class(), line_params, false);
     EXPECT_EQ(-1, line().job_id());
-    EXPECT_EQ("", edit_text(203));
+    for (int32_t tag : {203, 206, 209, 212}) {
+        SCOPED_TRACE(tag);
+        EXPECT_EQ("", edit_text(tag));
+    }
     EXPECT_EQ(u"", line().faccount_text);
     key(tvk::home, ss_ctrl);  // no job to show: the view stays
     EXPECT_EQ(13, fcontroller->get_pageno());
