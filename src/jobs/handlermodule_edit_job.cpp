@@ -79,11 +79,8 @@ bool Thandlermodule_edit_job::handle_keydown(uint16_t akey, tshift_state ashift,
 
 bool Thandlermodule_edit_job::key_choosing(uint16_t akey, tshift_state ashift) {
     if (ashift != 0) return false;
-    int32_t id = 0;
-    const auto result = fchoice->key(akey, id, faccount_text);
-    // The chosen account lives in the record only.
-    if (result == tjob_account_choice::kr_taken) frecord.set_fieldbyname_asl("account", id);
-    if (result == tjob_account_choice::kr_taken || result == tjob_account_choice::kr_cancelled) next_tab(0);
+    const auto result = fchoice->key(akey, frecord, faccount_text);
+    if (result == tjob_account_choice::kr_done) next_tab(0);
     return result != tjob_account_choice::kr_not_handled;
 }
 

@@ -134,11 +134,8 @@ bool Thandlermodule_edit_jobhdr::key_viewing(uint16_t akey) {
 }
 
 bool Thandlermodule_edit_jobhdr::key_choosing(uint16_t akey) {
-    int32_t id = 0;
-    const auto result = fchoice->key(akey, id, faccount_text);
-    // The chosen account lives in the header record only.
-    if (result == tjob_account_choice::kr_taken) frecord.set_fieldbyname_asl("account", id);
-    if (result == tjob_account_choice::kr_taken || result == tjob_account_choice::kr_cancelled) next_tab(0);
+    const auto result = fchoice->key(akey, frecord, faccount_text);
+    if (result == tjob_account_choice::kr_done) next_tab(0);
     return result != tjob_account_choice::kr_not_handled;
 }
 

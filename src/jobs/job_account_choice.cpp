@@ -69,10 +69,15 @@ void tjob_account_choice::end(const std::u16string& aname) {
     swap_panels(ftags.fpanel_search, ftags.fpanel_covered);
 }
 
-tjob_account_choice::tkey_result tjob_account_choice::key(uint16_t akey, int32_t& aid, std::u16string& aname) {
+tjob_account_choice::tkey_result tjob_account_choice::key(uint16_t akey, tdatarecord& arecord,
+                                                          std::u16string& aname) {
+    int32_t id = 0;
     switch (akey) {
-        case tvk::enter: return current(aid, aname) ? kr_taken : kr_handled;
-        case tvk::escape: return kr_cancelled;
+        case tvk::enter:
+            if (!current(id, aname)) return kr_handled;
+            arecord.set_fieldbyname_asl("account", id);
+            return kr_done;
+        case tvk::escape: return kr_done;
         case tvk::prior:
         case tvk::next:
         case tvk::up:

@@ -11,6 +11,7 @@
 #include "accounts/datamodule_search_account.h"
 #include "controls/control_types.h"
 #include "jobs/search_grid_link.h"
+#include "values/datarecord.h"
 
 class Thandlermodule_page;
 
@@ -38,10 +39,11 @@ public:
     bool current(int32_t& aid, std::u16string& aname) const;
     // Hides the edit and the grid and shows the name label with aname.
     void end(const std::u16string& aname);
-    // A key (no modifier) while choosing: Enter on a row holding a line takes its account (aid,
-    // aname), Esc cancels, Page Up, Page Down, Up and Down move the account grid.
-    enum tkey_result : uint8_t { kr_not_handled, kr_handled, kr_taken, kr_cancelled };
-    tkey_result key(uint16_t akey, int32_t& aid, std::u16string& aname);
+    // A key (no modifier) while choosing: Enter on a row holding a line puts its account into
+    // the record's "account" field (in memory only) and its name into aname, Esc cancels (both
+    // kr_done: back to viewing), Page Up, Page Down, Up and Down move the account grid.
+    enum tkey_result : uint8_t { kr_not_handled, kr_handled, kr_done };
+    tkey_result key(uint16_t akey, tdatarecord& arecord, std::u16string& aname);
     // Text changes of the edit and data requests of the grid; false for other messages.
     bool callback_message(void* aparams, int32_t atag, int32_t amsg);
 
