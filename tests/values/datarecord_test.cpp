@@ -75,6 +75,10 @@ TEST(FirstGenerationRecord, ClassRecordTakesItsFieldsFromItsProperties) {
     EXPECT_EQ(tcurrency(99), job.get_field_asm(7));
     EXPECT_EQ(4, job.get_fieldbyname_ass("lineno"));
     EXPECT_FALSE(job.get_is_field_assigned(0));
+    // Reflective views (field links) ask the record which fields hold a value.
+    const ivalue_object& assigned = job;
+    EXPECT_FALSE(assigned.get_field_is_assigned(0));
+    EXPECT_TRUE(assigned.get_field_is_assigned(1));
 }
 
 namespace {
