@@ -11,6 +11,7 @@
 #include "pages/page_controller_generic.h"
 #include "pages/page_form_editable.h"
 #include "pages/page_hooks.h"
+#include "pages/page_table.h"
 #include "values/params_generic.h"
 
 namespace {
@@ -130,6 +131,7 @@ bool Thandlermodule_edit_account::callback_message(void* aparams, int32_t atag, 
             }
             if (atag == tag_ontop_menu) {
                 if (result == 0) new_contact();
+                if (result == 1) open_jobs();
                 return true;
             }
             break;
@@ -146,6 +148,21 @@ void Thandlermodule_edit_account::new_contact() {
     const tparam_value params[] = {int64_t{account_id()}, true};
     // The switch frees this page: nothing of it may be touched afterwards.
     fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
+}
+
+void Thandlermodule_edit_account::open_jobs() {
+    // As for a new contact: nothing typed may be dropped, and an unsaved account has no jobs.
+    if (fmode_editing || fis_newrecord) return;
+    // The job search lives in a library above this one: it is found by its page number, and a
+    // build without it gets the controller's message for a missing page.
+    const thandler_class* search = fowner->get_page_table().find(pageno_search_job);
+    if (!search) {
+        fowner->page_enter(pageno_search_job, false);
+        return;
+    }
+    // Step 1 at once, with this account chosen.
+    const tparam_value params[] = {int64_t{1}, int64_t{account_id()}};
+    fowner->page_enter(*search, params, false);
 }
 
 void Thandlermodule_edit_account::open_contact() {

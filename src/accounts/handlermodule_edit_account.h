@@ -19,6 +19,8 @@ public:
     static constexpr int32_t tag_edit_name = 205;
     static constexpr int32_t tag_listrows = 103;
     static constexpr int32_t tag_ontop_delete = 9102;
+    // The job search, entered from the page menu's "Jobs..." with this account chosen.
+    static constexpr int16_t pageno_search_job = 11;
 
     Thandlermodule_edit_account(tpage_controller_generic* aowner, thandler_type ahandler_type,
                                 tgraphbox_generic* agraphbox);
@@ -42,6 +44,7 @@ public:
 
 private:
     void new_contact();
+    void open_jobs();
     void open_contact();
     void ask_delete();
     void delete_contact();

@@ -7,8 +7,8 @@
 
 namespace {
 
-// Accounts, PLUs, Maintenance, Commercial Property (page 19), Exit.
-constexpr int16_t row_pages_accounts[] = {2, 3, 7, 19, Thandlermodule_menu_list::page_exit_row};
+// Accounts, PLUs, Maintenance, Commercial Property (page 19), Jobs, Exit.
+constexpr int16_t row_pages_accounts[] = {2, 3, 7, 19, 11, Thandlermodule_menu_list::page_exit_row};
 
 // The form's text is built into the program.
 const Tform_page2& menu_form() {

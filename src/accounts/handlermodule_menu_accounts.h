@@ -1,6 +1,6 @@
 // The accounts menu (page 1): the program's main menu. Enter on an entry opens the customer
-// search, the PLU search, the maintenance menu or the commercial-property menu over it, or
-// leaves; Esc leaves.
+// search, the PLU search, the maintenance menu, the commercial-property menu or the job search
+// over it, or leaves; Esc leaves.
 #pragma once
 
 #include <cstdint>

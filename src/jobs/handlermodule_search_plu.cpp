@@ -11,6 +11,7 @@
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
 #include "jobs/handlermodule_edit_plu.h"
+#include "jobs/miscobject_cell_source.h"
 #include "jobs/word_key.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
@@ -25,23 +26,6 @@ const Tform_page2& search_form() {
     static const Tform_page2 form("Tform_page_search_plu", Tform_page2::embedded_text("form_page_search_plu"));
     return form;
 }
-
-// The grid's text source (misc object 103, declared as list rows): the page's lines, so whoever
-// reads the grid's cells sees what the page paints.
-class tmiscobject_plu_lines : public tvelmor_miscobject {
-public:
-    tmiscobject_plu_lines(Thandlermodule_search_plu& apage, int32_t atag)
-        : tvelmor_miscobject(&apage, atag, am_listrows), fpage(apage) {}
-    const char* class_name() const override { return "tmiscobject_plu_lines"; }
-    bool get_textvalue_rowcol(std::u16string& atext, int32_t arow, int32_t acol) override {
-        if (arow < 0 || arow >= static_cast<int32_t>(fpage.flist_lines.size()) || acol < 0 || acol > 1) return false;
-        atext = fpage.get_cell_text(arow, acol);
-        return true;
-    }
-
-private:
-    Thandlermodule_search_plu& fpage;
-};
 
 }  // namespace
 
@@ -85,8 +69,10 @@ tvelmor_edit& Thandlermodule_search_plu::edit() {
 }
 
 void Thandlermodule_search_plu::once_created() {
-    if (auto* controls = dynamic_cast<tcontainer_controls2*>(fcontrols.get()))
-        controls->box_miscobjects.set_item(tag_lines, new tmiscobject_plu_lines(*this, tag_lines));
+    // The grid's text source: the page's lines, so whoever reads the grid's cells sees what it paints.
+    tmiscobject_cell_source::install(
+        *this, tag_lines, 2, [this] { return static_cast<int32_t>(flist_lines.size()); },
+        [this](int32_t arow, int32_t acol) { return get_cell_text(arow, acol); });
     if (auto* params = dynamic_cast<tparams_search_plu*>(fparams.get())) fsearch = params->fsearch;
     edit().set_text(fsearch);
     set_focused_tag(tag_edit, true);

@@ -204,5 +204,6 @@ const tclass_info& tdbconstruct_job::static_class() {
         {record_field("id", k::pk_longint, 0), record_field("lineno", k::pk_smallint, 1),
          record_field("account", k::pk_longint, 2), record_field("partno", k::pk_unicodestring, 3),
          record_field("description", k::pk_unicodestring, 4), record_field("notes", k::pk_unicodestring, 5),
-         record_field("qty", k::pk_longint, 6), record_field("line_total", k::pk_currency, 7)});
+         record_field("qty", k::pk_longint, 6), record_field("line_total", k::pk_currency, 7),
+         record_field("status", k::pk_smallint, 8)});
 }

@@ -9,6 +9,7 @@
 
 #include "values/dben_catalogue.h"
 #include "values/stream_record.h"
+#include "values/value_object.h"
 
 class tdataobject : public treflected_object {
 public:
@@ -16,7 +17,9 @@ public:
     const tclass_info& get_class() const override { return static_class(); }
 };
 
-class tdatarecord : public tdataobject {
+// Says which fields hold a value, so reflective views (field links) show an unassigned field as
+// empty instead of raising.
+class tdatarecord : public tdataobject, public ivalue_object {
 public:
     static const tclass_info& static_class();
     const tclass_info& get_class() const override { return static_class(); }
@@ -26,6 +29,7 @@ public:
     std::string get_field_name(int32_t aindex) const;
     tdben_fieldtype get_field_type(int32_t aindex) const;
     bool get_is_field_assigned(int32_t aindex) const;
+    bool get_field_is_assigned(int32_t aindex) const override { return get_is_field_assigned(aindex); }
     int32_t get_field_index(std::string_view aname) const;  // -1 when absent
     void clear() { fstore.clear(); }
 

@@ -28,7 +28,7 @@ protected:
     // Stand-ins for the PLU search and the commercial-property menu, and one at 20 for a page
     // beneath the menu (the customer search and the maintenance menu are accounts pages).
     static void register_stand_ins(tpage_controller_generic& acontroller) {
-        for (int16_t pageno : {3, 19, 20}) acontroller.register_page(pageno, probe_class());
+        for (int16_t pageno : {3, 11, 19, 20}) acontroller.register_page(pageno, probe_class());
     }
     int64_t count_accounts() {
         tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
@@ -50,7 +50,7 @@ TEST_F(MenuAccounts, OpensOnDomainZeroWithItsFiveEntriesAndTheGridFocused) {
     EXPECT_EQ(0, fdatabase->database_no());
     EXPECT_EQ(200, count_accounts());
 
-    EXPECT_EQ(5, grid().rowcount);
+    EXPECT_EQ(6, grid().rowcount);
     EXPECT_EQ(104, grid().header2);
     EXPECT_EQ(201, menu().ffocused_tag);
     EXPECT_TRUE(grid().is_focused);
@@ -83,7 +83,7 @@ TEST_F(MenuAccounts, LaysOutTheFramedListInItsDesignedSizeAndPaintsTheFiveEntrie
         return tpainted_cell{atext, arow, 0, 26122, static_cast<int32_t>(taLeftJustify), 8};
     };
     EXPECT_EQ((std::vector<tpainted_cell>{cell("Accounts", 0), cell("PLUs", 1), cell("Maintenance", 2),
-                                          cell("Commercial Property", 3), cell("Exit", 4)}),
+                                          cell("Commercial Property", 3), cell("Jobs", 4), cell("Exit", 5)}),
               fgrid_renderer.fcells);
     // The etched frame around the list was drawn too.
     EXPECT_FALSE(surface(ht_main).fcanvas.lines().empty());
@@ -93,7 +93,7 @@ TEST_F(MenuAccounts, EnterOnAnEntryWhosePageIsNotInThisBuildRaisesTheControllers
     const struct {
         const char* name;
         int32_t row;
-    } cases[] = {{"PLUs", 1}};
+    } cases[] = {{"PLUs", 1}, {"Commercial Property", 3}, {"Jobs", 4}};
     start();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,7 +114,8 @@ TEST_F(MenuAccounts, EnterOpensTheEntrysPageWithTheMenuKeptBeneath) {
         const char* name;
         int32_t row;
         int16_t page;
-    } cases[] = {{"Accounts", 0, 2}, {"PLUs", 1, 3}, {"Maintenance", 2, 7}, {"Commercial Property", 3, 19}};
+    } cases[] = {{"Accounts", 0, 2}, {"PLUs", 1, 3}, {"Maintenance", 2, 7}, {"Commercial Property", 3, 19},
+                 {"Jobs", 4, 11}};
     start(register_stand_ins);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -133,7 +134,7 @@ TEST_F(MenuAccounts, ExitAndEscLeaveTheMenu) {
         const char* name;
         int32_t row;
         uint16_t key;
-    } cases[] = {{"Enter on Exit", 4, key_enter}, {"Esc on Accounts", 0, key_escape}, {"Esc on Exit", 4, key_escape}};
+    } cases[] = {{"Enter on Exit", 5, key_enter}, {"Esc on Accounts", 0, key_escape}, {"Esc on Exit", 5, key_escape}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         // First as the only page: the window closes.
@@ -162,10 +163,10 @@ TEST_F(MenuAccounts, KeysWithAModifierOnKeyUpOrOffTheListChooseNothing) {
         bool keyup;
         int32_t row;
     } cases[] = {
-        {"Shift+Enter", key_enter, ss_shift, false, 3},  {"Ctrl+Enter", key_enter, ss_ctrl, false, 3},
-        {"Enter released", key_enter, 0, true, 3},       {"Alt+Esc", key_escape, ss_alt, false, 0},
+        {"Shift+Enter", key_enter, ss_shift, false, 5},  {"Ctrl+Enter", key_enter, ss_ctrl, false, 5},
+        {"Enter released", key_enter, 0, true, 5},       {"Alt+Esc", key_escape, ss_alt, false, 0},
         {"Esc released", key_escape, 0, true, 0},        {"Enter above the list", key_enter, 0, false, -1},
-        {"Enter below the list", key_enter, 0, false, 5},
+        {"Enter below the list", key_enter, 0, false, 6},
     };
     start(register_stand_ins);
     for (const auto& c : cases) {

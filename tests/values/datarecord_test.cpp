@@ -59,11 +59,12 @@ TEST(FirstGenerationRecord, MismatchUnassignedAndUnknownNameMessages) {
 
 TEST(FirstGenerationRecord, ClassRecordTakesItsFieldsFromItsProperties) {
     tdbconstruct_job job;
-    ASSERT_EQ(8, job.count());
-    const char* names[] = {"id", "lineno", "account", "partno", "description", "notes", "qty", "line_total"};
-    tdben_fieldtype types[] = {dben_ft_longint,       dben_ft_smallint,      dben_ft_longint, dben_ft_unicodestring,
-                               dben_ft_unicodestring, dben_ft_unicodestring, dben_ft_longint, dben_ft_currency1};
-    for (int32_t i = 0; i < 8; ++i) {
+    ASSERT_EQ(9, job.count());
+    const char* names[] = {"id", "lineno", "account", "partno", "description", "notes", "qty", "line_total", "status"};
+    tdben_fieldtype types[] = {dben_ft_longint,       dben_ft_smallint,      dben_ft_longint,
+                               dben_ft_unicodestring, dben_ft_unicodestring, dben_ft_unicodestring,
+                               dben_ft_longint,       dben_ft_currency1,     dben_ft_smallint};
+    for (int32_t i = 0; i < 9; ++i) {
         SCOPED_TRACE(names[i]);
         EXPECT_EQ(names[i], job.get_field_name(i));
         EXPECT_EQ(types[i], job.get_field_type(i));
@@ -74,6 +75,10 @@ TEST(FirstGenerationRecord, ClassRecordTakesItsFieldsFromItsProperties) {
     EXPECT_EQ(tcurrency(99), job.get_field_asm(7));
     EXPECT_EQ(4, job.get_fieldbyname_ass("lineno"));
     EXPECT_FALSE(job.get_is_field_assigned(0));
+    // Reflective views (field links) ask the record which fields hold a value.
+    const ivalue_object& assigned = job;
+    EXPECT_FALSE(assigned.get_field_is_assigned(0));
+    EXPECT_TRUE(assigned.get_field_is_assigned(1));
 }
 
 namespace {
