@@ -94,6 +94,10 @@ void Thandlermodule_show_cpinvoice2::run_task(int32_t atag, int32_t aparam) {
             grid().set_rowcount(static_cast<int32_t>(flines_invoice.size()));
             get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
             return;
+        case task_leave:
+            // The switch frees this page: nothing of it may be touched afterwards.
+            fowner->page_exit();
+            return;
         default: Thandlermodule_page::run_task(atag, aparam);
     }
 }
@@ -141,8 +145,8 @@ void Thandlermodule_show_cpinvoice2::post_invoice() {
     if (fposted || frecord.funit1 == 0 || grid().rowcount == 0) return;
     finvoice_no = tinvoice_cpunit_post::post(frecord, flines_invoice);
     fposted = true;
-    // The switch frees this page: nothing of it may be touched afterwards.
-    fowner->page_exit();
+    // Left through the queue: keys that arrive before then find the page posted.
+    get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_leave);
 }
 
 std::string Thandlermodule_show_cpinvoice2::pdf_file_name() const {

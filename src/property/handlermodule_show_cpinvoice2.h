@@ -27,6 +27,7 @@ public:
     static constexpr int32_t task_unit = 101;
     static constexpr int32_t task_billable = 102;
     static constexpr int32_t task_lines = 103;
+    static constexpr int32_t task_leave = 104;
 
     Thandlermodule_show_cpinvoice2(tpage_controller_generic* aowner, thandler_type ahandler_type,
                                    tgraphbox_generic* agraphbox);
@@ -42,7 +43,7 @@ public:
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
 
-    // Posts the invoice and leaves; does nothing once posted.
+    // Posts the invoice and queues leaving the page; does nothing once posted.
     void post_invoice();
     // Asks for a folder and writes the invoice there as a PDF; returns the file written, or an
     // empty text when the user cancelled.
