@@ -7,7 +7,8 @@
 namespace {
 
 // The unit with its account's name, its site's address (non-empty lines joined by ", ", at most
-// 120 characters) and its templates' suppliers and GST flags.
+// 120 characters) and its templates' suppliers and GST flags. The flags are kept as 0 or 1, so
+// they are returned as such: a BOOLEAN output refuses them.
 const char* const sqltext_load_unit =
     "EXECUTE BLOCK RETURNS(\r\n"
     "    unit1 INTEGER,\r\n"
@@ -19,8 +20,8 @@ const char* const sqltext_load_unit =
     "    cpinvoice2 INTEGER,\r\n"
     "    supplier_water VARCHAR(60),\r\n"
     "    supplier_power VARCHAR(60),\r\n"
-    "    gst_inclusive0 BOOLEAN,\r\n"
-    "    gst_inclusive1 BOOLEAN )\r\n"
+    "    gst_inclusive0 SMALLINT,\r\n"
+    "    gst_inclusive1 SMALLINT )\r\n"
     "AS\r\n"
     "  DECLARE VARIABLE ii SMALLINT;\r\n"
     "  DECLARE VARIABLE llen SMALLINT;\r\n"
