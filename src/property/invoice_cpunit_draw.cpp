@@ -15,7 +15,7 @@ constexpr tinvoice_cpunit_draw::twidths document_widths{250, 90, 45, 95, 60, 110
 constexpr int32_t document_margin = 48;
 constexpr int32_t document_row = 22;
 constexpr int32_t document_number_width = 40;
-constexpr int32_t document_header_height = 250;
+constexpr int32_t document_header_height = 215;
 constexpr int32_t document_footer_height = 90;
 
 std::u16string text(const std::string& aascii) { return utf8_to_utf16(aascii); }
