@@ -6,20 +6,21 @@
 
 namespace {
 
+// The outputs are as wide as the columns they take (a narrower one fails on a longer name).
 // The unit with its account's name, its site's address (non-empty lines joined by ", ", at most
 // 120 characters) and its templates' suppliers and GST flags. The flags are kept as 0 or 1, so
 // they are returned as such: a BOOLEAN output refuses them.
 const char* const sqltext_load_unit =
     "EXECUTE BLOCK RETURNS(\r\n"
     "    unit1 INTEGER,\r\n"
-    "    unit2 VARCHAR(10),\r\n"
+    "    unit2 VARCHAR(60),\r\n"
     "    account1 VARCHAR(120),\r\n"
     "    id_site INTEGER,\r\n"
     "    site1 VARCHAR(120),\r\n"
     "    cpinvoice1 INTEGER,\r\n"
     "    cpinvoice2 INTEGER,\r\n"
-    "    supplier_water VARCHAR(60),\r\n"
-    "    supplier_power VARCHAR(60),\r\n"
+    "    supplier_water VARCHAR(100),\r\n"
+    "    supplier_power VARCHAR(100),\r\n"
     "    gst_inclusive0 SMALLINT,\r\n"
     "    gst_inclusive1 SMALLINT )\r\n"
     "AS\r\n"
@@ -89,10 +90,10 @@ const char* const sqltext_load_template =
     "  bill_item INTEGER,\r\n"
     "  bill_qty_type SMALLINT,\r\n"
     "  bill_qty_ratio CURRENCY18P8,\r\n"
-    "  description VARCHAR(60),\r\n"
-    "  group1 VARCHAR(40),\r\n"
-    "  denote_units_qty VARCHAR(10),\r\n"
-    "  denote_units_price VARCHAR(10),\r\n"
+    "  description VARCHAR(200),\r\n"
+    "  group1 VARCHAR(60),\r\n"
+    "  denote_units_qty VARCHAR(20),\r\n"
+    "  denote_units_price VARCHAR(20),\r\n"
     "  price CURRENCY18P8 )\r\n"
     "AS\r\n"
     "BEGIN\r\n"

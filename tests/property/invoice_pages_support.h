@@ -1,23 +1,15 @@
-// Support for the invoicing tests: the accounts pages' fixture with the property pages registered
-// (page 23 stood in for by a probe), a demo unit whose readings a test sets, and key presses.
+// Support for the invoicing tests: the accounts pages' fixture with the property pages registered,
+// a demo unit whose readings a test sets, and key presses.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "accounts/accounts_fixture.h"
-#include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
 #include "procs/procs_daycount.h"
 #include "property/property_pages.h"
 #include "values/params_generic.h"
-
-// A stand-in for a page another part builds: it keeps the id it was entered with.
-inline const thandler_class& probe_id_class() {
-    static const thandler_class c("Thandlermodule_probe", &handler_factory_of<Thandlermodule_probe>,
-                                  &probe_class().get_page_form_class(), &tparams_id::static_class(), true);
-    return c;
-}
 
 class tinvoice_page_test : public taccounts_page_test {
 protected:
@@ -32,19 +24,10 @@ protected:
         taccounts_page_test::TearDown();
     }
     void open(int16_t apageno) {
-        start([](tpage_controller_generic& acontroller) {
-            register_property_pages(acontroller);
-            acontroller.register_page(23, probe_id_class());
-        });
+        start([](tpage_controller_generic& acontroller) { register_property_pages(acontroller); });
         fcontroller->page_enter(apageno, false);
         fcontroller->handle_resize(ht_main, false);
         run_queue();
-    }
-    // The id the probe page was entered with.
-    int32_t probe_id() {
-        auto& probe = main_page<Thandlermodule_probe>();
-        const auto* params = dynamic_cast<const tparams_id*>(probe.fparams.get());
-        return params ? params->fid : -1;
     }
     bool press(uint16_t akey, tshift_state ashift = 0) {
         const bool used = fcontroller->handle_keydown(akey, ashift, false);

@@ -9,6 +9,7 @@
 #include "invoice_pages_support.h"
 #include "property/handlermodule_list_cpinvoicing.h"
 #include "property/handlermodule_list_cpinvoicing2.h"
+#include "property/handlermodule_show_cpinvoice.h"
 #include "property/handlermodule_show_cpinvoice2.h"
 
 namespace {
@@ -112,8 +113,8 @@ TEST_F(ListCpinvoicingPages, enter_opens_the_unit_invoice_and_the_account_readin
     EXPECT_TRUE(std::any_of(fgrid_renderer.fcells.begin(), fgrid_renderer.fcells.end(),
                             [&](const tpainted_cell& c) { return c.text == id && c.col == 0 && c.row == 1; }));
     press(tvk::enter);
-    EXPECT_EQ(23, fcontroller->get_pageno());
-    EXPECT_EQ(account, probe_id());
+    EXPECT_EQ(Thandlermodule_show_cpinvoice::pageno, fcontroller->get_pageno());
+    EXPECT_EQ(account, main_page<Thandlermodule_show_cpinvoice>().fid_account);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
 #include "database/fault_injection.h"
+#include "procs/message_format.h"
 #include "invoice_pages_support.h"
 #include "property/handlermodule_list_cpinvoicing2.h"
 #include "property/handlermodule_show_cpinvoice2.h"
@@ -154,6 +155,17 @@ TEST_F(ShowCpinvoice2Page, a_post_is_refused_when_there_is_nothing_to_bill_or_th
     EXPECT_EQ("Unit Unit 1 has no readings to invoice.", message_of([&] { page().post_invoice(); }));
     EXPECT_EQ(empty, stored());
     (void)before;
+}
+
+TEST_F(ShowCpinvoice2Page, long_unit_names_suppliers_and_descriptions_are_shown_whole) {
+    const std::string unit(60, 'U'), supplier(100, 'S'), description(200, 'D');
+    execute("UPDATE cp_unit SET name = '" + unit + "' WHERE id = " + std::to_string(funit));
+    execute("UPDATE cp_invoice SET supplier = '" + supplier + "' WHERE id = 1");
+    execute("UPDATE bill_item SET description = '" + description + "', group1 = '' WHERE id = 1");
+    open_invoice();
+    EXPECT_EQ(utf8_to_utf16(unit), label(Thandlermodule_show_cpinvoice2::tag_label_unit));
+    EXPECT_EQ(u"Water; " + utf8_to_utf16(supplier), page().flines_invoice[0].fdescription);
+    EXPECT_EQ(utf8_to_utf16(description), page().flines_invoice[1].fdescription);
 }
 
 TEST_F(ShowCpinvoice2Page, missing_parameters_are_reported) {
