@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/control_messages.h"
 #include "controls/key_codes.h"
 #include "invoice_pages_support.h"
 #include "property/handlermodule_show_cpinvoice2.h"
@@ -87,6 +88,13 @@ TEST_F(ShowCpinvoice2Pdf, f7_writes_a_draft_with_the_screens_figures_and_after_p
     const std::string posted_text = pdf_text(posted);
     EXPECT_NE(std::string::npos, posted_text.find("Invoice " + std::to_string(page().finvoice_no)));
     EXPECT_EQ(std::string::npos, posted_text.find("DRAFT"));
+}
+
+TEST_F(ShowCpinvoice2Pdf, the_page_menus_entry_writes_it_too) {
+    tmsg_params_ontop_result result;
+    result.result = 0;
+    page().callback_message(&result, Thandlermodule_show_cpinvoice2::tag_ontop_menu, tmsg_code::ontop_closed);
+    EXPECT_TRUE(fs::exists(fplatform_pdf.ffolder + "/invoice_draft_unit" + std::to_string(funit) + ".pdf"));
 }
 
 TEST_F(ShowCpinvoice2Pdf, a_folder_that_cannot_be_written_gives_a_message_and_no_file) {
