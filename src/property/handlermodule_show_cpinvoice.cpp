@@ -121,9 +121,8 @@ void Thandlermodule_show_cpinvoice::handle_resize(bool as_skip_draw) {
 }
 
 void Thandlermodule_show_cpinvoice::load_lines() {
-    std::string sql = sqltext_load_account_readings;
-    const std::string name = "$id_account";
-    sql.replace(sql.find(name), name.size(), std::to_string(fid_account));
+    const std::string sql = tprocs_querys::sql_assign_param_values(sqltext_load_account_readings, {"id_account"},
+                                                                   {tcondition_value::integer(fid_account)});
     tprocs_querys::load_sql_proc(sql, {}, {}, [&](tfb_query& q) {
         merge_row(q.FieldByName("id_unit").as_integer(), q.FieldByName("name_unit").as_widestring(),
                   q.FieldByName("bill_type").as_smallint(), q.FieldByName("recno").is_null(),

@@ -115,13 +115,6 @@ const char* const sqltext_load_template =
     "  END\r\n"
     "END";
 
-std::string replace_all(std::string atext, const std::string& aname, int32_t avalue) {
-    const std::string value = std::to_string(avalue);
-    for (size_t at = atext.find(aname); at != std::string::npos; at = atext.find(aname, at + value.size()))
-        atext.replace(at, aname.size(), value);
-    return atext;
-}
-
 // An eight-decimal column as its scaled integer.
 int64_t decimal8(const tfb_xsqlvar& afield) {
     if (afield.is_null()) return 0;
@@ -144,7 +137,9 @@ int64_t decimal8(const tfb_xsqlvar& afield) {
 
 bool tinvoice_cpunit_data::load_unit(tinvoice_unit& aunit, int32_t aid_unit) {
     bool found = false;
-    tprocs_querys::load_sql_proc(replace_all(sqltext_load_unit, "$id", aid_unit), {}, {}, [&](tfb_query& q) {
+    const std::string sql =
+        tprocs_querys::sql_assign_param_values(sqltext_load_unit, {"id"}, {tcondition_value::integer(aid_unit)});
+    tprocs_querys::load_sql_proc(sql, {}, {}, [&](tfb_query& q) {
         found = true;
         aunit.funit1 = q.FieldByName("unit1").as_integer();
         aunit.funit2 = q.FieldByName("unit2").as_widestring();
@@ -167,8 +162,9 @@ bool tinvoice_cpunit_data::load_unit(tinvoice_unit& aunit, int32_t aid_unit) {
 
 std::vector<tline_template> tinvoice_cpunit_data::load_template(const tinvoice_unit& aunit) {
     std::vector<tline_template> lines;
-    const std::string sql = replace_all(replace_all(sqltext_load_template, "$cpinvoice1", aunit.fcpinvoice1),
-                                        "$cpinvoice2", aunit.fcpinvoice2);
+    const std::string sql = tprocs_querys::sql_assign_param_values(
+        sqltext_load_template, {"cpinvoice1", "cpinvoice2"},
+        {tcondition_value::integer(aunit.fcpinvoice1), tcondition_value::integer(aunit.fcpinvoice2)});
     tprocs_querys::load_sql_proc(sql, {}, {}, [&](tfb_query& q) {
         tline_template line;
         line.fid = q.FieldByName("id").as_integer();

@@ -7,6 +7,7 @@
 
 #include "accounts/accounts_fixture.h"
 #include "pages/page_controller_generic.h"
+#include "pages/page_table.h"
 #include "procs/procs_daycount.h"
 #include "property/property_pages.h"
 #include "values/params_generic.h"
@@ -28,6 +29,18 @@ protected:
         fcontroller->page_enter(apageno, false);
         fcontroller->handle_resize(ht_main, false);
         run_queue();
+    }
+    // The accounts menu, then the unit invoice of aunit over it, built.
+    void open_invoice(int32_t aunit) {
+        open(1);
+        const tparam_value params[] = {int64_t{aunit}};
+        fcontroller->page_enter(*fcontroller->get_page_table().find(32), params, false);
+        fcontroller->handle_resize(ht_main, false);
+        run_queue();
+    }
+    // Water: 300 units over 27 days; power: 900 units over 24 days.
+    void set_billable_readings(int32_t aunit) {
+        set_readings(aunit, {{1, 1, 1200, true}, {1, 28, 1500, false}, {2, 3, 50000, true}, {2, 27, 50900, false}});
     }
     bool press(uint16_t akey, tshift_state ashift = 0) {
         const bool used = fcontroller->handle_keydown(akey, ashift, false);

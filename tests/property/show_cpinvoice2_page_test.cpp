@@ -20,17 +20,10 @@ protected:
     void SetUp() override {
         tinvoice_page_test::SetUp();
         if (HasFatalFailure()) return;
-        // Water: 300 units over 27 days; power: 900 units over 24 days. Demo templates 1 (water
-        // and wastewater, GST added) and 2 (electricity, GST added).
-        set_readings(funit, {{1, 1, 1200, true}, {1, 28, 1500, false}, {2, 3, 50000, true}, {2, 27, 50900, false}});
+        // Demo templates 1 (water and wastewater, GST added) and 2 (electricity, GST added).
+        set_billable_readings(funit);
     }
-    void open_invoice() {
-        open(1);
-        const tparam_value params[] = {int64_t{funit}};
-        fcontroller->page_enter(Thandlermodule_show_cpinvoice2::handler_class(), params, false);
-        fcontroller->handle_resize(ht_main, false);
-        run_queue();
-    }
+    void open_invoice() { tinvoice_page_test::open_invoice(funit); }
     Thandlermodule_show_cpinvoice2& page() { return main_page<Thandlermodule_show_cpinvoice2>(); }
     std::u16string label(int32_t atag) {
         return dynamic_cast<tvelmor_label&>(*page().fcontrols->get_control(atag)).caption;

@@ -47,15 +47,11 @@ protected:
         qt_app();
         tinvoice_page_test::SetUp();
         if (HasFatalFailure()) return;
-        set_readings(funit, {{1, 1, 1200, true}, {1, 28, 1500, false}, {2, 3, 50000, true}, {2, 27, 50900, false}});
+        set_billable_readings(funit);
         fplatform_pdf.ffolder = ffolder + "/pdf";
         fs::create_directories(fplatform_pdf.ffolder);
         tplatform::set_instance(&fplatform_pdf);
-        open(1);
-        const tparam_value params[] = {int64_t{funit}};
-        fcontroller->page_enter(Thandlermodule_show_cpinvoice2::handler_class(), params, false);
-        fcontroller->handle_resize(ht_main, false);
-        run_queue();
+        open_invoice(funit);
     }
     Thandlermodule_show_cpinvoice2& page() { return main_page<Thandlermodule_show_cpinvoice2>(); }
     tpdf_platform fplatform_pdf;
