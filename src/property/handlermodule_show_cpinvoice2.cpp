@@ -147,6 +147,9 @@ void Thandlermodule_show_cpinvoice2::post_invoice() {
     fposted = true;
     // Left through the queue: keys that arrive before then find the page posted.
     get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_leave);
+    // A draft saved during this visit is followed by the invoice itself, with its number, in
+    // the same folder: the page leaves, so there is no other moment to write it.
+    if (!fpdf_folder.empty()) write_pdf(fpdf_folder);
 }
 
 std::string Thandlermodule_show_cpinvoice2::pdf_file_name() const {
@@ -158,6 +161,11 @@ std::string Thandlermodule_show_cpinvoice2::save_pdf() {
     if (flines_invoice.empty()) return {};
     std::u16string folder;
     if (!tplatform::instance().select_folder(folder, u"Save the invoice as PDF in")) return {};
+    fpdf_folder = utf16_to_utf8(folder);
+    return write_pdf(fpdf_folder);
+}
+
+std::string Thandlermodule_show_cpinvoice2::write_pdf(const std::string& afolder) {
     tinvoice_document document;
     const Tdatamodule_database_customers& database = fmodule.fdatabase;
     if (database.finifile && database.database_no() >= 0)
@@ -165,7 +173,7 @@ std::string Thandlermodule_show_cpinvoice2::save_pdf() {
     document.finvoice_no = finvoice_no;
     document.funit = frecord;
     document.flines = flines_invoice;
-    const std::string filename = (std::filesystem::path(utf16_to_utf8(folder)) / pdf_file_name()).string();
+    const std::string filename = (std::filesystem::path(afolder) / pdf_file_name()).string();
     tplatform::instance().write_pdf_a4(filename, tinvoice_cpunit_draw::page_count(document),
                                        [&](tcanvas& acanvas, tsize asize, int32_t apage) {
                                            tinvoice_cpunit_draw::draw_page(acanvas, asize, document, apage);

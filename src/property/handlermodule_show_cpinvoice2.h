@@ -43,11 +43,13 @@ public:
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
 
-    // Posts the invoice and queues leaving the page; does nothing once posted.
+    // Posts the invoice and queues leaving the page; does nothing once posted. When a PDF was
+    // saved during this visit, the posted invoice is written beside it with its number.
     void post_invoice();
     // Asks for a folder and writes the invoice there as a PDF; returns the file written, or an
     // empty text when the user cancelled.
     std::string save_pdf();
+    std::string write_pdf(const std::string& afolder);
     // The PDF's file name: "invoice_<number>.pdf", or "invoice_draft_unit<id>.pdf" before posting.
     std::string pdf_file_name() const;
     tvelmor_grid& grid();
@@ -61,6 +63,8 @@ public:
     int32_t finvoice_no = 0;
     // Set by the post: the page is leaving, and a second F2 meanwhile does nothing.
     bool fposted = false;
+    // The folder the user chose for a PDF during this visit.
+    std::string fpdf_folder;
 
 private:
     void set_label(int32_t atag, const std::u16string& acaption);
