@@ -71,6 +71,19 @@ TEST(InvoiceCpunit, cents_rounding_and_gst) {
     EXPECT_EQ(0, tinvoice_cpunit::gst_of(0, true));
     // 10.00 inclusive: 10 / 1.15 = 8.695652..., 8.70 without GST, so GST 1.30.
     EXPECT_EQ(130000000, tinvoice_cpunit::gst_of(1000000000, true));
+
+    // A section of 115.00: inclusive shows GST 15.00 and subtotal 115.00, exclusive 17.25 and 132.25.
+    for (const bool inclusive : {true, false}) {
+        SCOPED_TRACE(inclusive);
+        tinvoice_unit unit;
+        unit.fcpinvoice1 = unit.fcpinvoice2 = 1;
+        unit.fcpinvoice_gst_inclusive[0] = inclusive;
+        unit.fmeters[0] = billable(30, 100, tprocs_daycount::encode(2026, 3, 1));
+        const std::vector<tline_invoice> lines = tinvoice_cpunit::build_lines(unit, {template_line(1, 1, 0, 115000000)});
+        EXPECT_EQ(inclusive ? u"Including GST" : u"Plus GST", lines[2].fdescription);
+        EXPECT_EQ(inclusive ? 1500000000 : 1725000000, lines[2].fline_total2);
+        EXPECT_EQ(inclusive ? 11500000000 : 13225000000, lines[3].fline_total2);
+    }
 }
 
 TEST(InvoiceCpunit, sections_of_two_templates_and_of_one_template_for_both_meters) {
