@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake pkg-config git
  firebird3.0-server-core libfbclient2 firebird-dev firebird3.0-utils
  firebird3.0-server
  libjpeg-dev libzip-dev
- xvfb xauth
+ xvfb xauth poppler-utils
  clang libclang-rt-14-dev
  fonts-wine fonts-liberation2 fonts-dejavu-core fonts-opensymbol fonts-open-sans"
 

@@ -27,6 +27,8 @@ enum class tmsgbox_buttons : uint8_t { ok, ok_cancel, yes_no, yes_no_cancel };
 enum class tmsgbox_icon : uint8_t { none, information, warning, error, question };
 enum class tmsgbox_result : uint8_t { none, ok, cancel, yes, no };
 
+class tcanvas;
+
 class tplatform {
 public:
     virtual ~tplatform() = default;
@@ -71,6 +73,17 @@ public:
     virtual bool select_folder(std::u16string& afolder, const std::u16string& acaption) = 0;
     virtual bool select_file(std::u16string& afilename, const std::u16string& acaption,
                              const std::u16string& afilter, bool as_save) = 0;
+
+    // Writes a PDF document of apage_count A4 pages to afilename: adraw_page draws page apage on
+    // a canvas of asize pixels (1/96 inch each). The file appears whole or not at all; raises
+    // when it cannot be written. A platform without documents raises.
+    virtual void write_pdf_a4(const std::string& afilename, int32_t apage_count,
+                              const std::function<void(tcanvas& acanvas, tsize asize, int32_t apage)>& adraw_page) {
+        (void)afilename;
+        (void)apage_count;
+        (void)adraw_page;
+        throw tvelmor_exception("PDF documents are not supported in %s.write_pdf_a4();", "tplatform");
+    }
 };
 
 namespace tplatform_detail {

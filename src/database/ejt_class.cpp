@@ -32,7 +32,8 @@ void tejtrecord_invoice_post::before_execute(tejt_list* alines_ejt) {
                                      static_cast<uint16_t>(local.tm_mday));
     __int128 sum = 0;  // eight-decimal line totals
     for (tejt_generic* line : alines_ejt ? *alines_ejt : tejt_list{}) {
-        if (line->fejt_id == 421)
+        // Data records and the readings the invoice marks billed carry no amount.
+        if (line->fejt_id == 421 || line->fejt_id == 371)
             continue;
         if (line->fejt_id != 411)
             throw tvelmor_exception("UnSupported EJTID[%d] in %s.before_execute();", line->fejt_id, class_name());

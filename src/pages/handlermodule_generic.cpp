@@ -41,7 +41,7 @@ void Thandlermodule_generic::handle_mousedown(tmouse_button, tshift_state, int32
     not_implemented("handle_mousedown", false);
 }
 void Thandlermodule_generic::run_task(int32_t, int32_t) { not_implemented("run_task", false); }
-void Thandlermodule_generic::load_data(tdataset_generic*, int32_t, tdatarecord2*) {
+void Thandlermodule_generic::load_data(tfb_query*, int32_t, tdatarecord2*) {
     not_implemented("load_data", false);
 }
 bool Thandlermodule_generic::callback_message(void*, int32_t, int32_t) { return false; }

@@ -17,7 +17,7 @@ class tvelmor_control;
 class tvelmor_theme;
 class tvelmor_miscobject;
 class tvalueelement_generic;
-class tdataset_generic;
+class tfb_query;
 class tdatarecord2;
 class Thandlermodule_generic;
 class Tdatamodule_messages;
@@ -66,7 +66,8 @@ public:
     virtual void handle_mousedown(tmouse_button abutton, tshift_state ashift, int32_t ax, int32_t ay,
                                   bool as_mouseup);
     virtual void run_task(int32_t atag, int32_t aparam);
-    virtual void load_data(tdataset_generic* aquery, int32_t atag, tdatarecord2* arecord);
+    // One row of a statement a data module runs for the page (atag says which).
+    virtual void load_data(tfb_query* aquery, int32_t atag, tdatarecord2* arecord);
     // True when the handler dealt with the message.
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     // Private window messages 1024 and 1025 of the page's own background work.

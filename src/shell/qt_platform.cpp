@@ -1,5 +1,7 @@
 #include "shell/qt_platform.h"
 
+#include "shell/pdf_canvas.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -168,4 +170,9 @@ bool tqt_platform::select_file(std::u16string& afilename, const std::u16string& 
     if (!chosen) return false;
     afilename = *chosen;
     return true;
+}
+
+void tqt_platform::write_pdf_a4(const std::string& afilename, int32_t apage_count,
+                                const std::function<void(tcanvas&, tsize, int32_t)>& adraw_page) {
+    tpdf_writer::write_a4(afilename, apage_count, adraw_page);
 }

@@ -34,6 +34,8 @@ public:
     bool select_folder(std::u16string& afolder, const std::u16string& acaption) override;
     bool select_file(std::u16string& afilename, const std::u16string& acaption, const std::u16string& afilter,
                      bool as_save) override;
+    void write_pdf_a4(const std::string& afilename, int32_t apage_count,
+                      const std::function<void(tcanvas&, tsize, int32_t)>& adraw_page) override;
 
     // Replaces the modal windows: a message box gets its answer from the first, a chooser its
     // path (or nullopt for cancel) from the second.
