@@ -32,6 +32,8 @@ private:
 }  // namespace
 
 void Tdatamodule_ymks2bmp::load_from_file(const std::string& afilename) {
+    fcount = 0;
+    fbitmaps.clear();
     std::ifstream in(afilename, std::ios::binary);
     if (!in) throw tvelmor_exception("Cannot open the file [%s] in %s.load_from_file();", afilename, class_name());
     std::vector<uint8_t> bytes;
@@ -64,9 +66,13 @@ void Tdatamodule_ymks2bmp::load_from_bytes(std::span<const uint8_t> abytes) {
         if (!reader.read_u16(bitmap.fwidth) || !reader.read_u16(bitmap.fheight) || reader.left() < bitmap.fheight ||
             (pixels += int64_t{bitmap.fwidth} * bitmap.fheight) > max_total_pixels)
             throw tvelmor_exception("InvalidYMKFormat Index[%d] in %s.load_from_file();", i, class_name());
+        // Pixels a row's runs leave uncovered show the background.
         const std::array<uint8_t, 3> background = tprocs_ymk::colour_bgr(tymk_colour::s);
-        bitmap.fpixels.resize(size_t{bitmap.fwidth} * bitmap.fheight * 3);
-        for (size_t at = 0; at < bitmap.fpixels.size(); at += 3) std::memcpy(&bitmap.fpixels[at], background.data(), 3);
+        const size_t row_bytes = size_t{3} * bitmap.fwidth;
+        bitmap.fpixels.resize(row_bytes * bitmap.fheight);
+        for (size_t at = 0; at < row_bytes; at += 3) std::memcpy(&bitmap.fpixels[at], background.data(), 3);
+        for (size_t row = 1; row < bitmap.fheight; ++row)
+            std::memcpy(&bitmap.fpixels[row * row_bytes], bitmap.fpixels.data(), row_bytes);
         for (int32_t row = 0; row < bitmap.fheight; ++row) {
             tblip_line line;
             uint8_t category = 0;
@@ -76,7 +82,7 @@ void Tdatamodule_ymks2bmp::load_from_bytes(std::span<const uint8_t> abytes) {
             line.fcount = static_cast<uint8_t>(tprocs_ymk::get_count(category));
             if (!reader.read(line.fparams.data(), line.fcount))
                 throw tvelmor_exception("InvalidYMKFormat Index[%d] in %s.load_from_file();", i, class_name());
-            tprocs_ymk::write_line(line, bitmap.fwidth, bitmap.fpixels.data() + size_t{3} * row * bitmap.fwidth);
+            tprocs_ymk::write_line(line, bitmap.fwidth, bitmap.fpixels.data() + row_bytes * static_cast<size_t>(row));
         }
         bitmaps.push_back(std::move(bitmap));
     }

@@ -24,7 +24,7 @@ class Tdatamodule_ymks2bmp : public tvelmor_object {
 public:
     // Images of a file may hold this many pixels together: a few bytes of a damaged file cannot
     // ask for gigabytes.
-    static constexpr int64_t max_total_pixels = 16 * 1024 * 1024;
+    static constexpr int64_t max_total_pixels = 4 * 1024 * 1024;
     static constexpr int64_t max_file_size = 64 * 1024 * 1024;
 
     const char* class_name() const override { return "Tdatamodule_ymks2bmp"; }
