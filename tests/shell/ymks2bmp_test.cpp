@@ -116,9 +116,17 @@ TEST(Ymks2bmp, CountsAndFilesAtTheEdges) {
     images.load_from_bytes(bytes{'y', 'm', 'k', 's', 0xFF, 0xFF});  // a negative count holds no image
     EXPECT_EQ(images.count(), 0);
     EXPECT_THROW(images.get_bitmap(0), tvelmor_exception);
-    images.load_from_bytes(bytes{'y', 'm', 'k', 's', 1, 0, 0, 0, 0, 0});  // an empty image
-    ASSERT_EQ(images.count(), 1);
-    EXPECT_EQ(images.get_bitmap(0).fpixels.size(), 0u);
+    // Empty images: no pixels, no rows, or neither (a wide image without rows wrote out of bounds once).
+    for (uint8_t width : {0, 40}) {
+        for (uint8_t height : {0, 1}) {
+            SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+            bytes file{'y', 'm', 'k', 's', 1, 0, width, 0, height, 0};
+            if (height) file.push_back(10);
+            images.load_from_bytes(file);
+            ASSERT_EQ(images.count(), 1);
+            EXPECT_EQ(images.get_bitmap(0).fpixels.size(), size_t{3} * width * height);
+        }
+    }
     try {
         images.load_from_file("/nonexistent/assets_001.dat");
         ADD_FAILURE() << "a missing file loaded";
