@@ -71,7 +71,7 @@ QPainterPath letter_l() { return box(0, 0, stem, 100).united(box(0, 80, 74, 20))
 // more than two strokes (the format holds at most two).
 QPainterPath letter_m() {
     QPainterPath legs = box(0, 0, stem, 100).united(box(94, 0, stem, 100));
-    QPainterPath wedge = polygon({{0, 0}, {30, 0}, {59, 50}, {88, 0}, {118, 0}, {118, 74}, {0, 74}});
+    QPainterPath wedge = polygon({{0, 0}, {31, 0}, {59, 54}, {87, 0}, {118, 0}, {118, 76}, {0, 76}});
     return legs.united(wedge).simplified();
 }
 
@@ -85,8 +85,11 @@ QPainterPath letter_c() {
 }
 
 QPainterPath letter_r() {
-    QPainterPath bowl = box(0, 0, 50, 60).united(ellipse(20, 0, 66, 60)).subtracted(ellipse(14, 20, 46, 20)).subtracted(box(stem, 20, 22, 20));
-    QPainterPath leg = polygon({{36, 54}, {62, 54}, {92, 100}, {64, 100}});
+    // The bowl: straight on the stem's side, a half ellipse on the right, with a counter of the
+    // same build.
+    QPainterPath bowl = box(0, 0, 52, 58).united(ellipse(16, 0, 72, 58));
+    bowl = bowl.subtracted(box(stem, 20, 28, 18).united(ellipse(38, 20, 28, 18)));
+    QPainterPath leg = polygon({{38, 50}, {64, 50}, {92, 100}, {65, 100}});
     return box(0, 0, stem, 100).united(bowl).united(leg).simplified();
 }
 
