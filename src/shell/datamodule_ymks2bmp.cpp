@@ -70,11 +70,12 @@ void Tdatamodule_ymks2bmp::load_from_bytes(std::span<const uint8_t> abytes) {
         const std::array<uint8_t, 3> background = tprocs_ymk::colour_bgr(tymk_colour::s);
         const size_t row_bytes = size_t{3} * bitmap.fwidth;
         bitmap.fpixels.resize(row_bytes * bitmap.fheight);
-        // (An image with no rows has no first row to fill.)
-        for (size_t at = 0; at < row_bytes && bitmap.fheight > 0; at += 3)
-            std::memcpy(&bitmap.fpixels[at], background.data(), 3);
-        for (size_t row = 1; row < bitmap.fheight; ++row)
-            std::memcpy(&bitmap.fpixels[row * row_bytes], bitmap.fpixels.data(), row_bytes);
+        // (An image without pixels, no rows or no columns, has no first row to fill.)
+        if (!bitmap.fpixels.empty()) {
+            uint8_t* pixels = bitmap.fpixels.data();
+            for (size_t at = 0; at < row_bytes; at += 3) std::memcpy(pixels + at, background.data(), 3);
+            for (size_t row = 1; row < bitmap.fheight; ++row) std::memcpy(pixels + row * row_bytes, pixels, row_bytes);
+        }
         for (int32_t row = 0; row < bitmap.fheight; ++row) {
             tblip_line line;
             uint8_t category = 0;

@@ -118,10 +118,10 @@ TEST(Ymks2bmp, CountsAndFilesAtTheEdges) {
     EXPECT_THROW(images.get_bitmap(0), tvelmor_exception);
     // Empty images: no pixels, no rows, or neither (a wide image without rows wrote out of bounds once).
     for (uint8_t width : {0, 40}) {
-        for (uint8_t height : {0, 1}) {
+        for (uint8_t height : {0, 1, 3}) {
             SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
             bytes file{'y', 'm', 'k', 's', 1, 0, width, 0, height, 0};
-            if (height) file.push_back(10);
+            file.insert(file.end(), height, 10);
             images.load_from_bytes(file);
             ASSERT_EQ(images.count(), 1);
             EXPECT_EQ(images.get_bitmap(0).fpixels.size(), size_t{3} * width * height);
