@@ -299,9 +299,12 @@ bool tscript_driver::send_keystroke(const tstep&, const std::string& aname, bool
         Qt::Key key;
     };
     const tmod mods[] = {{Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}};
+    // The whole keystroke goes where its first press went (the key that ends the intro is not
+    // released onto the pages).
+    QWidget& target = key_target();
     auto send = [&](QEvent::Type atype, Qt::Key akey, Qt::KeyboardModifiers amods, const QString& atext) {
         QKeyEvent event(atype, akey, amods, atext);
-        QCoreApplication::sendEvent(&key_target(), &event);
+        QCoreApplication::sendEvent(&target, &event);
     };
     if (adown) {
         Qt::KeyboardModifiers held;
