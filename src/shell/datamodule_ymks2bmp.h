@@ -22,9 +22,9 @@ struct tymk_bitmap {
 
 class Tdatamodule_ymks2bmp : public tvelmor_object {
 public:
-    // Images of a file may hold this many pixels together: a few bytes of a damaged file cannot
-    // ask for gigabytes.
-    static constexpr int64_t max_total_pixels = 4 * 1024 * 1024;
+    // Images of a file may hold this many pixels together (the intro's letters need a fifth of
+    // it): a few bytes of a damaged file cannot ask for gigabytes.
+    static constexpr int64_t max_total_pixels = 2 * 1024 * 1024;
     static constexpr int64_t max_file_size = 64 * 1024 * 1024;
 
     const char* class_name() const override { return "Tdatamodule_ymks2bmp"; }
