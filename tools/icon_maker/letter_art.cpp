@@ -2,11 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
-#include <QPolygonF>
 #include <functional>
 #include <stdexcept>
 
+#include "icon_art.h"
 #include "shell/ymk_encoder.h"
 
 namespace {
@@ -31,8 +30,7 @@ constexpr tplacement placements[] = {
 };
 
 QPainterPath polygon(std::initializer_list<QPointF> apoints) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(apoints));
+    QPainterPath path = icon_art::polyline_path(apoints);
     path.closeSubpath();
     return path;
 }
@@ -50,13 +48,7 @@ QPainterPath ellipse(qreal ax, qreal ay, qreal aw, qreal ah) {
 }
 
 // A stroke of even width along a centre line, with square-cut ends.
-QPainterPath stroke(const QPainterPath& acentre, qreal awidth) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(awidth);
-    stroker.setCapStyle(Qt::FlatCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(acentre).simplified();
-}
+QPainterPath stroke(const QPainterPath& acentre, qreal awidth) { return icon_art::stroked(acentre, awidth, Qt::FlatCap); }
 
 // Each letter's outline in a box glyph_height high, from the top-left corner.
 QPainterPath letter_v() { return polygon({{0, 0}, {25, 0}, {50, 72}, {75, 0}, {100, 0}, {63, 100}, {37, 100}}); }
