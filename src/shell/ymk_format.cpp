@@ -40,7 +40,7 @@ constexpr tlen one{0, 1, {}, false};
 
 constexpr tymk_colour S = tymk_colour::s, B = tymk_colour::b, F = tymk_colour::f;
 
-struct trun_spec {
+struct trun_rule {
     tymk_colour colour;
     tlen length;
 };
@@ -60,9 +60,9 @@ constexpr tcategory category(const char* aname, int8_t acount, Runs... aruns) {
     return c;
 }
 
-constexpr trun_spec s(tlen l) { return {S, l}; }
-constexpr trun_spec b(tlen l) { return {B, l}; }
-constexpr trun_spec f(tlen l) { return {F, l}; }
+constexpr trun_rule s(tlen l) { return {S, l}; }
+constexpr trun_rule b(tlen l) { return {B, l}; }
+constexpr trun_rule f(tlen l) { return {F, l}; }
 
 // The categories by number, with their parameter counts and runs left to right.
 constexpr tcategory categories[] = {
