@@ -26,6 +26,7 @@
 #include "values/register_values.h"
 #include "shell/application.h"
 #include "shell/datamodule_images.h"
+#include "shell/form_intro.h"
 #include "shell/form_main.h"
 #include "shell/page_events.h"
 #include "shell/qt_platform.h"
@@ -155,6 +156,12 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
                                                              &footer_handler_class());
         return std::make_unique<tpage_events>(std::move(controller), messages);
     });
+    // The intro greets a user; a script sees it only when it asks for it.
+    if (!driver || driver->wants_intro()) {
+        form.set_first_show_handler([&form, &aplatform] {
+            Tform_intro::run(&form, aplatform.get_program_folder() + "data/assets_001.dat");
+        });
+    }
     form.show();
     if (!driver) return aapp.exec();
     int rc = driver->run();

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "procs/message_format.h"
+#include "shell/form_intro.h"
 #include "shell/form_main.h"
 #include "shell/key_mapping.h"
 #include "shell/qt_platform.h"
@@ -30,7 +31,7 @@ constexpr tcommand commands[] = {
     {"click", 3, 3},       {"idle", 0, 0},        {"wait", 1, 1},        {"screenshot", 1, 1},
     {"expect-page", 1, 1}, {"expect-text", 3, 3}, {"expect-cell", 5, 5}, {"expect-error", 1, 1}, {"expect-message", 1, 1},
     {"expect-closed", 0, 0}, {"answer", 1, 1},    {"answer-path", 1, 1}, {"ignore-errors", 0, 0},
-    {"enter-page", 1, 2},
+    {"enter-page", 1, 2},  {"intro", 1, 1},       {"wait-intro", 1, 1},
 };
 
 const std::map<std::string, int32_t> surface_slots = {{"main", 0}, {"header", 1}, {"footer", 2}, {"overlay", 3}};
@@ -182,6 +183,10 @@ bool tscript_driver::parse_line(const std::string& aline, int32_t alineno) {
     if (c == "expect-cell" && !(is_number(step.args[1]) && is_number(step.args[2]) && is_number(step.args[3])))
         return fail(step, "expect-cell needs a grid tag, a row and a column");
     if (c == "answer" && !answers.count(step.args[0])) return fail(step, "answer is ok, cancel, yes or no");
+    if (c == "intro" && step.args[0] != "on") return fail(step, "intro takes on");
+    if (c == "intro") fwants_intro = true;
+    if (c == "wait-intro" && step.args[0] != "closed" && !(is_number(step.args[0]) && std::stoi(step.args[0]) > 0))
+        return fail(step, "wait-intro needs a tick (1 or more) or closed");
     fsteps.push_back(step);
     return true;
 }
@@ -224,6 +229,8 @@ bool tscript_driver::run_step(const tstep& astep) {
     if (c == "screenshot") return screenshot(astep);
     if (c == "expect-text") return expect_text(astep);
     if (c == "expect-cell") return expect_cell(astep);
+    if (c == "wait-intro") return wait_intro(astep);
+    if (c == "intro") return true;  // read with the script: the intro opens when the window first shows
     if (c == "ignore-errors") {
         fignore_errors = true;
         return true;
@@ -298,9 +305,12 @@ bool tscript_driver::send_keystroke(const tstep&, const std::string& aname, bool
         Qt::Key key;
     };
     const tmod mods[] = {{Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}};
+    // The whole keystroke goes where its first press went (the key that ends the intro is not
+    // released onto the pages).
+    QWidget& target = key_target();
     auto send = [&](QEvent::Type atype, Qt::Key akey, Qt::KeyboardModifiers amods, const QString& atext) {
         QKeyEvent event(atype, akey, amods, atext);
-        QCoreApplication::sendEvent(&fform, &event);
+        QCoreApplication::sendEvent(&target, &event);
     };
     if (adown) {
         Qt::KeyboardModifiers held;
@@ -330,15 +340,16 @@ bool tscript_driver::type_text(const std::u16string& atext) {
         // Shift goes down and up around the key, as on a keyboard.
         QKeyEvent down(QEvent::KeyPress, stroke.key, stroke.modifiers, stroke.text);
         QKeyEvent up(QEvent::KeyRelease, stroke.key, stroke.modifiers, stroke.text);
+        QWidget& target = key_target();
         if (stroke.modifiers & Qt::ShiftModifier) {
             QKeyEvent shift_down(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier);
-            QCoreApplication::sendEvent(&fform, &shift_down);
+            QCoreApplication::sendEvent(&target, &shift_down);
         }
-        QCoreApplication::sendEvent(&fform, &down);
-        QCoreApplication::sendEvent(&fform, &up);
+        QCoreApplication::sendEvent(&target, &down);
+        QCoreApplication::sendEvent(&target, &up);
         if (stroke.modifiers & Qt::ShiftModifier) {
             QKeyEvent shift_up(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier);
-            QCoreApplication::sendEvent(&fform, &shift_up);
+            QCoreApplication::sendEvent(&target, &shift_up);
         }
         process_events();
     }
@@ -346,7 +357,9 @@ bool tscript_driver::type_text(const std::u16string& atext) {
 }
 
 bool tscript_driver::click(const tstep& astep) {
-    torv_panel* panel = fform.panel(surface_slots.at(astep.args[0]));
+    // While the intro is open the click lands on it, as a user's would.
+    QWidget* panel = Tform_intro::current() ? static_cast<QWidget*>(Tform_intro::current())
+                                            : fform.panel(surface_slots.at(astep.args[0]));
     QPointF at(std::stoi(astep.args[1]), std::stoi(astep.args[2]));
     QMouseEvent down(QEvent::MouseButtonPress, at, panel->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(panel, &down);
@@ -381,8 +394,37 @@ bool tscript_driver::expect_cell(const tstep& astep) {
 bool tscript_driver::screenshot(const tstep& astep) {
     QString path = QFileInfo(QString::fromStdString(astep.args[0])).absoluteFilePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!fform.grab().save(path, "PNG")) return fail(astep, "cannot write the screenshot " + path.toStdString());
+    QWidget& window = Tform_intro::current() ? static_cast<QWidget&>(*Tform_intro::current()) : fform;
+    if (!window.grab().save(path, "PNG")) return fail(astep, "cannot write the screenshot " + path.toStdString());
     std::printf("screenshot: %s\n", path.toStdString().c_str());
     std::fflush(stdout);
     return true;
+}
+
+// While the intro is open it has the keys, as a modal window does.
+QWidget& tscript_driver::key_target() {
+    if (Tform_intro* intro = Tform_intro::current()) return *intro;
+    return fform;
+}
+
+// Lets the intro run until it has ticked atick times (its timer then waits for the next
+// wait-intro, so a screenshot shows exactly that tick), or until it has closed.
+bool tscript_driver::wait_intro(const tstep& astep) {
+    const bool closed = astep.args[0] == "closed";
+    const int32_t tick = closed ? 0 : std::stoi(astep.args[0]);
+    Tform_intro* intro = Tform_intro::current();
+    if (!intro && closed) return true;
+    if (!intro) return fail(astep, "no intro is open (the script needs \"intro on\", the program data/assets_001.dat)");
+    if (!closed && intro->tick_count() > tick)
+        return fail(astep, "the intro is already at tick " + std::to_string(intro->tick_count()));
+    intro->run_until(tick);
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        Tform_intro* now = Tform_intro::current();
+        if (!now && !closed) return fail(astep, "the intro closed before tick " + astep.args[0]);
+        if (closed ? !now : now->tick_count() >= tick) return true;
+        if (timer.elapsed() > 20000) return fail(astep, "wait-intro: the intro did not get there within 20 seconds");
+    }
 }

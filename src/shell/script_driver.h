@@ -13,6 +13,7 @@
 
 class Tform_main;
 class tqt_platform;
+class QWidget;
 
 class tscript_driver {
 public:
@@ -30,6 +31,8 @@ public:
     bool load_text(const std::string& atext, const std::string& aname);
     // Runs the loaded steps; returns one of the exit codes.
     int run();
+    // The script asked for the intro ("intro on"); without it the driver skips the intro.
+    bool wants_intro() const { return fwants_intro; }
     // Why the run failed, as "NAME line N: ...".
     const std::string& failure() const { return ffailure; }
 
@@ -51,6 +54,8 @@ private:
     bool expect_text(const tstep& astep);
     bool expect_cell(const tstep& astep);
     bool screenshot(const tstep& astep);
+    bool wait_intro(const tstep& astep);
+    QWidget& key_target();
 
     Tform_main& fform;
     tqt_platform& fplatform;
@@ -63,4 +68,5 @@ private:
     std::vector<std::u16string> fmessages;                 // texts of the message boxes shown
     std::string fmodal_failure;                            // a modal window nobody answered
     bool fignore_errors = false;                           // errors are printed, not failures
+    bool fwants_intro = false;
 };

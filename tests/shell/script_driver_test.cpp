@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "form_main_fixture.h"
+#include "shell/form_intro.h"
 #include "shell/qt_platform.h"
 
 namespace {
@@ -94,6 +95,12 @@ TEST(ScriptDriver, ChecksFailTheRunWithAClearMessage) {
         {"missing argument", "expect-page\n", tscript_driver::exit_bad_script,
          "test.script line 1: expect-page takes 1 argument(s)"},
         {"open quote", "type \"abc\n", tscript_driver::exit_bad_script, "test.script line 1: a quoted text is not closed"},
+        {"intro off", "intro off\n", tscript_driver::exit_bad_script, "test.script line 1: intro takes on"},
+        {"intro tick 0", "wait-intro 0\n", tscript_driver::exit_bad_script,
+         "test.script line 1: wait-intro needs a tick (1 or more) or closed"},
+        {"no intro to wait for", "wait-intro 60\n", tscript_driver::exit_failed,
+         "test.script line 1: no intro is open (the script needs \"intro on\", the program data/assets_001.dat)"},
+        {"no intro is a closed one", "wait-intro closed\n", tscript_driver::exit_ok, ""},
     };
     for (const tcase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,6 +142,24 @@ TEST(ScriptDriver, MessageBoxesTakeTheScriptedAnswerAndAnUnansweredOneFails) {
     EXPECT_EQ(tscript_driver::exit_failed, f.run("key Esc\nkey F2\n"));
     EXPECT_EQ("test.script line 1: a message box asked \"Save changes ?\" and the script gave no answer", f.driver.failure());
     EXPECT_EQ(tmsgbox_result::cancel, results.back());
+}
+
+// With "intro on" the program opens the intro (here by hand, as main does on the first show): the
+// script waits for a tick, sees the intro in its screenshot, and a key ends it.
+TEST(ScriptDriver, WaitsForTheIntrosTicksShootsItAndEndsItWithAKey) {
+    QTemporaryDir dir;
+    tscript_fixture f;
+    const std::string path = dir.path().toStdString() + "/intro.png";
+    ASSERT_TRUE(f.driver.load_text("intro on\nwait-intro 60\nscreenshot \"" + path + "\"\nkey Space\nwait-intro closed\n",
+                                   "test.script"));
+    EXPECT_TRUE(f.driver.wants_intro());
+    f.form->show();
+    Tform_intro* intro = Tform_intro::run(f.form.get(), VELMOR_BUILD_DIR "/bin/data/assets_001.dat");
+    ASSERT_NE(intro, nullptr);
+    ASSERT_EQ(tscript_driver::exit_ok, f.driver.run()) << f.driver.failure();
+    EXPECT_EQ(Tform_intro::current(), nullptr);
+    EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(Tform_intro::client_width, Tform_intro::client_height));
+    EXPECT_TRUE(f.events->with_prefix("key").empty()) << "the key went to the intro, not the pages";
 }
 
 TEST(ScriptDriver, ScreenshotSavesTheWholeWindowAsPng) {

@@ -44,19 +44,6 @@ private:
     qreal foutline;
 };
 
-QPainterPath stroked(const QPainterPath& apath, qreal awidth) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(awidth);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(apath).simplified();
-}
-
-QPainterPath polyline_path(std::initializer_list<QPointF> apoints) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(apoints));
-    return path;
-}
 
 QPainterPath rounded(const QRectF& arect, qreal aradius) {
     QPainterPath path;
@@ -99,6 +86,20 @@ void disc_badge(QPainter& apainter, const tgrid& agrid, const ttone& atone) {
 }
 
 }  // namespace
+
+QPainterPath stroked(const QPainterPath& apath, qreal awidth, Qt::PenCapStyle acap) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(awidth);
+    stroker.setCapStyle(acap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(apath).simplified();
+}
+
+QPainterPath polyline_path(std::initializer_list<QPointF> apoints) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(apoints));
+    return path;
+}
 
 qreal outline_width(const QRectF& abox) { return std::max(1.0, abox.width() / 24.0 * 0.8); }
 

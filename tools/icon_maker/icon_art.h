@@ -19,6 +19,11 @@ extern const ttone tone_ink, tone_green, tone_red, tone_blue, tone_amber, tone_s
 // Outline width for a glyph box: about one pixel at 24 pixels, a little more when larger.
 qreal outline_width(const QRectF& abox);
 
+// A stroke of even width along a centre line, as a path of its own (round ends unless told).
+QPainterPath stroked(const QPainterPath& apath, qreal awidth, Qt::PenCapStyle acap = Qt::RoundCap);
+// The open chain of straight lines through the points.
+QPainterPath polyline_path(std::initializer_list<QPointF> apoints);
+
 // Fills a path with the tone's vertical gradient and strokes it with the tone's outline.
 void paint_shape(QPainter& apainter, const QPainterPath& apath, const ttone& atone, qreal aoutline);
 

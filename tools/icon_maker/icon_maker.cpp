@@ -10,6 +10,8 @@
 #include <map>
 
 #include "icon_catalogue.h"
+#include "letter_art.h"
+#include <stdexcept>
 
 namespace {
 
@@ -43,11 +45,46 @@ QImage contact_sheet(const std::vector<ticon_entry>& aicons) {
     return sheet;
 }
 
+int write_letters(const QString& afolder) {
+    QDir folder(afolder);
+    if (!folder.mkpath(".")) {
+        std::fprintf(stderr, "icon-maker: cannot create folder %s\n", qPrintable(afolder));
+        return 1;
+    }
+    std::vector<tletter_picture> letters;
+    try {
+        letters = letter_pictures();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "icon-maker: %s\n", e.what());
+        return 1;
+    }
+    int width = 8, height = 0;
+    for (const tletter_picture& letter : letters) {
+        width += letter.image.width() + 8;
+        height = std::max(height, letter.image.height() + 16);
+        if (!letter.image.isNull() && !letter.image.save(folder.filePath(letter.name + ".png"), "PNG")) {
+            std::fprintf(stderr, "icon-maker: cannot write %s\n", qPrintable(folder.filePath(letter.name + ".png")));
+            return 1;
+        }
+    }
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(QColor(255, 255, 255));
+    QPainter painter(&sheet);
+    int left = 8;
+    for (const tletter_picture& letter : letters) {
+        painter.drawImage(left, 8, letter.image);
+        left += letter.image.width() + 8;
+    }
+    painter.end();
+    return sheet.save(folder.filePath("letters_sheet.png"), "PNG") ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && QString(argv[1]) == "--letters") return write_letters(QString::fromLocal8Bit(argv[2]));
     if (argc != 2 && !(argc == 4 && QString(argv[2]) == "--sheet")) {
-        std::fprintf(stderr, "usage: icon-maker OUT_FOLDER [--sheet SHEET.png]\n");
+        std::fprintf(stderr, "usage: icon-maker OUT_FOLDER [--sheet SHEET.png] | icon-maker --letters OUT_FOLDER\n");
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));

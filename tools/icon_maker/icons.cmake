@@ -1,8 +1,8 @@
 # The icon maker draws every icon into PNG files at build time; the PNGs are then embedded into
 # velmor_shell as a generated source. Included from src/shell/CMakeLists.txt after velmor_shell.
 add_executable(icon-maker ${CMAKE_CURRENT_LIST_DIR}/icon_maker.cpp ${CMAKE_CURRENT_LIST_DIR}/icon_catalogue.cpp
-                          ${CMAKE_CURRENT_LIST_DIR}/icon_art.cpp)
-target_link_libraries(icon-maker PRIVATE Qt6::Gui)
+                          ${CMAKE_CURRENT_LIST_DIR}/icon_art.cpp ${CMAKE_CURRENT_LIST_DIR}/letter_art.cpp)
+target_link_libraries(icon-maker PRIVATE Qt6::Gui velmor_ymk)
 set_target_properties(icon-maker PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools AUTOMOC OFF)
 
 set(_icon_folder ${CMAKE_BINARY_DIR}/generated/icons)
