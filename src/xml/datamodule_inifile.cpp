@@ -14,7 +14,7 @@ const tclass_info& telement_domain::static_class() {
 }
 
 std::string Tdatamodule_inifile::get_settings_filename() {
-    return tprogram_folders::get_program_folder() + "/data/velmor.ini";
+    return tprogram_folders::get_settings_folder() + "/velmor.ini";
 }
 
 Tdatamodule_inifile::Tdatamodule_inifile() {
