@@ -40,7 +40,7 @@ tcsv_export::tcsv_export(Thandlermodule_page& apage, Tdatamodule_messages& amess
                          std::unique_ptr<tcsv_export_source> asource)
     : fpage(apage), fmessages(amessages), fsource(std::move(asource)), fwriter(afilename) {
     fwriter.write_row(fsource->header());
-    show(u"Exporting to CSV...  (Esc cancels)");
+    show(u"Exporting to CSV: " + count_text(0) + u"...  (Esc cancels)");
     queue_step();
 }
 

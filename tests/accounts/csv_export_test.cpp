@@ -154,7 +154,7 @@ TEST_F(CsvExport, esc_cancels_a_running_export_and_leaves_no_file_while_other_ke
     choose_export();
     ASSERT_NE(nullptr, page().fexport);
     ASSERT_TRUE(fs::exists(ffile + ".writing"));
-    EXPECT_EQ(u"Exporting to CSV...  (Esc cancels)", footer().fstatus);
+    EXPECT_EQ(u"Exporting to CSV: 0 rows...  (Esc cancels)", footer().fstatus);
     // One helping written; the footer counts it.
     ASSERT_FALSE(page().fexport->run_step(100));
     EXPECT_EQ(u"Exporting to CSV: 100 rows...  (Esc cancels)", footer().fstatus);
