@@ -17,4 +17,10 @@ public:
     // Before the window closes: a backup when a database is open and its newest backup is older
     // than a day. A failure is shown and the window closes all the same.
     static void before_close(tpage_controller_generic& acontroller, std::chrono::system_clock::time_point anow);
+    // "Restore Backup...": a backup file (the file dialog opens on the open domain's backups/),
+    // then a new folder (the folder dialog); the backup is restored there as accounts.fdb, never
+    // over a database, and the folder becomes a new domain of the settings file, named after the
+    // backup's time. Returns what to tell the user; empty when a dialog was cancelled. Raises with
+    // nothing left behind when a check, the restore or the settings file fails.
+    static std::u16string restore(tpage_controller_generic& acontroller);
 };

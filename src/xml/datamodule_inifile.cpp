@@ -55,9 +55,11 @@ std::unique_ptr<tprototype_dataset> Tdatamodule_inifile::create_interface(int32_
     return std::make_unique<tdataset_list_object>(flist_domains, telement_domain::static_class());
 }
 
-void Tdatamodule_inifile::create_file_demo(const std::string& adbpath) {
+void Tdatamodule_inifile::create_file_demo(const std::string& adbpath) { add_domain("Demo Data", adbpath); }
+
+void Tdatamodule_inifile::add_domain(const std::string& aname, const std::string& adbpath) {
     auto element = std::make_unique<telement_domain>();
-    element->fname = "Demo Data";
+    element->fname = aname;
     element->fpath = adbpath;
     flist_domains.push_back(std::move(element));
     try {

@@ -39,6 +39,8 @@ public:
     std::unique_ptr<tprototype_dataset> create_interface(int32_t ainterfaceno);
     // Adds the domain "Demo Data" and writes the whole settings file.
     void create_file_demo(const std::string& adbpath);
+    // Adds a domain and writes the whole settings file (on failure the list stays as the file).
+    void add_domain(const std::string& aname, const std::string& adbpath);
     // Gives domain aindex another folder and writes the whole settings file.
     void save_domain_path(int32_t aindex, const std::string& apath);
     bool debug_mode() const { return false; }

@@ -140,7 +140,7 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebu
     ASSERT_EQ(Thandlermodule_menu_maintenance::pageno, fcontroller->get_pageno());
     EXPECT_EQ(u"Maintenance Menu", header().ftitle);
     auto& maintenance = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
-    EXPECT_EQ(5, maintenance.grid().rowcount);
+    EXPECT_EQ(6, maintenance.grid().rowcount);
 
     // Operators: the menu stays beneath.
     key(tvk::enter);
@@ -181,7 +181,7 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebu
     EXPECT_FALSE(fcontroller->fbusy);
     EXPECT_EQ(7, fcontroller->get_pageno());
     // Exit, then Esc, go back down the stack.
-    again.grid().row = 4;
+    again.grid().row = 5;
     key(tvk::enter);
     EXPECT_EQ(1, fcontroller->get_pageno());
     key(tvk::down);
