@@ -31,6 +31,13 @@ private:
     tpage_controller_generic& fcontroller;
 };
 
+// An engine output line for the footer, without the name of the engine's tool it starts with
+// ("gbak: writing data for table ...").
+std::u16string engine_text(std::string aline) {
+    if (aline.rfind("gbak:", 0) == 0) aline.erase(0, 5);
+    return utf8_to_utf16(aline);
+}
+
 std::string take_with_progress(tpage_controller_generic& acontroller, const std::u16string& atitle) {
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     if (database.database_no() < 0 || database.database_path().empty())
@@ -39,10 +46,7 @@ std::string take_with_progress(tpage_controller_generic& acontroller, const std:
     show(acontroller, atitle + u"...");
     try {
         const std::string file = tkept_backups::take(database.database_path(), [&](const std::string& aline) {
-            // The engine's lines start with its tool's name ("gbak: writing data for table ...").
-            std::string text = aline;
-            if (text.rfind("gbak:", 0) == 0) text.erase(0, 5);
-            show(acontroller, atitle + u": " + utf8_to_utf16(text));
+            show(acontroller, atitle + u": " + engine_text(aline));
         });
         show(acontroller, atitle + u": finished.");
         return file;
@@ -92,9 +96,8 @@ void restore_into(tpage_controller_generic& acontroller, const std::string& abac
         service.attach();
         service.start();
         while (!service.eof()) {
-            std::string line = service.get_next_line();
-            if (line.rfind("gbak:", 0) == 0) line.erase(0, 5);
-            if (!line.empty()) show(acontroller, title + u": " + utf8_to_utf16(line));
+            const std::string line = service.get_next_line();
+            if (!line.empty()) show(acontroller, title + u": " + engine_text(line));
         }
         service.detach();
     } catch (...) {
