@@ -11,7 +11,8 @@ PACKAGES="build-essential cmake pkg-config git
  libjpeg-dev libzip-dev
  xvfb xauth poppler-utils
  clang libclang-rt-14-dev
- fonts-wine fonts-liberation2 fonts-dejavu-core fonts-opensymbol fonts-open-sans"
+ fonts-wine fonts-liberation2 fonts-dejavu-core fonts-opensymbol fonts-open-sans
+ qt6-svg-dev lintian desktop-file-utils appstream"
 
 missing=""
 for p in $PACKAGES; do

@@ -36,6 +36,11 @@ public:
     int32_t line_count() const override { return static_cast<int32_t>(flist_lines.size()); }
     void timer_addrecords_timer() override;
 
+    // Up to acount further lines of the search (appended to flist_lines, without the timer); true
+    // when some came. fetch_finished: the search has no lines left to give.
+    bool fetch_lines(int32_t acount) { return fetch(acount); }
+    bool fetch_finished() const { return !fdatablock || fdatablock->finished(); }
+
     // The line's fields; aline must be a line of the list.
     int32_t line_id(int32_t aline) const;
     int16_t line_record_type(int32_t aline) const;

@@ -1,5 +1,6 @@
 #include "accounts/handlermodule_menu_maintenance.h"
 
+#include "accounts/kept_backup_run.h"
 #include "controls/platform.h"
 #include "pages/handler_class.h"
 #include "pages/page_form.h"
@@ -7,8 +8,11 @@
 
 namespace {
 
-// Operators (page 10), Move Database... (page 8), Rebuild PLU Index, Exit.
+// Operators (page 10), Move Database... (page 8), Rebuild PLU Index, Back Up Now, Restore Backup...,
+// Exit.
 constexpr int16_t row_pages_maintenance[] = {10, 8, Thandlermodule_menu_maintenance::action_rebuild_plu_index,
+                                             Thandlermodule_menu_maintenance::action_back_up_now,
+                                             Thandlermodule_menu_maintenance::action_restore_backup,
                                              Thandlermodule_menu_list::page_exit_row};
 
 const Tform_page2& menu_form() {
@@ -31,6 +35,17 @@ std::function<std::u16string()> Thandlermodule_menu_maintenance::frebuild_plu_in
 std::span<const int16_t> Thandlermodule_menu_maintenance::row_pages() const { return row_pages_maintenance; }
 
 void Thandlermodule_menu_maintenance::run_row_action(int16_t acode) {
+    if (acode == action_back_up_now) {
+        const std::u16string done = tkept_backup_run::run(*fowner);
+        tplatform::instance().message_box(done, u"Back Up Now", tmsgbox_buttons::ok, tmsgbox_icon::information);
+        return;
+    }
+    if (acode == action_restore_backup) {
+        const std::u16string done = tkept_backup_run::restore(*fowner);
+        if (!done.empty())
+            tplatform::instance().message_box(done, u"Restore Backup", tmsgbox_buttons::ok, tmsgbox_icon::information);
+        return;
+    }
     if (acode != action_rebuild_plu_index) return Thandlermodule_menu_list::run_row_action(acode);
     if (!frebuild_plu_index)
         throw tvelmor_exception("The PLU pages are not in this build in %s.run_row_action();", class_name());

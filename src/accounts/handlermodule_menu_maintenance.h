@@ -1,5 +1,5 @@
 // The maintenance menu (page 7, from the accounts menu): the operators, moving the database to
-// another folder, rebuilding the PLU index, and Exit.
+// another folder, rebuilding the PLU index, a backup now, restoring a backup as a new domain, Exit.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,10 @@ public:
     static const thandler_class& handler_class();
 
     static constexpr int16_t action_rebuild_plu_index = first_action_row;
+    // A kept backup of the open domain (backups/ in its folder), its progress in the footer.
+    static constexpr int16_t action_back_up_now = first_action_row - 1;
+    // A kept backup restored into a new folder as a new domain.
+    static constexpr int16_t action_restore_backup = first_action_row - 2;
     // Rebuilds the open domain's PLU index and returns what to tell the user. The PLU pages live
     // in a library above this one and install it when they are registered; without it the entry
     // says that the PLU pages are not in this build.

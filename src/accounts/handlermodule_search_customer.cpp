@@ -1,5 +1,6 @@
 #include "accounts/handlermodule_search_customer.h"
 
+#include "accounts/csv_source_customers.h"
 #include "accounts/grid_cell_text.h"
 #include "accounts/handlermodule_edit_account.h"
 #include "accounts/handlermodule_edit_contact.h"
@@ -110,6 +111,7 @@ void Thandlermodule_search_customer::grid_follows_lines() {
 }
 
 bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (tcsv_export::handle_key(fexport, akey, ashift, as_keyup)) return true;
     if (!as_keyup && ashift == 0) {
         switch (akey) {
             case tvk::enter: enter_current_line(); return true;
@@ -144,6 +146,8 @@ void Thandlermodule_search_customer::enter_current_line() {
 }
 
 bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t atag, int32_t amsg) {
+    // The result must not change under an export.
+    if (fexport) return true;
     switch (amsg) {
         case tmsg_code::grid_moved:
             if (atag == tag_grid) data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
@@ -171,6 +175,10 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
                 const tparam_value params[] = {int64_t{-1}, true};
                 fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
             }
+            if (atag == tag_ontop_menu && result == 2)
+                fexport = tcsv_export::start(*this, get_messages(), u"customers.csv",
+                                             std::make_unique<tcsv_source_customers>(
+                                                 Tdatamodule_database_customers::instance(), fsearch));
             return true;
         }
         default: return Thandlermodule_page::callback_message(aparams, atag, amsg);
@@ -210,6 +218,8 @@ void Thandlermodule_search_customer::delete_line() {
     if (g.rowcount > fmodule->line_count()) g.set_rowcount(fmodule->line_count());
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
 }
+
+void Thandlermodule_search_customer::run_task(int32_t atag, int32_t) { tcsv_export::run_task(fexport, atag); }
 
 void Thandlermodule_search_customer::control_draw(int32_t atag) {
     if (atag >= 101 && atag <= 104) draw_control(atag, false);

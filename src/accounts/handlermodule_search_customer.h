@@ -7,6 +7,7 @@
 #include <string>
 
 #include "accounts/datamodule_search_customer.h"
+#include "pages/csv_export.h"
 #include "pages/handlermodule_page.h"
 
 class thandler_class;
@@ -35,12 +36,16 @@ public:
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_draw(int32_t atag) override;
+    // The steps of an export to CSV.
+    void run_task(int32_t atag, int32_t aparam) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
 
     tvelmor_grid& grid();
     tvelmor_edit& edit();
     Tdatamodule_search_customer& module() { return *fmodule; }
+    // The export under way ("Export to CSV..." of the page menu), if any.
+    std::unique_ptr<tcsv_export> fexport;
 
     std::u16string fsearch;
     int32_t frow = -1;

@@ -10,6 +10,7 @@
 #include "controls/platform.h"
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
+#include "jobs/csv_source_plu.h"
 #include "jobs/handlermodule_edit_plu.h"
 #include "jobs/miscobject_cell_source.h"
 #include "jobs/word_key.h"
@@ -234,6 +235,7 @@ void Thandlermodule_search_plu::data_request(uint8_t ahow) {
 }
 
 bool Thandlermodule_search_plu::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (tcsv_export::handle_key(fexport, akey, ashift, as_keyup)) return true;
     if (!as_keyup && ashift == 0) {
         switch (akey) {
             case tvk::enter: enter_current_line(); return true;
@@ -260,6 +262,8 @@ void Thandlermodule_search_plu::enter_current_line() {
 }
 
 bool Thandlermodule_search_plu::callback_message(void* aparams, int32_t atag, int32_t amsg) {
+    // The result must not change under an export.
+    if (fexport) return true;
     switch (amsg) {
         case tmsg_code::grid_moved:
             if (atag == tag_grid) data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
@@ -272,9 +276,25 @@ bool Thandlermodule_search_plu::callback_message(void* aparams, int32_t atag, in
                 get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
             }
             return true;
+        case tmsg_code::ontop_closed:
+            if (atag == tag_ontop_menu && static_cast<tmsg_params_ontop_result*>(aparams)->result == 0) start_export();
+            return true;
         default: return Thandlermodule_page::callback_message(aparams, atag, amsg);
     }
 }
+
+void Thandlermodule_search_plu::start_export() {
+    // An index that cannot be searched has no result to export: said as the search says it.
+    if (!findex_problem.empty()) {
+        tplatform::instance().message_box(findex_problem, u"Search PLUs", tmsgbox_buttons::ok, tmsgbox_icon::warning);
+        return;
+    }
+    fexport = tcsv_export::start(*this, get_messages(), u"plus.csv",
+                                 std::make_unique<tcsv_source_plu>(Tdatamodule_database_customers::instance(),
+                                                                   utf16_to_utf8(fsearch)));
+}
+
+void Thandlermodule_search_plu::run_task(int32_t atag, int32_t) { tcsv_export::run_task(fexport, atag); }
 
 std::u16string Thandlermodule_search_plu::get_cell_text(int32_t arow, int32_t acol) const {
     if (arow < 0 || arow >= static_cast<int32_t>(flist_lines.size())) return {};

@@ -11,6 +11,7 @@
 
 #include "database/fb_query.h"
 #include "jobs/datamodule_word_index2.h"
+#include "pages/csv_export.h"
 #include "pages/handlermodule_page.h"
 
 class thandler_class;
@@ -23,6 +24,7 @@ public:
     static constexpr int32_t tag_edit = 103;
     static constexpr int32_t tag_grid = 104;
     static constexpr int32_t tag_lines = 103;
+    static constexpr int32_t tag_ontop_menu = 9201;
     static constexpr const char16_t* message_index_missing =
         u"the PLU index is missing; rebuild it from the maintenance menu";
 
@@ -47,6 +49,8 @@ public:
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void windows_message(const twindows_message& amsg) override;
     void control_draw(int32_t atag) override;
+    // The steps of an export to CSV.
+    void run_task(int32_t atag, int32_t aparam) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
 
@@ -59,6 +63,8 @@ public:
     int32_t fsearch_update_id = 0;
     // Why the index cannot be searched (missing or unreadable files); empty when it can.
     std::u16string findex_problem;
+    // The export under way ("Export to CSV..." of the page menu), if any.
+    std::unique_ptr<tcsv_export> fexport;
 
 private:
     void start_search();
@@ -70,6 +76,7 @@ private:
     void index_failed(const tvelmor_exception& aerror);
     void show_index_problem();
     void enter_current_line();
+    void start_export();
 
     tfb_transaction ftransaction_plu;
     tfb_query query_plu;

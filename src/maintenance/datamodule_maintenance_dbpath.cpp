@@ -1,25 +1,15 @@
 #include "maintenance/datamodule_maintenance_dbpath.h"
 
 #include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <filesystem>
 
 #include "controls/miscobjects.h"
 #include "database/datamodule_database_customers.h"
+#include "database/kept_backups.h"
 #include "maintenance/service_lines.h"
 
 std::string Tdatamodule_maintenance_dbpath::backup_file_name() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    char text[96];
-    std::snprintf(text, sizeof text, "accounts.%.4d%.2d%.2d%.2d%.2d%.2d%.3d.fbk", local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
-    return text;
+    return tkept_backups::file_name(std::chrono::system_clock::now());
 }
 
 bool Tdatamodule_maintenance_dbpath::run_moveto_dbpath(tvelmor_messagelines& amessagelines, const std::string& apath) {

@@ -146,7 +146,7 @@ bool Thandlermodule_maintenance_dbpath1::install(bool& arestored_now) {
         return true;
     }
     p::ensure_writable_folder(fdbpath);
-    const std::string install = tprogram_folders::get_program_folder() + "/install/";
+    const std::string install = tprogram_folders::get_shared_folder() + "/install/";
     Tdatamodule_maintenance_dbrestore restore;
     if (!restore.run_restore(lines(), install + "accounts.1.0.1.3.release.fbk", p::database_file(fdbpath)))
         return false;

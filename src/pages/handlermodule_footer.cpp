@@ -56,6 +56,10 @@ void Thandlermodule_footer::default_button_captions() {
     for (const tfooter_legend& legend : legends)
         if ((fbutton_caption_set & legend.bit) != 0) label(legend.button).caption = legend_caption(legend, legend.caption);
     fbutton_caption_set = 0;
+    if (auto* status = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_status))) {
+        status->caption.clear();
+        status->visible = false;
+    }
 }
 
 void Thandlermodule_footer::set_buttons_invisible(uint16_t avalue, bool as_skip_draw) {
@@ -83,6 +87,15 @@ void Thandlermodule_footer::set_footer_button_param(tfooter_button abutton, cons
     const tfooter_legend& legend = legends[abutton];
     found.caption = legend_caption(legend, acaption);
     fbutton_caption_set = static_cast<uint16_t>(fbutton_caption_set | legend.bit);
+}
+
+void Thandlermodule_footer::set_footer_status(const std::u16string& atext) {
+    auto* status = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_status));
+    if (!status) throw tvelmor_exception("Label %d not found in %s.set_footer_status();", tag_status, class_name());
+    if (status->caption == atext && status->visible == !atext.empty()) return;
+    status->caption = atext;
+    status->visible = !atext.empty();
+    draw_legend(*status, false);
 }
 
 const thandler_class& footer_handler_class() {

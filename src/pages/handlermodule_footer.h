@@ -17,7 +17,7 @@ public:
                           tgraphbox_generic* agraphbox);
     const char* class_name() const override { return "Thandlermodule_footer"; }
 
-    // Every renamed legend gets its default caption back; nothing is drawn.
+    // Every renamed legend gets its default caption back and the status is emptied; nothing is drawn.
     void default_button_captions() override;
     // A legend is visible exactly when its bit is not in avalue; a change is drawn (a hidden
     // legend erased) unless as_skip_draw.
@@ -26,6 +26,9 @@ public:
     void set_buttons_enabled(uint16_t avalue, bool as_skip_draw) override;
     // The legend reads "<key> - <acaption>" until the next page switch.
     void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) override;
+    // The status label 206 between the legends.
+    void set_footer_status(const std::u16string& atext) override;
+    static constexpr int32_t tag_status = 206;
 
     // The legend label of a button (202 F2, 203 F3, 205 F7, 204 F9).
     tvelmor_label& label(tfooter_button abutton);

@@ -14,6 +14,7 @@ Thandlermodule_page* tpage_controller_generic::key_target() const {
 }
 
 bool tpage_controller_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
+    if (fbusy) return true;
     retire_ontop();
     Thandlermodule_page* target = key_target();
     const bool used = target && target->handle_keydown(akey, ashift, as_keyup);
@@ -22,6 +23,7 @@ bool tpage_controller_generic::handle_keydown(uint16_t akey, tshift_state ashift
 }
 
 bool tpage_controller_generic::handle_character(char16_t ach) {
+    if (fbusy) return true;
     retire_ontop();
     Thandlermodule_page* target = key_target();
     const bool used = target && target->handle_character(ach);
@@ -31,6 +33,7 @@ bool tpage_controller_generic::handle_character(char16_t ach) {
 
 void tpage_controller_generic::handle_mousedown(int32_t atag, tmouse_button abutton, tshift_state ashift, int32_t ax,
                                                 int32_t ay, bool as_mouseup) {
+    if (fbusy) return;
     if (Thandlermodule_page* handler = get_handler(atag)) handler->handle_mousedown(abutton, ashift, ax, ay, as_mouseup);
     retire_ontop();
 }

@@ -241,6 +241,10 @@ void tpage_controller_generic::page_enter(const thandler_class& aclass_page, std
 void tpage_controller_generic::page_exit() {
     tflag_scope locked(flocked);
     if (fstack_pages->is_empty()) {
+        if (std::function<void()> closing = std::move(fon_closing)) {
+            fon_closing = nullptr;
+            closing();
+        }
         tplatform::instance().close_main_window();
         return;
     }

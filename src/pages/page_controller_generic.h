@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -39,8 +40,13 @@ public:
     // aparams fill the page's parameter record in property order. as_goto: the current page is
     // not pushed and cannot be returned to.
     void page_enter(const thandler_class& aclass_page, std::span<const tparam_value> aparams, bool as_goto);
-    // Back to the page on top of the page stack; with an empty stack the main window closes.
+    // Back to the page on top of the page stack; with an empty stack fon_closing runs (once) and
+    // the main window closes.
     void page_exit();
+    std::function<void()> fon_closing;
+    // Set while a run that lets window messages through (a backup) is under way: keys, typed
+    // characters and mouse clicks are taken and dropped.
+    bool fbusy = false;
     bool is_toppage(int16_t apageno);
 
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup);

@@ -37,4 +37,6 @@ public:
     virtual void set_buttons_enabled(uint16_t avalue, bool as_skip_draw) = 0;
     // The button's caption becomes its key, " - " and acaption until the next page switch.
     virtual void set_footer_button_param(tfooter_button abutton, const std::u16string& acaption) = 0;
+    // A line of progress between the legends (drawn at once), until the next page switch.
+    virtual void set_footer_status(const std::u16string&) {}
 };

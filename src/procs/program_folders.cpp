@@ -27,13 +27,45 @@ std::string without_trailing_slash(std::string afolder) {
     return afolder;
 }
 
-std::string home_folder() {
+std::string home_folder(const char* aoperation) {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    throw tvelmor_exception("Unable to find the home folder in %s.get_program_data_folder();", "tprogram_folders");
+    throw tvelmor_exception("Unable to find the home folder in %s.%s();", "tprogram_folders", aoperation);
+}
+
+// An absolute XDG folder variable, else the home folder's default; the XDG rules ignore a
+// relative value.
+std::string xdg_folder(const char* avariable, const char* adefault_in_home, const char* aoperation) {
+    if (const char* xdg = std::getenv(avariable); xdg && xdg[0] == '/') return without_trailing_slash(xdg);
+    return without_trailing_slash(home_folder(aoperation)) + adefault_in_home;
+}
+
+#ifndef VELMOR_SHARE_FROM_BIN
+#define VELMOR_SHARE_FROM_BIN "../share/velmor_accounts"
+#endif
+
+std::string installed_shared_folder(const std::string& aprogram_folder) {
+    return (std::filesystem::path(aprogram_folder) / VELMOR_SHARE_FROM_BIN).lexically_normal().string();
 }
 
 }  // namespace
+
+bool tprogram_folders::is_installed() {
+    const std::string program = get_program_folder();
+    std::error_code ec;
+    if (std::filesystem::is_directory(program + "/install", ec)) return false;
+    return std::filesystem::is_directory(installed_shared_folder(program) + "/install", ec);
+}
+
+std::string tprogram_folders::get_shared_folder() {
+    const std::string program = get_program_folder();
+    return is_installed() ? without_trailing_slash(installed_shared_folder(program)) : program;
+}
+
+std::string tprogram_folders::get_settings_folder() {
+    if (!is_installed()) return get_program_folder() + "/data";
+    return xdg_folder("XDG_CONFIG_HOME", "/.config", "get_settings_folder") + "/velmor_accounts";
+}
 
 std::string tprogram_folders::get_program_folder() {
     {
@@ -51,9 +83,7 @@ std::string tprogram_folders::get_program_data_folder() {
         std::lock_guard guard(overrides().lock);
         if (!overrides().program_data_folder.empty()) return overrides().program_data_folder;
     }
-    // The XDG rules ignore a relative XDG_DATA_HOME.
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') return without_trailing_slash(xdg);
-    return without_trailing_slash(home_folder()) + "/.local/share";
+    return xdg_folder("XDG_DATA_HOME", "/.local/share", "get_program_data_folder");
 }
 
 void tprogram_folders::set_program_folder(const std::string& afolder) {

@@ -3,6 +3,7 @@
 // message loop (or the script driver) runs until the last page is left.
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -21,6 +22,7 @@
 #include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
+#include "accounts/kept_backup_run.h"
 #include "pages/page_controller.h"
 #include "pages/params_gridrow_hook.h"
 #include "values/register_values.h"
@@ -154,6 +156,9 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
         auto controller = std::make_unique<tpage_controller>(std::move(graphboxes), messages, startup,
                                                              register_product_pages, &header_handler_class(),
                                                              &footer_handler_class());
+        // A kept backup when the newest is older than a day, before the window closes.
+        tpage_controller_generic& pages = *controller;
+        controller->fon_closing = [&pages] { tkept_backup_run::before_close(pages, std::chrono::system_clock::now()); };
         return std::make_unique<tpage_events>(std::move(controller), messages);
     });
     // The intro greets a user; a script sees it only when it asks for it.

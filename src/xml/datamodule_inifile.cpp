@@ -17,7 +17,7 @@ const tclass_info& telement_domain::static_class() {
 }
 
 std::string Tdatamodule_inifile::get_settings_filename() {
-    return tprogram_folders::get_program_folder() + "/data/velmor.ini";
+    return tprogram_folders::get_settings_folder() + "/velmor.ini";
 }
 
 Tdatamodule_inifile::Tdatamodule_inifile() {
@@ -68,8 +68,13 @@ std::unique_ptr<tprototype_dataset> Tdatamodule_inifile::create_interface(int32_
 
 void Tdatamodule_inifile::create_file_demo(const std::string& adbpath, const std::string& auser,
                                           const std::string& apassword) {
+    add_domain("Demo Data", adbpath, auser, apassword);
+}
+
+void Tdatamodule_inifile::add_domain(const std::string& aname, const std::string& adbpath, const std::string& auser,
+                                    const std::string& apassword) {
     auto element = std::make_unique<telement_domain>();
-    element->fname = "Demo Data";
+    element->fname = aname;
     element->fpath = adbpath;
     element->fuser = auser;
     element->fpassword = apassword;

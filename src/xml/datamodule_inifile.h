@@ -48,6 +48,9 @@ public:
     // settings file.
     void create_file_demo(const std::string& adbpath, const std::string& auser = {},
                           const std::string& apassword = {});
+    // Adds a domain and writes the whole settings file (on failure the list stays as the file).
+    void add_domain(const std::string& aname, const std::string& adbpath, const std::string& auser = {},
+                    const std::string& apassword = {});
     // Gives domain aindex another folder (and the server login it needs, empty for a folder on
     // this machine) and writes the whole settings file.
     void save_domain_path(int32_t aindex, const std::string& apath, const std::string& auser = {},

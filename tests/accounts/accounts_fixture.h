@@ -64,8 +64,10 @@ public:
     void set_buttons_invisible(uint16_t avalue, bool) override { fbuttons_invisible = avalue; }
     void set_buttons_enabled(uint16_t avalue, bool) override { fbuttons_enabled = avalue; }
     void set_footer_button_param(tfooter_button, const std::u16string&) override {}
+    void set_footer_status(const std::u16string& atext) override { fstatus = atext; }
 
     std::u16string ftitle;
+    std::u16string fstatus;
     int16_t ftitle_width = 0;
     uint16_t fbuttons_invisible = 0;
     uint16_t fbuttons_enabled = 0xFFFF;

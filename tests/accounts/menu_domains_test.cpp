@@ -7,6 +7,7 @@
 #include "accounts_fixture.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
+#include "database/kept_backups.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ TEST_F(MenuDomains, ADomainThatCannotBeOpenedRaisesAndTheMenuStays) {
     EXPECT_FALSE(connected());
 }
 
-TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebuildOrLeaves) {
+TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebuildABackupOrLeaves) {
     start();
     key(tvk::down);
     key(tvk::down);
@@ -139,7 +140,7 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebu
     ASSERT_EQ(Thandlermodule_menu_maintenance::pageno, fcontroller->get_pageno());
     EXPECT_EQ(u"Maintenance Menu", header().ftitle);
     auto& maintenance = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
-    EXPECT_EQ(4, maintenance.grid().rowcount);
+    EXPECT_EQ(6, maintenance.grid().rowcount);
 
     // Operators: the menu stays beneath.
     key(tvk::enter);
@@ -168,8 +169,19 @@ TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebu
     EXPECT_EQ(u"rebuilt", fplatform.flast_message);
     EXPECT_EQ(7, fcontroller->get_pageno());
     Thandlermodule_menu_maintenance::frebuild_plu_index = saved_hook;
-    // Exit, then Esc, go back down the stack.
+    // Back Up Now: a kept backup of the open domain, its progress in the footer, its file named.
     again.grid().row = 3;
+    key(tvk::enter);
+    const std::vector<std::string> backups = tkept_backups::list(fdatabase->database_path());
+    ASSERT_EQ(1u, backups.size());
+    EXPECT_EQ(u"Backup written to [" + utf8_to_utf16(tkept_backups::folder(fdatabase->database_path()) + backups[0]) +
+                  u"]. The newest 10 backups are kept.",
+              fplatform.flast_message);
+    EXPECT_EQ(u"Backing up the database: finished.", footer().fstatus);
+    EXPECT_FALSE(fcontroller->fbusy);
+    EXPECT_EQ(7, fcontroller->get_pageno());
+    // Exit, then Esc, go back down the stack.
+    again.grid().row = 5;
     key(tvk::enter);
     EXPECT_EQ(1, fcontroller->get_pageno());
     key(tvk::down);

@@ -48,11 +48,23 @@ public:
         flast_message = atext;
         return tmsgbox_result::ok;
     }
-    bool select_folder(std::u16string&, const std::u16string&) override { return false; }
-    bool select_file(std::u16string&, const std::u16string&, const std::u16string&, bool) override { return false; }
+    // A folder dialog answers fanswer_folder when a test has set one, else Cancel.
+    bool select_folder(std::u16string& afolder, const std::u16string&) override {
+        if (fanswer_folder.empty()) return false;
+        afolder = fanswer_folder;
+        return true;
+    }
+    // A file dialog answers fanswer_file when a test has set one, else Cancel.
+    bool select_file(std::u16string& afilename, const std::u16string&, const std::u16string&, bool) override {
+        if (fanswer_file.empty()) return false;
+        afilename = fanswer_file;
+        return true;
+    }
 
     tsize fclient{770, 710};
     std::u16string flast_message;  // the text of the last message box shown
+    std::u16string fanswer_file;
+    std::u16string fanswer_folder;
     bool fclosed = false;
     std::vector<uint32_t> fposted;
     std::map<int32_t, std::function<void()>> ftimers;

@@ -1,7 +1,8 @@
 // icon-maker: draws every icon of the program and writes each as set<S>_<NN>.png into a folder,
 // which the build then embeds into the shell. With --sheet FILE it also writes a contact sheet
 // (each set on a row on the window colour, actual size and three times enlarged) for people to
-// look at. It needs no display and no fonts: everything is drawn as shapes on QImage.
+// look at. With --app-icon FOLDER NAME it draws the program's desktop icon instead (PNGs at 48,
+// 128 and 256 pixels, and SVG). It needs no display and no fonts: everything is drawn as shapes.
 #include <QDir>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <map>
 
+#include "app_icon.h"
 #include "icon_catalogue.h"
 #include "letter_art.h"
 #include <stdexcept>
@@ -83,8 +85,11 @@ int write_letters(const QString& afolder) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && QString(argv[1]) == "--letters") return write_letters(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && QString(argv[1]) == "--app-icon")
+        return write_app_icons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (argc != 2 && !(argc == 4 && QString(argv[2]) == "--sheet")) {
-        std::fprintf(stderr, "usage: icon-maker OUT_FOLDER [--sheet SHEET.png] | icon-maker --letters OUT_FOLDER\n");
+        std::fprintf(stderr, "usage: icon-maker OUT_FOLDER [--sheet SHEET.png]\n       icon-maker --letters OUT_FOLDER\n"
+                             "       icon-maker --app-icon OUT_FOLDER NAME\n");
         return 2;
     }
     QDir folder(QString::fromLocal8Bit(argv[1]));

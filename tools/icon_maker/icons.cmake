@@ -1,8 +1,15 @@
 # The icon maker draws every icon into PNG files at build time; the PNGs are then embedded into
 # velmor_shell as a generated source. Included from src/shell/CMakeLists.txt after velmor_shell.
 add_executable(icon-maker ${CMAKE_CURRENT_LIST_DIR}/icon_maker.cpp ${CMAKE_CURRENT_LIST_DIR}/icon_catalogue.cpp
-                          ${CMAKE_CURRENT_LIST_DIR}/icon_art.cpp ${CMAKE_CURRENT_LIST_DIR}/letter_art.cpp)
+                          ${CMAKE_CURRENT_LIST_DIR}/icon_art.cpp ${CMAKE_CURRENT_LIST_DIR}/letter_art.cpp
+                          ${CMAKE_CURRENT_LIST_DIR}/app_icon.cpp)
 target_link_libraries(icon-maker PRIVATE Qt6::Gui velmor_ymk)
+# The SVG module lets the tool write the desktop icon as SVG too; only the tool links it.
+find_package(Qt6 QUIET COMPONENTS Svg)
+if(Qt6Svg_FOUND)
+  target_link_libraries(icon-maker PRIVATE Qt6::Svg)
+  target_compile_definitions(icon-maker PRIVATE VELMOR_ICON_SVG)
+endif()
 set_target_properties(icon-maker PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools AUTOMOC OFF)
 
 set(_icon_folder ${CMAKE_BINARY_DIR}/generated/icons)
