@@ -81,7 +81,7 @@ bool Tdatamodule_maintenance_server::run_setup(tvelmor_messagelines& amessagelin
     p::add_line(amessagelines, "Connecting to the database server " + location.server_prefix() + " ...", p::margin_step);
     check_connection(location, adetails.fuser, adetails.fpassword);
     p::add_line(amessagelines, "Connected.", p::margin_step);
-    const std::string install = tprogram_folders::get_program_folder() + "/install/";
+    const std::string install = tprogram_folders::get_shared_folder() + "/install/";
     if (database_exists(location, adetails.fuser, adetails.fpassword)) {
         p::add_line(amessagelines, "Existing Database, Skipped Restore...", p::margin_step);
     } else {

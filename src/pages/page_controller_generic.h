@@ -30,6 +30,7 @@ public:
     const char* class_name() const override { return "tpage_controller_generic"; }
 
     void register_page(int16_t apageno, const thandler_class& aclass_page) { fbox_pages.register_page(apageno, aclass_page); }
+    void replace_page(int16_t apageno, const thandler_class& aclass_page) { fbox_pages.replace_page(apageno, aclass_page); }
     void register_pages_finish() { fbox_pages.register_pages_finish(); }
     virtual int16_t get_first_pageno() { return 0; }
 

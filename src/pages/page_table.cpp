@@ -11,6 +11,13 @@ void tpage_table::register_page(int16_t apageno, const thandler_class& aclass_pa
                                 aclass_page.name(), class_name());
 }
 
+void tpage_table::replace_page(int16_t apageno, const thandler_class& aclass_page) {
+    if (ffinished)
+        throw tvelmor_exception("Page %d replaced after the page table was closed in %s.replace_page();", apageno,
+                                class_name());
+    fpages[apageno] = &aclass_page;
+}
+
 const thandler_class* tpage_table::find(int16_t apageno) const {
     const auto it = fpages.find(apageno);
     return it == fpages.end() ? nullptr : it->second;

@@ -14,6 +14,9 @@ public:
 
     // Raises when the table is closed or the number is taken.
     void register_page(int16_t apageno, const thandler_class& aclass_page);
+    // Puts another class in a page number's place, registered or not (a test's stand-in for a
+    // page that a page under test enters). Raises when the table is closed.
+    void replace_page(int16_t apageno, const thandler_class& aclass_page);
     void register_pages_finish() { ffinished = true; }
     bool is_finished() const { return ffinished; }
 

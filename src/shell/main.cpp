@@ -19,6 +19,7 @@
 #include "controls/platform.h"
 #include "procs/message_format.h"
 #include "jobs/jobs_pages.h"
+#include "procs/program_folders.h"
 #include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
@@ -163,8 +164,8 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
     });
     // The intro greets a user; a script sees it only when it asks for it.
     if (!driver || driver->wants_intro()) {
-        form.set_first_show_handler([&form, &aplatform] {
-            Tform_intro::run(&form, aplatform.get_program_folder() + "data/assets_001.dat");
+        form.set_first_show_handler([&form] {
+            Tform_intro::run(&form, tprogram_folders::get_shared_folder() + "/data/assets_001.dat");
         });
     }
     form.show();

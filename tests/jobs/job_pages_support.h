@@ -34,7 +34,8 @@ protected:
     // "Jobs" on the accounts menu (the fourth entry), as the user does.
     void open_search() {
         start_jobs();
-        for (int i = 0; i < 3; ++i) key(tvk::down);
+        // "Jobs" is the entry before "Exit".
+        for (int i = 0; i < 4; ++i) key(tvk::down);
         key(tvk::enter);
         ASSERT_EQ(11, fcontroller->get_pageno());
     }

@@ -37,7 +37,7 @@ protected:
     void start_property() {
         start([](tpage_controller_generic& acontroller) {
             register_property_pages(acontroller);
-            acontroller.register_page(Thandlermodule_edit_cpunit::pageno_pictures,
+            acontroller.replace_page(Thandlermodule_edit_cpunit::pageno_pictures,
                                       Thandlermodule_probe_site::handler_class());
         });
     }

@@ -59,12 +59,12 @@ void tsites_page_test::TearDown() {
 void tsites_page_test::start_sites() {
     start([](tpage_controller_generic& acontroller) {
         register_property_pages(acontroller);
-        acontroller.register_page(16, stand_in_class<16>());
-        acontroller.register_page(21, stand_in_class<21>());
-        acontroller.register_page(22, stand_in_class<22>());
-        acontroller.register_page(26, stand_in_class<26>());
-        acontroller.register_page(28, stand_in_class<28>());
-        acontroller.register_page(30, stand_in_class<30>());
+        acontroller.replace_page(16, stand_in_class<16>());
+        acontroller.replace_page(21, stand_in_class<21>());
+        acontroller.replace_page(22, stand_in_class<22>());
+        acontroller.replace_page(26, stand_in_class<26>());
+        acontroller.replace_page(28, stand_in_class<28>());
+        acontroller.replace_page(30, stand_in_class<30>());
     });
 }
 

@@ -213,8 +213,8 @@ TEST(XmlBuilder, SaveToFileWritesOneLinePerStartEndAndLeaf) {
     const std::string out = (dir.path() / "out.txt").string();
     builder.save_to_file(out);
     EXPECT_EQ(ttemp_folder::read(out),
-              "<inifile >\r\n<domains >\r\n<domain name = \"First\" path = \"/srv/a/\" />\r\n"
-              "<domain name = \"Second\" path = \"/srv/b/\" />\r\n</domains>\r\n</inifile>\r\n");
+              "<inifile >\r\n<domains >\r\n<domain name = \"First\" path = \"/srv/a/\" user = \"\" password = \"\" />\r\n"
+              "<domain name = \"Second\" path = \"/srv/b/\" user = \"\" password = \"\" />\r\n</domains>\r\n</inifile>\r\n");
 }
 
 TEST(XmlBuilder, RootWithoutChildrenIsASingleLeaf) {
