@@ -200,14 +200,22 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
     struct titem {
         const char* code;
         const char* description;
-        const char* units;
-        int64_t price;  // eight decimals
+        const char* units;        // what the quantity counts
+        int64_t price;            // eight decimals
+        const char* price_units;  // what the price is for
     };
-    const titem items[] = {{"WATER", "Water supply", "m³", 285000000},         {"WASTE", "Wastewater", "m³", 192500000},
-                           {"POWER-D", "Electricity, day rate", "kWh", 28750000}, {"POWER-N", "Electricity, night rate", "kWh", 14125000},
-                           {"LINES", "Lines charge", "day", 115000000},     {"METER", "Meter reading fee", "each", 1250000000},
-                           {"ADMIN", "Administration fee", "month", 2500000000}, {"RUBBISH", "Rubbish collection", "bin", 1800000000},
-                           {"GAS", "Gas supply", "kWh", 9875000},          {"SECURITY", "Security patrol", "month", 4500000000}};
+    // Metered items are priced per unit; charges by time per day, or per year when the line takes
+    // its share of the year (days per annum).
+    const titem items[] = {{"WATER", "Water supply", "m³", 285000000, "$/m³"},
+                           {"WASTE", "Wastewater", "m³", 192500000, "$/m³"},
+                           {"POWER-D", "Electricity, day rate", "kWh", 28750000, "$/kWh"},
+                           {"POWER-N", "Electricity, night rate", "kWh", 14125000, "$/kWh"},
+                           {"LINES", "Lines charge", "day", 115000000, "$/day"},
+                           {"METER", "Meter reading fee", "day", 15000000000, "$/year"},
+                           {"ADMIN", "Administration fee", "day", 30000000000, "$/year"},
+                           {"RUBBISH", "Rubbish collection", "day", 60000000, "$/day"},
+                           {"GAS", "Gas supply", "kWh", 9875000, "$/kWh"},
+                           {"SECURITY", "Security patrol", "day", 54000000000, "$/year"}};
     trow_writer item(adatabase, atransaction,
                      "INSERT INTO bill_item (code, description, supplier, group1, price, denote_units_qty,"
                      " denote_units_price, deleted) VALUES (:code, :description, :supplier, :group1, :price, :units,"
@@ -217,19 +225,22 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
         price.set_value(tfb_xsqlvar::tscaled{i.price, -8});
         item.text("code", i.code).text("description", i.description).text("supplier", "Harbour City Utilities")
             .text("group1", i.units[0] == 'k' ? "Energy" : "Services").text("price", price.as_string())
-            .text("units", i.units).text("price_units", std::string("$/") + i.units).run();
+            .text("units", i.units).text("price_units", i.price_units).run();
     }
     trow_writer templ(adatabase, atransaction, "INSERT INTO cp_invoice (name, supplier, is_gst_inclusive) VALUES (:name, :supplier, :gst)");
     trow_writer templ_line(adatabase, atransaction,
                            "INSERT INTO cp_invoice_billitem (id, lineno, bill_item, bill_qty_type, bill_qty_ratio)"
                            " VALUES (:id, :lineno, :item, :qty_type, :ratio)");
     const int32_t template_items[3][3] = {{1, 2, 6}, {3, 4, 5}, {7, 8, 10}};
+    // Quantity types: 1 ratio metered, 2 days, 3 days per annum.
+    const int32_t template_qty_types[3][3] = {{1, 1, 3}, {1, 1, 2}, {3, 2, 3}};
     const char* template_names[3] = {"Water and wastewater", "Electricity", "Outgoings"};
     for (int32_t t = 0; t < 3; ++t) {
         templ.text("name", template_names[t]).text("supplier", "Harbour City Utilities").integer("gst", t == 2 ? 1 : 0).run();
         for (int32_t l = 0; l < 3; ++l)
             templ_line.integer("id", t + 1).integer("lineno", l + 1).integer("item", template_items[t][l])
-                .integer("qty_type", l == 2 ? 0 : 1).text("ratio", l == 1 ? "0.75000000" : "1.00000000").run();
+                .integer("qty_type", template_qty_types[t][l])
+                .text("ratio", l == 1 && t < 2 ? "0.75000000" : "1.00000000").run();
     }
     trow_writer site(adatabase, atransaction, "INSERT INTO cp_site (address1, address2, address3, address4, pics)"
                                      " VALUES (:a1, :a2, :a3, '', :pics)");

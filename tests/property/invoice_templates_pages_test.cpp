@@ -83,7 +83,7 @@ TEST_F(InvoiceTemplatePages, TheLinesTabShowsEachLineAndTypesOutsideTheKnownOnes
     EXPECT_FALSE(visible(2102));
     EXPECT_TRUE(visible(2103));
     const std::vector<std::u16string> expected = {u"1 WATER x Ratio Metered Qty", u"2 WASTE x Ratio Metered Qty",
-                                                  u"3 METER x Metered Qty", u"5 LINES x Days per Annum Qty",
+                                                  u"3 METER x Days per Annum Qty", u"5 LINES x Days per Annum Qty",
                                                   u"7 GAS x ??"};
     EXPECT_EQ(expected, shown_lines());
     EXPECT_EQ(5, templ().grid_lines().rowcount);
