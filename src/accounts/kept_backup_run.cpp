@@ -42,6 +42,11 @@ std::string take_with_progress(tpage_controller_generic& acontroller, const std:
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     if (database.database_no() < 0 || database.database_path().empty())
         throw tvelmor_exception("No database is open in %s.run();", "tkept_backup_run");
+    // This machine can neither write into nor list a server's folders: the server's own
+    // administration keeps its backups.
+    if (database.location().is_server())
+        throw tvelmor_exception("The database is on the server %s: its backups are taken on the server.",
+                                database.location().fhost);
     tbusy_scope busy(acontroller);
     show(acontroller, atitle + u"...");
     try {
@@ -113,7 +118,9 @@ void restore_into(tpage_controller_generic& acontroller, const std::string& abac
 std::u16string tkept_backup_run::restore(tpage_controller_generic& acontroller) {
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     if (!database.finifile) throw tvelmor_exception("Settings module not assigned in %s.restore();", "tkept_backup_run");
-    std::u16string backup = utf8_to_utf16(tkept_backups::folder(database.database_path()));
+    // A domain on a server has no backups folder on this machine: the dialog starts in its data files.
+    std::u16string backup = utf8_to_utf16(database.location().is_server() ? database.data_files_folder()
+                                                                           : tkept_backups::folder(database.database_path()));
     if (!tplatform::instance().select_file(backup, u"Select Backup", u"Backups (*.fbk)", false)) return {};
     std::u16string chosen;
     if (!tplatform::instance().select_folder(chosen, u"Select Folder")) return {};
@@ -149,6 +156,7 @@ std::u16string tkept_backup_run::run(tpage_controller_generic& acontroller) {
 void tkept_backup_run::before_close(tpage_controller_generic& acontroller, std::chrono::system_clock::time_point anow) {
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();
     if (database.database_no() < 0 || database.database_path().empty()) return;
+    if (database.location().is_server()) return;  // kept by the server's own administration
     if (!tkept_backups::is_due(database.database_path(), anow)) return;
     try {
         take_with_progress(acontroller, u"Daily backup before closing");

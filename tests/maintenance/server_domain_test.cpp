@@ -7,6 +7,7 @@
 #include <string>
 
 #include "accounts/accounts_fixture.h"
+#include "accounts/kept_backup_run.h"
 #include "controls/miscobjects.h"
 #include "controls/control_messages.h"
 #include "controls/key_codes.h"
@@ -104,6 +105,17 @@ TEST_F(ServerDomain, opens_over_the_network_with_the_kept_login_and_keeps_data_f
     EXPECT_EQ(server().domain_path(fdomain_folder), fdatabase->database_path());
     EXPECT_EQ(0u, fdatabase->data_files_folder().rfind(tprogram_folders::get_program_data_folder(), 0));
     EXPECT_EQ(200, number("SELECT COUNT(*) FROM account"));
+}
+
+TEST_F(ServerDomain, kept_backups_are_left_to_the_server_and_nothing_is_written_here) {
+    start();
+    fdatabase->open_database(0);
+    const auto a_week_later = std::chrono::system_clock::now() + std::chrono::hours(24 * 7);
+    tkept_backup_run::before_close(*fcontroller, a_week_later);
+    EXPECT_EQ("The database is on the server 127.0.0.1: its backups are taken on the server.",
+              message_of([&] { tkept_backup_run::run(*fcontroller); }));
+    EXPECT_FALSE(fs::exists(fdomain_folder + "backups"));
+    EXPECT_FALSE(fs::exists("127.0.0.1"));  // no folder named after the server in the working folder
 }
 
 TEST_F(ServerDomain, a_wrong_or_missing_login_is_refused_and_leaves_no_domain_open) {
