@@ -28,6 +28,12 @@ const char* const triggers =
     "  new.last_name_key = UPPER(new.last_name);\n"
     "  new.email_key = UPPER(new.email);\n"
     "END^\n"
+    // New template lines are numbered by the database since the same version.
+    "CREATE OR ALTER TRIGGER tr_cp_invoice_billitem_lineno FOR cp_invoice_billitem BEFORE INSERT AS\n"
+    "BEGIN\n"
+    "  IF (new.lineno IS NULL) THEN\n"
+    "    new.lineno = (SELECT COALESCE(MAX(lineno), 0) + 1 FROM cp_invoice_billitem WHERE id = new.id);\n"
+    "END^\n"
     "SET TERM ; ^\n";
 
 std::string upper(std::string atext) {

@@ -1,6 +1,7 @@
 // Brings a database made before the search keys up to date when it is opened: the upper-case
 // copies of the searched names (`<column>_key`), their trigger and their indexes, as
-// install/schema.sql makes them for a new database.
+// install/schema.sql makes them for a new database; and the numbering of new template lines,
+// which came with the same version.
 #pragma once
 
 #include "database/fb_database.h"

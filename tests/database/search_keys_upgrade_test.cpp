@@ -15,6 +15,7 @@ const char* const earlier_version =
     "DROP INDEX ix_contact_email_key;\n"
     "DROP TRIGGER tr_account_search_key;\n"
     "DROP TRIGGER tr_contact_search_key;\n"
+    "DROP TRIGGER tr_cp_invoice_billitem_lineno;\n"
     "ALTER TABLE account DROP name_key;\n"
     "ALTER TABLE contact DROP first_name_key, DROP last_name_key, DROP email_key;\n"
     "CREATE DOMAIN SEARCHINITIAL AS VARCHAR(1);\n"
@@ -52,6 +53,10 @@ protected:
         EXPECT_EQ(1, number("SELECT COUNT(*) FROM contact WHERE first_name_key = 'S\xc3\x98REN KIERK'"));
         execute("INSERT INTO account (name) VALUES ('\xc3\xa9mile caf\xc3\xa9')");
         EXPECT_EQ(1, number("SELECT COUNT(*) FROM account WHERE name_key = '\xc3\x89MILE CAF\xc3\x89'"));
+        // A template line saved without its number gets the next one.
+        const int64_t last = number("SELECT MAX(lineno) FROM cp_invoice_billitem WHERE id = 1");
+        execute("INSERT INTO cp_invoice_billitem (id, bill_item, bill_qty_type, bill_qty_ratio) VALUES (1, 1, 0, 1)");
+        EXPECT_EQ(last + 1, number("SELECT MAX(lineno) FROM cp_invoice_billitem WHERE id = 1"));
     }
 };
 
