@@ -7,7 +7,8 @@ Tdatamodule_search_bill_item::Tdatamodule_search_bill_item(Tdatamodule_database_
       query_bill_item(adatabase.database_customers, transaction_search, qoStartTransaction | qoAutoCommit) {
     query_bill_item.add_sql_line("SELECT id, code");
     query_bill_item.add_sql_line("FROM bill_item");
-    query_bill_item.add_sql_line("WHERE code STARTS WITH :code");
+    // A deleted item stays for the invoices that billed it but is no longer offered.
+    query_bill_item.add_sql_line("WHERE code STARTS WITH :code AND COALESCE(deleted, 0) = 0");
     query_bill_item.add_sql_line("ORDER BY code");
 }
 

@@ -63,6 +63,19 @@ TEST_F(SearchModules, bill_items_match_code_prefixes_in_code_order_ignoring_case
     }
 }
 
+TEST_F(SearchModules, deleted_bill_items_are_not_offered) {
+    execute("UPDATE bill_item SET deleted = 1 WHERE code IN ('GAS', 'WATER')");
+    for (auto [search, codes] : {std::pair<std::u16string, std::vector<std::string>>{u"GAS", {}},
+                                 {u"W", {"WASTE"}}}) {
+        Tdatamodule_search_bill_item module(*fdatabase);
+        module.update_search(search, 10, -1);
+        load_all(module);
+        std::vector<std::string> found;
+        for (int32_t i = 0; i < module.line_count(); ++i) found.push_back(utf16_to_utf8(module.get_cell_text(i, 0)));
+        EXPECT_EQ(codes, found) << utf16_to_utf8(search);
+    }
+}
+
 TEST_F(SearchModules, cells_outside_the_lines_and_columns_are_empty) {
     Tdatamodule_search_bill_item items(*fdatabase);
     items.update_search(u"W", 10, -1);
