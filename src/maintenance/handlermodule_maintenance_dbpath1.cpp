@@ -122,6 +122,7 @@ bool Thandlermodule_maintenance_dbpath1::run_setup() {
         // A database this run made but could not finish setting up is taken away again, so
         // that the next run starts afresh rather than skipping its restore.
         std::error_code ec;
+        std::filesystem::remove(staged_database_file(), ec);
         std::filesystem::remove(p::database_file(fdbpath), ec);
     }
     if (done) {
@@ -147,16 +148,28 @@ bool Thandlermodule_maintenance_dbpath1::install(bool& arestored_now) {
     }
     p::ensure_writable_folder(fdbpath);
     const std::string install = tprogram_folders::get_shared_folder() + "/install/";
+    // The database is restored under a setup name and given its own name last, when its data
+    // files are unpacked: a database a later run finds always has them. What a run killed on
+    // the way left under the setup name is not trusted.
+    const std::string staged = staged_database_file();
+    std::filesystem::remove(staged, ec);
     Tdatamodule_maintenance_dbrestore restore;
-    if (!restore.run_restore(lines(), install + "accounts.1.0.1.3.release.fbk", p::database_file(fdbpath)))
-        return false;
+    if (!restore.run_restore(lines(), install + "accounts.1.0.1.3.release.fbk", staged)) return false;
     arestored_now = true;
     p::add_line(lines(), "Extract Data Files...", p::margin_step);
     tzip_extract().extract_all(install + "data_files.zip", fdbpath);
     p::add_line(lines(), "Extract Finished.", p::margin_step);
     const std::string pics = install_site_pics(fdbpath, tplatform::instance().get_programdata_folder() + "velmor_accounts/pics/");
     if (!pics.empty()) p::add_line(lines(), pics, p::margin_step);
+    std::filesystem::rename(staged, p::database_file(fdbpath), ec);
+    if (ec)
+        throw tvelmor_exception("Unable to rename [%s] to [%s] in %s.install(): %s.", staged,
+                                p::database_file(fdbpath), class_name(), ec.message());
     return true;
+}
+
+std::string Thandlermodule_maintenance_dbpath1::staged_database_file() const {
+    return p::database_file(fdbpath) + ".setup";
 }
 
 void Thandlermodule_maintenance_dbpath1::write_settings() {

@@ -44,6 +44,8 @@ private:
     void set_folder(const std::string& afolder, bool adraw);
     // Restores (unless a database is there) and extracts; false when a step failed.
     bool install(bool& arestored_now);
+    // The name the database has until the whole setup is done.
+    std::string staged_database_file() const;
     void write_settings();
     void show_finished();
 };

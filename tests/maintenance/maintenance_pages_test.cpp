@@ -131,7 +131,8 @@ TEST_F(MaintenancePages, ASetupThatFailsSaysWhyLeavesNothingAndUnlocksThePage) {
         EXPECT_NE(std::string::npos, joined.find(c.message)) << joined;
         EXPECT_EQ("Setup Aborted.", shown.back());
         EXPECT_FALSE(fs::exists(c.folder + "accounts.fdb"));
-        EXPECT_FALSE(fs::exists(c.folder + "accounts.fdb.restoring"));
+        EXPECT_FALSE(fs::exists(c.folder + "accounts.fdb.setup"));
+        EXPECT_FALSE(fs::exists(c.folder + "accounts.fdb.setup.restoring"));
         EXPECT_FALSE(fs::exists(ffolder + "/data/velmor.ini"));
         for (int32_t tag : {105, 107, 108}) EXPECT_TRUE(control<tvelmor_button>(setup, tag).enabled) << tag;
         EXPECT_FALSE(setup.flocked);
@@ -154,6 +155,20 @@ TEST_F(MaintenancePages, DataFilesThatWouldLeaveTheFolderStopTheSetupAndLeaveNot
     EXPECT_FALSE(fs::exists(folder + "accounts.fdb"));
     EXPECT_FALSE(fs::exists(ffolder + "/data/velmor.ini"));
     EXPECT_FALSE(setup.flocked);
+}
+
+TEST_F(MaintenancePages, WhatAKilledSetupLeftIsSetUpAfreshAndTheDatabaseIsNamedOnlyWithItsDataFiles) {
+    Thandlermodule_maintenance_dbpath1& setup = setup_page();
+    const std::string folder = ffolder + "/killed/";
+    fs::create_directories(folder);
+    std::ofstream(folder + "accounts.fdb.setup") << "what a killed run left";
+    std::ofstream(folder + "plu.idx") << "cut short";
+    setup.fdbpath = folder;
+    ASSERT_TRUE(setup.run_setup());
+    EXPECT_FALSE(fs::exists(folder + "accounts.fdb.setup"));
+    EXPECT_GT(fs::file_size(folder + "accounts.fdb"), 100000u);
+    for (const char* name : {"wordhdr.idx", "wordlns.idx", "pics/0001.jpg"}) EXPECT_TRUE(fs::exists(folder + name)) << name;
+    EXPECT_GT(fs::file_size(folder + "plu.idx"), 1000u);
 }
 
 TEST_F(MaintenancePages, AFolderHoldingADatabaseSkipsTheRestoreAndStillGetsTheSettings) {

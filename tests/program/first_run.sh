@@ -4,7 +4,7 @@
 run_program "$here/first_run.script"
 folder="$work/xdg/velmor_accounts"
 [ -f "$folder/accounts.fdb" ] || fail "no accounts.fdb in $folder"
-[ ! -e "$folder/accounts.fdb.restoring" ] || fail "the temporary restore file was left"
+for left in accounts.fdb.setup accounts.fdb.setup.restoring; do [ ! -e "$folder/$left" ] || fail "the temporary file $left was left"; done
 [ -d "$folder/pics" ] || fail "the data files were not unpacked"
 grep -q "path=\"$folder/\"" "$work/bin/data/velmor.ini" || fail "the settings file does not name $folder/"
 run_program "$here/accounts_menu_exit.script"

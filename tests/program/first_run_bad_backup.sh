@@ -20,7 +20,7 @@ head -c $((size / 2)) "$work/backup.fbk" >"$backup"
 run_program "$work/failed.script"
 folder="$work/xdg/velmor_accounts"
 [ ! -e "$folder/accounts.fdb" ] || fail "a database file was left"
-[ ! -e "$folder/accounts.fdb.restoring" ] || fail "the temporary restore file was left"
+for left in accounts.fdb.setup accounts.fdb.setup.restoring; do [ ! -e "$folder/$left" ] || fail "the temporary file $left was left"; done
 [ ! -e "$work/bin/data/velmor.ini" ] || fail "a settings file was written"
 # A whole database put there by hand is taken as it is.
 mv "$work/backup.fbk" "$backup"

@@ -1,20 +1,26 @@
-# A setup killed at several points of its restore never leaves a database file that is not
-# whole: the next start shows the first-run page again and its run finishes.
+# A setup killed at several points of its restore and unpacking never leaves a database file that
+# is not whole, nor one without its data files: the next start shows the first-run page again
+# and its run finishes.
 printf 'idle\nkey Enter\nidle\nwait 5000\n' >"$work/go.script"
 folder="$work/xdg/velmor_accounts"
-for delay in 0 0.05 0.15 0.3; do
+for delay in 0 0.05 0.15 0.3 0.45 0.6; do
   "$work/bin/velmor_accounts" --script "$work/go.script" >/dev/null 2>&1 &
   pid=$!
   # Wait until the engine writes the database, then let it go on for a while.
   tries=0
-  while [ ! -e "$folder/accounts.fdb.restoring" ] && [ $tries -lt 500 ]; do
+  while [ ! -e "$folder/accounts.fdb.setup.restoring" ] && [ $tries -lt 500 ]; do
     sleep 0.01
     tries=$((tries + 1))
   done
-  [ -e "$folder/accounts.fdb.restoring" ] || fail "the restore never started"
+  [ -e "$folder/accounts.fdb.setup.restoring" ] || fail "the restore never started"
   sleep "$delay"
   kill -9 "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
+  if [ -e "$folder/accounts.fdb" ]; then
+    for f in wordhdr.idx wordlns.idx plu.idx pics/0005.jpg; do
+      [ -e "$folder/$f" ] || fail "the database was named before its data file $f was unpacked"
+    done
+  fi
   if [ -e "$work/bin/data/velmor.ini" ] || [ -e "$folder/accounts.fdb" ]; then
     # The restore got to its end before the kill (the database file is only ever named when the
     # engine has finished it): start again from nothing.
@@ -22,5 +28,5 @@ for delay in 0 0.05 0.15 0.3; do
   fi
 done
 first_run
-[ ! -e "$folder/accounts.fdb.restoring" ] || fail "the temporary restore file was left"
+[ ! -e "$folder/accounts.fdb.setup.restoring" ] || fail "the temporary restore file was left"
 run_program "$here/accounts_menu_exit.script"
