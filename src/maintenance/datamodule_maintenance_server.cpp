@@ -71,6 +71,39 @@ bool Tdatamodule_maintenance_server::database_exists(const tdomain_location& alo
     return true;
 }
 
+// The data files first: the database on the server is the mark of a finished setup (a later run
+// keeps it and this machine's files), so it is made last.
+bool Tdatamodule_maintenance_server::unpack_and_restore(tvelmor_messagelines& amessagelines,
+                                                        const tdomain_location& alocation,
+                                                        const tserver_details& adetails) {
+    const std::string install = tprogram_folders::get_shared_folder() + "/install/";
+    const std::string data_files = Tdatamodule_database_customers::data_files_folder_of(alocation);
+    p::add_line(amessagelines, "Extract Data Files...", p::margin_step);
+    p::ensure_writable_folder(data_files);
+    tzip_extract().extract_all(install + "data_files.zip", data_files);
+    p::add_line(amessagelines, "Extract Finished.", p::margin_step);
+    const std::string pics =
+        install_site_pics(data_files, tplatform::instance().get_programdata_folder() + "velmor_accounts/pics/");
+    if (!pics.empty()) p::add_line(amessagelines, pics, p::margin_step);
+    p::add_line(amessagelines, "Restore Database Started...", p::margin_step);
+    RestoreService1.fpage_buffers = 0;
+    RestoreService1.fdatabase_files = {p::database_file(alocation.ffolder)};
+    RestoreService1.fbackup_files = {install + "accounts.1.0.1.3.release.fbk"};
+    try {
+        p::run_service(RestoreService1, amessagelines, alocation, adetails.fuser, adetails.fpassword);
+    } catch (const tvelmor_exception& e) {
+        p::add_line(amessagelines, e.what(), p::margin_step);
+        p::add_line(amessagelines,
+                    "The server could not restore the shipped database. When the server is another "
+                    "machine, restore " + install + "accounts.1.0.1.3.release.fbk into " +
+                        p::database_file(alocation.ffolder) + " there with gbak, then run this setup again.",
+                    p::margin_step);
+        return false;
+    }
+    p::add_line(amessagelines, "Restore Finished.", p::margin_step);
+    return true;
+}
+
 bool Tdatamodule_maintenance_server::run_setup(tvelmor_messagelines& amessagelines,
                                                const tserver_details& adetails) {
     if (const std::string r = refusal(adetails); !r.empty()) {
@@ -81,35 +114,12 @@ bool Tdatamodule_maintenance_server::run_setup(tvelmor_messagelines& amessagelin
     p::add_line(amessagelines, "Connecting to the database server " + location.server_prefix() + " ...", p::margin_step);
     check_connection(location, adetails.fuser, adetails.fpassword);
     p::add_line(amessagelines, "Connected.", p::margin_step);
-    const std::string install = tprogram_folders::get_shared_folder() + "/install/";
-    if (database_exists(location, adetails.fuser, adetails.fpassword)) {
+    // The shipped data files (the PLU index, the site pictures) describe the shipped database
+    // only: a database already on the server keeps this machine's own, as a local one does.
+    if (database_exists(location, adetails.fuser, adetails.fpassword))
         p::add_line(amessagelines, "Existing Database, Skipped Restore...", p::margin_step);
-    } else {
-        p::add_line(amessagelines, "Restore Database Started...", p::margin_step);
-        RestoreService1.fpage_buffers = 0;
-        RestoreService1.fdatabase_files = {p::database_file(location.ffolder)};
-        RestoreService1.fbackup_files = {install + "accounts.1.0.1.3.release.fbk"};
-        try {
-            p::run_service(RestoreService1, amessagelines, location, adetails.fuser, adetails.fpassword);
-        } catch (const tvelmor_exception& e) {
-            p::add_line(amessagelines, e.what(), p::margin_step);
-            p::add_line(amessagelines,
-                        "The server could not restore the shipped database. When the server is another "
-                        "machine, restore " + install + "accounts.1.0.1.3.release.fbk into " +
-                            p::database_file(location.ffolder) + " there with gbak, then run this setup again.",
-                        p::margin_step);
-            return false;
-        }
-        p::add_line(amessagelines, "Restore Finished.", p::margin_step);
-    }
-    const std::string data_files = Tdatamodule_database_customers::data_files_folder_of(location);
-    p::add_line(amessagelines, "Extract Data Files...", p::margin_step);
-    p::ensure_writable_folder(data_files);
-    tzip_extract().extract_all(install + "data_files.zip", data_files);
-    p::add_line(amessagelines, "Extract Finished.", p::margin_step);
-    const std::string pics =
-        install_site_pics(data_files, tplatform::instance().get_programdata_folder() + "velmor_accounts/pics/");
-    if (!pics.empty()) p::add_line(amessagelines, pics, p::margin_step);
+    else if (!unpack_and_restore(amessagelines, location, adetails))
+        return false;
     Tdatamodule_inifile* inifile = Tdatamodule_database_customers::instance().finifile;
     if (!inifile) throw tvelmor_exception("Settings module not assigned in %s.run_setup();", class_name());
     if (inifile->get_domain_count() > 0)

@@ -41,4 +41,9 @@ public:
     bool run_setup(tvelmor_messagelines& amessagelines, const tserver_details& adetails);
 
     tfb_restore_service RestoreService1;
+
+private:
+    // A new database: the shipped data files unpacked here, then the backup restored there.
+    bool unpack_and_restore(tvelmor_messagelines& amessagelines, const tdomain_location& alocation,
+                            const tserver_details& adetails);
 };

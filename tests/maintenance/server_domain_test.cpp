@@ -181,10 +181,16 @@ TEST_F(ServerSetupPage, the_server_setup_restores_on_the_server_unpacks_here_and
     EXPECT_EQ(200, number("SELECT COUNT(*) FROM account"));
     fdatabase->close_database();
 
-    // A second setup onto the same folder keeps the database there.
+    // A second setup onto the same folder keeps the database there and this machine's data
+    // files (an index rebuilt here describes that database, the shipped one does not).
+    const std::string index = Tdatamodule_database_customers::data_files_folder_of(location) + "plu.idx";
+    std::ofstream(index, std::ios::trunc) << "rebuilt here";
     tvelmor_messagelines_lines lines(nullptr, 102);
     ASSERT_TRUE(Tdatamodule_maintenance_server().run_setup(lines, details));
-    EXPECT_EQ("Existing Database, Skipped Restore...", texts(lines)[2]);
+    const std::vector<std::string> again = texts(lines);
+    EXPECT_EQ((std::vector<std::string>{"Existing Database, Skipped Restore..."}),
+              std::vector<std::string>(again.begin() + 2, again.end()));
+    EXPECT_EQ(12u, fs::file_size(index));
 }
 
 TEST_F(ServerSetupPage, details_that_cannot_work_write_nothing_and_say_why) {
