@@ -263,7 +263,7 @@ void tdemo_data::load_property(tfb_database& adatabase, tfb_transaction& atransa
         int32_t units = 4 + random_below(3);
         for (int32_t u = 1; u <= units; ++u) {
             ++unit_id;
-            unit.integer("site", s + 1).text("name", "Unit " + std::to_string(u))
+            unit.integer("site", s + 1).text("name", "G0" + std::to_string(u))
                 .integer("account", 1 + random_below(fscale.faccounts)).run();
             for (int32_t type = 1; type <= 2; ++type) {
                 int64_t meter = 10000 + random_below(50000);

@@ -59,7 +59,7 @@ TEST_F(ListCpinvoicingPages, unit_rows_show_each_meters_status) {
         EXPECT_EQ(c.power, page.get_caption_billline(line_of(c.unit), 1));
     }
     const tline& first = line_of(funit);
-    EXPECT_EQ(u"Unit 1", first.fname_unit);
+    EXPECT_EQ(u"G01", first.fname_unit);
     EXPECT_EQ(u"Harbourside Business Park, 12 Quay Street, Auckland", first.fname_site);
     EXPECT_FALSE(first.fname_account.empty());
     // The rows drawn: captions and values, five lines each.

@@ -44,7 +44,7 @@ TEST_F(ShowCpinvoice2Page, shows_the_unit_and_both_sections_from_its_templates) 
                   static_cast<int32_t>(number("SELECT account FROM cp_unit WHERE id = " + std::to_string(funit)))),
               label(Thandlermodule_show_cpinvoice2::tag_label_account));
     EXPECT_EQ(u"Harbourside Business Park, 12 Quay Street, Auckland", label(Thandlermodule_show_cpinvoice2::tag_label_site));
-    EXPECT_EQ(u"Unit 1", label(Thandlermodule_show_cpinvoice2::tag_label_unit));
+    EXPECT_EQ(u"G01", label(Thandlermodule_show_cpinvoice2::tag_label_unit));
     EXPECT_EQ(u"27 Days, 300 Units", label(Thandlermodule_show_cpinvoice2::tag_label_water));
     EXPECT_EQ(u"24 Days, 900 Units", label(Thandlermodule_show_cpinvoice2::tag_label_power));
 
@@ -137,7 +137,7 @@ TEST_F(ShowCpinvoice2Page, a_post_is_refused_when_there_is_nothing_to_bill_or_th
     const std::string before = stored();
     // Another post (or hand) billed the water reading after the invoice was shown.
     execute("UPDATE cp_unit_reading SET billed = 1 WHERE id_unit = " + std::to_string(funit));
-    EXPECT_EQ("The readings of unit Unit 1 have changed since the invoice was shown; open it again.",
+    EXPECT_EQ("The readings of unit G01 have changed since the invoice was shown; open it again.",
               message_of([&] { page().post_invoice(); }));
     EXPECT_FALSE(page().fposted);
 
@@ -145,7 +145,7 @@ TEST_F(ShowCpinvoice2Page, a_post_is_refused_when_there_is_nothing_to_bill_or_th
     open_invoice();
     const std::string empty = stored();
     EXPECT_EQ(u"No Records", label(Thandlermodule_show_cpinvoice2::tag_label_water));
-    EXPECT_EQ("Unit Unit 1 has no readings to invoice.", message_of([&] { page().post_invoice(); }));
+    EXPECT_EQ("Unit G01 has no readings to invoice.", message_of([&] { page().post_invoice(); }));
     EXPECT_EQ(empty, stored());
     (void)before;
 }

@@ -63,7 +63,7 @@ TEST_F(ShowCpinvoice2Pdf, f7_writes_a_draft_with_the_screens_figures_and_after_p
     ASSERT_TRUE(fs::exists(draft));
     const std::string text = pdf_text(draft);
     std::vector<std::string> expected = {"Demo Data", "DRAFT", "Account:", "Harbourside Business Park, 12 Quay Street",
-                                         "Unit 1", "27 Days, 300 Units", "24 Days, 900 Units", "TOTAL", "Total GST"};
+                                         "G01", "27 Days, 300 Units", "24 Days, 900 Units", "TOTAL", "Total GST"};
     for (const tline_invoice& line : page().flines_invoice) {
         if (!line.fdescription.empty()) expected.push_back(utf16_to_utf8(line.fdescription));
         if (line.fline_type != lt_heading) expected.push_back(utf16_to_utf8(tinvoice_cpunit_draw::money(line.fline_total2)));

@@ -25,7 +25,7 @@ TEST_F(ShowCpinvoicePage, shows_each_meter_of_the_accounts_units_read_only) {
     auto& page = main_page<Thandlermodule_show_cpinvoice>();
     ASSERT_EQ(2u, page.flist_lines.size());
     using T = std::vector<std::u16string>;
-    EXPECT_EQ((T{u"Unit Unit 1:", u"Water Meter", u""}), Thandlermodule_show_cpinvoice::cell_texts(page.flist_lines[0], 0));
+    EXPECT_EQ((T{u"Unit G01:", u"Water Meter", u""}), Thandlermodule_show_cpinvoice::cell_texts(page.flist_lines[0], 0));
     EXPECT_EQ((T{u"Last Reading:", u"01/11/2026", u"00001200"}),
               Thandlermodule_show_cpinvoice::cell_texts(page.flist_lines[0], 1));
     EXPECT_EQ((T{u"This Reading:", u"28/11/2026", u"00001500"}),
