@@ -101,6 +101,15 @@ void tfb_database::close() {
     fb_end(fattachment, [](Firebird::IAttachment* a, tfb_status* st) { a->detach(st); });
 }
 
+void tfb_database::drop() {
+    if (!fattachment)
+        throw tvelmor_exception("Database not connected in %s.drop();", class_name());
+    std::vector<tfb_database_user*> users = fusers;
+    for (tfb_database_user* u : users)
+        u->database_closing();
+    fb_end(fattachment, [](Firebird::IAttachment* a, tfb_status* st) { a->dropDatabase(st); });
+}
+
 Firebird::IAttachment* tfb_database::attachment() const {
     if (!fattachment)
         throw tvelmor_exception("Database not connected in %s.attachment();", class_name());

@@ -43,6 +43,8 @@ public:
     // Creates a new database file (UTF8, dialect 3) and leaves the connection open.
     void create(int32_t apage_size = 8192);
     void close();
+    // Deletes the open database's file on the engine's side (or the server's) and closes.
+    void drop();
     bool connected() const { return fattachment != nullptr; }
     // Stops the embedded engine and its threads. A program calls it once, after its last
     // connection and service are closed and before it returns from main: an engine still running

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -88,27 +89,83 @@ void tfb_service::start() {
     detach_terminal();
     before_start();
     std::vector<unsigned char> b = build_start();
+    if (!fstdin_file.empty()) {
+        fstdin = ::open(fstdin_file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fstdin < 0)
+            throw tvelmor_exception("Unable to read [%s] in %s.start();", fstdin_file, class_name());
+        fstdin_requested = 0;
+    }
     tfb_status st;
     fservice->start(&st, static_cast<unsigned>(b.size()), b.data());
     feof = false;
     fstarted = true;
 }
 
+std::string tfb_service::next_stdin_piece() {
+    // A send item's length has 16 bits; the service refuses more than it asked for.
+    std::string piece(std::min<uint32_t>(fstdin_requested, 65000), '\0');
+    size_t got = 0;
+    while (got < piece.size()) {
+        const ssize_t n = ::read(fstdin, piece.data() + got, piece.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw tvelmor_exception("Unable to read [%s] in %s.get_next_line();", fstdin_file, class_name());
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    piece.resize(got);
+    return piece;
+}
+
 std::string tfb_service::get_next_line() {
     if (feof)
         return {};
-    const unsigned char items[] = {isc_info_svc_line};
+    const bool feeding = fstdin >= 0;
+    const unsigned char plain_items[] = {isc_info_svc_line};
+    const unsigned char feeding_items[] = {isc_info_svc_stdin, isc_info_svc_line};
     unsigned char buffer[16384];
-    tfb_status st;
-    try {
-        fservice->query(&st, 0, nullptr, sizeof items, items, sizeof buffer, buffer);
-    } catch (...) {
-        feof = true;
-        service_failed();
-        throw;
-    }
-    unsigned length = buffer[0] == isc_info_svc_line ? buffer[1] | (buffer[2] << 8) : 0;
-    if (length == 0) {
+    for (;;) {
+        // What the service asked for at the last query goes with this one; an empty piece at
+        // the end of the file tells it the input has ended.
+        std::vector<unsigned char> send;
+        if (feeding && fstdin_requested > 0) {
+            const std::string piece = next_stdin_piece();
+            send = {isc_info_svc_line, static_cast<unsigned char>(piece.size() & 0xff),
+                    static_cast<unsigned char>(piece.size() >> 8)};
+            send.insert(send.end(), piece.begin(), piece.end());
+        }
+        try {
+            tfb_status st;
+            fservice->query(&st, static_cast<unsigned>(send.size()), send.empty() ? nullptr : send.data(),
+                            feeding ? sizeof feeding_items : sizeof plain_items, feeding ? feeding_items : plain_items,
+                            sizeof buffer, buffer);
+        } catch (...) {
+            feof = true;
+            service_failed();
+            throw;
+        }
+        unsigned length = 0;
+        fstdin_requested = 0;
+        for (size_t at = 0; at < sizeof buffer && buffer[at] != isc_info_end;) {
+            const unsigned char tag = buffer[at];
+            if (tag == isc_info_svc_stdin && at + 5 <= sizeof buffer) {
+                fstdin_requested = buffer[at + 1] | (buffer[at + 2] << 8) | (buffer[at + 3] << 16) |
+                                   (uint32_t(buffer[at + 4]) << 24);
+                at += 5;
+            } else if (tag == isc_info_svc_line && at + 3 <= sizeof buffer) {
+                length = std::min<unsigned>(buffer[at + 1] | (buffer[at + 2] << 8), unsigned(sizeof buffer - at - 3));
+                if (length > 0) {
+                    std::string line(reinterpret_cast<const char*>(buffer + at + 3), length);
+                    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
+                        line.pop_back();
+                    output_line(line);
+                    return fverbose ? line : std::string();
+                }
+                at += 3;
+            } else {
+                break;  // isc_info_truncated, isc_info_data_not_ready: nothing more in this answer
+            }
+        }
+        if (fstdin_requested > 0) continue;
         feof = true;
         try {
             output_ended();
@@ -118,11 +175,6 @@ std::string tfb_service::get_next_line() {
         }
         return {};
     }
-    std::string line(reinterpret_cast<const char*>(buffer + 3), std::min<size_t>(length, sizeof buffer - 3));
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
-        line.pop_back();
-    output_line(line);
-    return fverbose ? line : std::string();
 }
 
 // The engine's service thread goes on tidying up after its last output line; detaching (and a
@@ -149,6 +201,8 @@ void tfb_service::wait_not_running() {
 
 void tfb_service::detach() {
     feof = true;
+    if (fstdin >= 0) ::close(fstdin);
+    fstdin = -1;
     if (fservice && fstarted) wait_not_running();
     fstarted = false;
     fb_end(fservice, [](Firebird::IService* s, tfb_status* st) { s->detach(st); });
@@ -170,9 +224,13 @@ std::vector<unsigned char> tfb_restore_service::build_start() const {
     tfb_ref<Firebird::IXpbBuilder> spb(
         tfb_client::util()->getXpbBuilder(&st, Firebird::IXpbBuilder::SPB_START, nullptr, 0));
     spb->insertTag(&st, isc_action_svc_restore);
-    // For a restore the backup files come first, then the database files.
-    for (const std::string& b : fbackup_files)
-        spb->insertString(&st, isc_spb_bkp_file, b.c_str());
+    // For a restore the backup files come first, then the database files. A backup fed from
+    // this machine is the service's standard input.
+    if (!fstdin_file.empty())
+        spb->insertString(&st, isc_spb_bkp_file, "stdin");
+    else
+        for (const std::string& b : fbackup_files)
+            spb->insertString(&st, isc_spb_bkp_file, b.c_str());
     for (const std::string& d : fdatabase_files)
         spb->insertString(&st, isc_spb_dbname, (fon_server ? d : temporary_name(d)).c_str());
     spb->insertTag(&st, isc_spb_verbose);

@@ -3,6 +3,7 @@
 // end, detach. The caller detaches also on error (detach is safe to call twice).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
     std::vector<std::string> fdatabase_files;
     std::vector<std::string> fbackup_files;
     bool fverbose = true;
+    // A file of this machine fed to the service's standard input as it asks for it (a restore
+    // on a server from a backup here); empty: none.
+    std::string fstdin_file;
 
     void attach();
     void start();
@@ -53,7 +57,11 @@ protected:
 private:
     static void detach_terminal();
     void wait_not_running();
+    // The next piece of fstdin_file, at most as many bytes as the service asked for.
+    std::string next_stdin_piece();
     bool fstarted = false;
+    int fstdin = -1;                 // the open fstdin_file
+    uint32_t fstdin_requested = 0;   // bytes the service is ready to take
 };
 
 class tfb_backup_service : public tfb_service {

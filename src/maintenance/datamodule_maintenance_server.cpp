@@ -71,6 +71,22 @@ bool Tdatamodule_maintenance_server::database_exists(const tdomain_location& alo
     return true;
 }
 
+// A server's restore writes under the database's own name, and one that fails part way (a backup
+// cut short) can leave a database that opens: it would pass for a finished setup next time. The
+// run only restores where no database opened, so one that opens now is this run's own.
+void Tdatamodule_maintenance_server::drop_partial_database(const tdomain_location& alocation,
+                                                           const std::string& auser, const std::string& apassword) {
+    tfb_database database;
+    database.params() = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
+    database.fdatabase_name = alocation.database_name("accounts.fdb");
+    try {
+        database.open();
+        database.drop();
+    } catch (const tvelmor_exception&) {
+        // Nothing that opens is there.
+    }
+}
+
 // The data files first: the database on the server is the mark of a finished setup (a later run
 // keeps it and this machine's files), so it is made last.
 bool Tdatamodule_maintenance_server::unpack_and_restore(tvelmor_messagelines& amessagelines,
@@ -88,16 +104,16 @@ bool Tdatamodule_maintenance_server::unpack_and_restore(tvelmor_messagelines& am
     p::add_line(amessagelines, "Restore Database Started...", p::margin_step);
     RestoreService1.fpage_buffers = 0;
     RestoreService1.fdatabase_files = {p::database_file(alocation.ffolder)};
+    // The server reads the shipped backup from this machine, as it may not see this machine's files.
     RestoreService1.fbackup_files = {install + "accounts.1.0.1.3.release.fbk"};
+    RestoreService1.fstdin_file = RestoreService1.fbackup_files.front();
     try {
         p::run_service(RestoreService1, amessagelines, alocation, adetails.fuser, adetails.fpassword);
     } catch (const tvelmor_exception& e) {
         p::add_line(amessagelines, e.what(), p::margin_step);
-        p::add_line(amessagelines,
-                    "The server could not restore the shipped database. When the server is another "
-                    "machine, restore " + install + "accounts.1.0.1.3.release.fbk into " +
-                        p::database_file(alocation.ffolder) + " there with gbak, then run this setup again.",
-                    p::margin_step);
+        drop_partial_database(alocation, adetails.fuser, adetails.fpassword);
+        p::add_line(amessagelines, "The server could not restore the shipped database into " +
+                                       p::database_file(alocation.ffolder) + ".", p::margin_step);
         return false;
     }
     p::add_line(amessagelines, "Restore Finished.", p::margin_step);

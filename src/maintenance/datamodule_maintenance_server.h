@@ -46,4 +46,6 @@ private:
     // A new database: the shipped data files unpacked here, then the backup restored there.
     bool unpack_and_restore(tvelmor_messagelines& amessagelines, const tdomain_location& alocation,
                             const tserver_details& adetails);
+    static void drop_partial_database(const tdomain_location& alocation, const std::string& auser,
+                                      const std::string& apassword);
 };

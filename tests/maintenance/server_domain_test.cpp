@@ -236,6 +236,25 @@ TEST_F(ServerSetupPage, details_that_cannot_work_write_nothing_and_say_why) {
     EXPECT_EQ(Thandlermodule_maintenance_dbpath1::pageno, fcontroller->get_pageno());
 }
 
+TEST_F(ServerSetupPage, a_shipped_backup_cut_short_fails_the_restore_and_the_next_run_restores_afresh) {
+    const std::string backup = ffolder + "/install/accounts.1.0.1.3.release.fbk";
+    fs::copy_file(backup, backup + ".whole");
+    fs::resize_file(backup, fs::file_size(backup) / 2);
+    tvelmor_messagelines_lines lines(nullptr, 102);
+    EXPECT_FALSE(Tdatamodule_maintenance_server().run_setup(lines, good_details()));
+    std::string joined;
+    for (const std::string& l : texts(lines)) joined += (joined.empty() ? "" : " ") + l;
+    EXPECT_NE(std::string::npos, joined.find("The server could not restore the shipped database")) << joined;
+    EXPECT_FALSE(fs::exists(fserver_folder + "accounts.fdb"));
+    EXPECT_FALSE(fs::exists(Tdatamodule_inifile::get_settings_filename()));
+
+    fs::rename(backup + ".whole", backup);
+    tvelmor_messagelines_lines again(nullptr, 102);
+    ASSERT_TRUE(Tdatamodule_maintenance_server().run_setup(again, good_details()));
+    const std::vector<std::string> shown = texts(again);
+    EXPECT_NE(shown.end(), std::find(shown.begin(), shown.end(), "Restore Finished."));
+}
+
 TEST_F(ServerSetupPage, the_password_edit_draws_a_dot_for_each_character) {
     Thandlermodule_maintenance_server& page = open_server_page();
     fill(page, good_details());
