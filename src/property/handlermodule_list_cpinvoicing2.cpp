@@ -20,7 +20,8 @@ constexpr int32_t font_rows = 102 * 256 + 10;  // arial 10
 constexpr int32_t caption_width = 90;
 constexpr int32_t text_line_height = 24;
 
-// For every unit with an unbilled reading three rows: 1 the unit, 2 its site with the site's
+// For every unit with an unbilled reading three rows (a deleted unit's readings stay in the
+// table; without the join its row showed the previous unit's site and account): 1 the unit, 2 its site with the site's
 // non-empty address lines joined by ", " (within 120 characters), 3 its account.
 const char* const sqltext_load_cpinvoicing =
     "EXECUTE BLOCK RETURNS (\r\n"
@@ -39,9 +40,11 @@ const char* const sqltext_load_cpinvoicing =
     "  DECLARE VARIABLE laccount INTEGER;\r\n"
     "  DECLARE VARIABLE lid_unit INTEGER;\r\n"
     "BEGIN\r\n"
-    "  FOR SELECT DISTINCT id_unit\r\n"
+    "  FOR SELECT DISTINCT cp_unit_reading.id_unit\r\n"
     "  FROM cp_unit_reading\r\n"
-    "  WHERE billed = 0\r\n"
+    "  INNER JOIN cp_unit\r\n"
+    "  ON ( cp_unit.id = cp_unit_reading.id_unit )\r\n"
+    "  WHERE cp_unit_reading.billed = 0\r\n"
     "  INTO :lid_unit\r\n"
     "  DO\r\n"
     "  BEGIN\r\n"

@@ -44,7 +44,9 @@ TEST_F(ListCpinvoicingPages, unit_rows_show_each_meters_status) {
     open(Thandlermodule_list_cpinvoicing2::pageno);
     auto& page = units();
     EXPECT_EQ(page.line_count(), page.grid().rowcount);
-    EXPECT_EQ(number("SELECT COUNT( DISTINCT id_unit ) FROM cp_unit_reading WHERE billed = 0"), page.line_count());
+    EXPECT_EQ(number("SELECT COUNT( DISTINCT id_unit ) FROM cp_unit_reading INNER JOIN cp_unit ON cp_unit.id = "
+                     "cp_unit_reading.id_unit WHERE billed = 0"),
+              page.line_count());
     EXPECT_EQ(-1, row_of(fourth));
     struct tcase {
         int32_t unit;
@@ -85,6 +87,18 @@ TEST_F(ListCpinvoicingPages, the_site_line_is_cut_at_120_characters_and_empty_pa
     EXPECT_EQ(120u, cut.size());
     EXPECT_EQ(std::u16string(100, u'A') + u", " + std::u16string(18, u'B'), cut);
     EXPECT_EQ(u"Quay, Nelson", line_of(funit + 1).fname_site);
+}
+
+TEST_F(ListCpinvoicingPages, a_deleted_units_waiting_readings_make_no_row) {
+    set_readings(funit + 1, {{1, 1, 1200, true}, {1, 28, 1500, false}});
+    execute("DELETE FROM cp_unit WHERE id = " + std::to_string(funit + 1));
+    open(Thandlermodule_list_cpinvoicing2::pageno);
+    EXPECT_EQ(-1, row_of(funit + 1));
+    for (const tline& line : units().flist_lines) {
+        SCOPED_TRACE(line.fid_unit);
+        EXPECT_EQ(number("SELECT account FROM cp_unit WHERE id = " + std::to_string(line.fid_unit)), line.fid_account);
+        EXPECT_FALSE(line.fname_unit.empty());
+    }
 }
 
 TEST_F(ListCpinvoicingPages, enter_opens_the_unit_invoice_and_the_account_readings) {
