@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
                                                  database + "/accounts.fdb"};
     std::printf("Start-up on the demo database; %s; %s\n", tbench_data::engine_settings(database + "/accounts.fdb").c_str(),
                 tbench_data::load_average().c_str());
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    const int asked = argc > 1 ? std::atoi(argv[1]) : 0;
+    const int runs = asked > 0 ? asked : 15;
     std::vector<double> program_wall, program_cpu, engine_wall, engine_cpu;
     for (int i = 0; i <= runs; ++i) {
         tprocess_times p, e;

@@ -143,7 +143,6 @@ std::string tfb_service::get_next_line() {
             service_failed();
             throw;
         }
-        unsigned length = 0;
         fstdin_requested = 0;
         for (size_t at = 0; at < sizeof buffer && buffer[at] != isc_info_end;) {
             const unsigned char tag = buffer[at];
@@ -152,7 +151,8 @@ std::string tfb_service::get_next_line() {
                                    (uint32_t(buffer[at + 4]) << 24);
                 at += 5;
             } else if (tag == isc_info_svc_line && at + 3 <= sizeof buffer) {
-                length = std::min<unsigned>(buffer[at + 1] | (buffer[at + 2] << 8), unsigned(sizeof buffer - at - 3));
+                const unsigned length =
+                    std::min<unsigned>(buffer[at + 1] | (buffer[at + 2] << 8), unsigned(sizeof buffer - at - 3));
                 if (length > 0) {
                     std::string line(reinterpret_cast<const char*>(buffer + at + 3), length);
                     while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))

@@ -55,13 +55,19 @@ void Tdatamodule_maintenance_server::check_connection(const tdomain_location& al
     check.detach();
 }
 
+// The domain's database on the server, opened with the login; raises when it does not open.
+void Tdatamodule_maintenance_server::open_database(tfb_database& adatabase, const tdomain_location& alocation,
+                                                   const std::string& auser, const std::string& apassword) {
+    adatabase.params() = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
+    adatabase.fdatabase_name = alocation.database_name("accounts.fdb");
+    adatabase.open();
+}
+
 bool Tdatamodule_maintenance_server::database_exists(const tdomain_location& alocation, const std::string& auser,
                                                      const std::string& apassword) {
     tfb_database database;
-    database.params() = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
-    database.fdatabase_name = alocation.database_name("accounts.fdb");
     try {
-        database.open();
+        open_database(database, alocation, auser, apassword);
     } catch (const tvelmor_exception&) {
         // The connection was checked first: a database that does not open is not there (a
         // restore never replaces a file, so a damaged one is not lost by trying).
@@ -77,10 +83,8 @@ bool Tdatamodule_maintenance_server::database_exists(const tdomain_location& alo
 void Tdatamodule_maintenance_server::drop_partial_database(const tdomain_location& alocation,
                                                            const std::string& auser, const std::string& apassword) {
     tfb_database database;
-    database.params() = Tdatamodule_database_customers::connection_params(alocation, auser, apassword);
-    database.fdatabase_name = alocation.database_name("accounts.fdb");
     try {
-        database.open();
+        open_database(database, alocation, auser, apassword);
         database.drop();
     } catch (const tvelmor_exception&) {
         // Nothing that opens is there.

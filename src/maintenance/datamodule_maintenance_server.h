@@ -10,6 +10,8 @@
 #include "database/fb_service.h"
 #include "procs/domain_location.h"
 
+class tfb_database;
+
 class tvelmor_messagelines;
 
 struct tserver_details {
@@ -46,6 +48,8 @@ private:
     // A new database: the shipped data files unpacked here, then the backup restored there.
     bool unpack_and_restore(tvelmor_messagelines& amessagelines, const tdomain_location& alocation,
                             const tserver_details& adetails);
+    static void open_database(tfb_database& adatabase, const tdomain_location& alocation, const std::string& auser,
+                              const std::string& apassword);
     static void drop_partial_database(const tdomain_location& alocation, const std::string& auser,
                                       const std::string& apassword);
 };

@@ -22,11 +22,11 @@ for delay in 0 0.05 0.15 0.3 0.45 0.6; do
     done
   fi
   if [ -e "$work/bin/data/velmor.ini" ] || [ -e "$folder/accounts.fdb" ]; then
-    # The restore got to its end before the kill (the database file is only ever named when the
-    # engine has finished it): start again from nothing.
+    # The setup got to its end before the kill (the database file is only named once its
+    # restore has finished and its data files are unpacked): start again from nothing.
     rm -rf "$work/bin/data" "$folder"
   fi
 done
 first_run
-[ ! -e "$folder/accounts.fdb.setup.restoring" ] || fail "the temporary restore file was left"
+for left in accounts.fdb.setup accounts.fdb.setup.restoring; do [ ! -e "$folder/$left" ] || fail "the temporary file $left was left"; done
 run_program "$here/accounts_menu_exit.script"
