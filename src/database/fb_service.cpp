@@ -1,6 +1,7 @@
 #include "database/fb_service.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -73,14 +74,23 @@ void tfb_service::attach() {
 }
 
 // The embedded engine asks at the terminal for the next volume of a backup cut short, and waits
-// for ever; the program never reads its standard input, so a terminal there is replaced by
-// /dev/null, where the engine reads an end of input.
+// for ever: it reads standard input when that is a terminal, else the controlling terminal itself
+// (/dev/tty). The program never reads either, so a terminal on standard input is replaced by
+// /dev/null and the process gives up its controlling terminal; the engine then reads an end of
+// input and the restore fails with its own message. A session leader keeps its terminal, as
+// giving it up would hang up the whole session.
 void tfb_service::detach_terminal() {
-    if (!::isatty(0)) return;
-    const int null_input = ::open("/dev/null", O_RDONLY);
-    if (null_input < 0) return;
-    ::dup2(null_input, 0);
-    ::close(null_input);
+    if (::isatty(0)) {
+        const int null_input = ::open("/dev/null", O_RDONLY);
+        if (null_input >= 0) {
+            ::dup2(null_input, 0);
+            ::close(null_input);
+        }
+    }
+    const int terminal = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (terminal < 0) return;
+    if (::getsid(0) != ::getpid()) ::ioctl(terminal, TIOCNOTTY);
+    ::close(terminal);
 }
 
 void tfb_service::start() {

@@ -6,6 +6,7 @@
 #include "controls/miscobjects.h"
 #include "database/datamodule_database_customers.h"
 #include "database/kept_backups.h"
+#include "maintenance/datamodule_maintenance_server.h"
 #include "maintenance/service_lines.h"
 
 std::string Tdatamodule_maintenance_dbpath::backup_file_name() {
@@ -33,6 +34,32 @@ bool Tdatamodule_maintenance_dbpath::run_moveto_dbpath(tvelmor_messagelines& ame
     return moved;
 }
 
+// A restore on this machine writes under a temporary name and removes it when it fails. One on a
+// server writes under the database's own name: when it fails part way (a full disk) it can leave
+// a database there, at which every later move to that folder would stop ("already exists").
+void Tdatamodule_maintenance_dbpath::restore_into_folder(tvelmor_messagelines& amessagelines,
+                                                         const tdomain_location& afrom, const std::string& auser,
+                                                         const std::string& apassword, const std::string& abackup,
+                                                         const std::string& apath) {
+    using p = tprocs_maintenance;
+    tdomain_location target = afrom;
+    target.ffolder = p::with_delimiter(apath);
+    // Only a database that opens counts: the one dropped after a failure must open then, so it
+    // was not there before.
+    const bool was_there =
+        afrom.is_server() && Tdatamodule_maintenance_server::database_exists(target, auser, apassword);
+    RestoreService1.fpage_buffers = 0;
+    RestoreService1.fdatabase_files = {p::database_file(apath)};
+    RestoreService1.fbackup_files = {abackup};
+    try {
+        p::run_service(RestoreService1, amessagelines, afrom, auser, apassword);
+    } catch (...) {
+        if (afrom.is_server() && !was_there)
+            Tdatamodule_maintenance_server::drop_partial_database(target, auser, apassword);
+        throw;
+    }
+}
+
 bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelines, const tdomain_location& afrom,
                                                const std::string& auser, const std::string& apassword,
                                                const std::string& apath) {
@@ -57,10 +84,7 @@ bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelin
     BackupService1.fbackup_files = {backup};
     p::run_service(BackupService1, amessagelines, afrom, auser, apassword);
     p::add_line(amessagelines, "- Database Backup Finished.", p::margin_move_step);
-    RestoreService1.fpage_buffers = 0;
-    RestoreService1.fdatabase_files = {p::database_file(apath)};
-    RestoreService1.fbackup_files = {backup};
-    p::run_service(RestoreService1, amessagelines, afrom, auser, apassword);
+    restore_into_folder(amessagelines, afrom, auser, apassword, backup, apath);
     p::add_line(amessagelines, "- Database Restore Finished.", p::margin_move_step);
     p::add_line(amessagelines, "Move Database Finished.", p::margin_step);
     return true;

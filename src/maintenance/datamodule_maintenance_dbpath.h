@@ -18,6 +18,11 @@ public:
     bool run_moveto_dbpath(tvelmor_messagelines& amessagelines, const std::string& apath);
     // "accounts." + local time as YYYYMMDDHHNNSSZZZ + ".fbk".
     static std::string backup_file_name();
+    // Restores abackup as the database of the folder apath (on afrom's machine); raises when the
+    // restore fails, leaving no database there that was not there before.
+    void restore_into_folder(tvelmor_messagelines& amessagelines, const tdomain_location& afrom,
+                             const std::string& auser, const std::string& apassword, const std::string& abackup,
+                             const std::string& apath);
 
     tfb_backup_service BackupService1;
     tfb_restore_service RestoreService1;

@@ -38,6 +38,10 @@ public:
     static bool database_exists(const tdomain_location& alocation, const std::string& auser,
                                 const std::string& apassword);
 
+    // Drops the database at the location when it opens; for what a failed restore left there.
+    static void drop_partial_database(const tdomain_location& alocation, const std::string& auser,
+                                      const std::string& apassword);
+
     // The whole setup, reported in the lines; true when the settings name the server's
     // database. Nothing is written anywhere when the check of the connection fails.
     bool run_setup(tvelmor_messagelines& amessagelines, const tserver_details& adetails);
@@ -50,6 +54,4 @@ private:
                             const tserver_details& adetails);
     static void open_database(tfb_database& adatabase, const tdomain_location& alocation, const std::string& auser,
                               const std::string& apassword);
-    static void drop_partial_database(const tdomain_location& alocation, const std::string& auser,
-                                      const std::string& apassword);
 };

@@ -158,6 +158,19 @@ TEST_F(ServerDomain, a_move_is_made_by_the_servers_services_into_a_folder_on_the
     EXPECT_EQ(200, number("SELECT COUNT(*) FROM account"));
 }
 
+TEST_F(ServerDomain, a_move_whose_restore_fails_on_the_server_leaves_no_database_there) {
+    const std::string cut = ffolder + "/cut.fbk";
+    fs::copy_file(std::string(VELMOR_BUILD_DIR) + "/bin/install/accounts.1.0.1.3.release.fbk", cut);
+    fs::resize_file(cut, fs::file_size(cut) / 2);
+    const std::string target = ffolder + "/moved/";
+    fs::create_directories(target);
+    tvelmor_messagelines_lines lines(nullptr, 102);
+    const tdomain_location server_location = tdomain_location::parse(server().domain_path(fdomain_folder));
+    EXPECT_ANY_THROW(Tdatamodule_maintenance_dbpath().restore_into_folder(lines, server_location, server().fuser,
+                                                                          server().fpassword, cut, target));
+    EXPECT_FALSE(fs::exists(target + "accounts.fdb"));
+}
+
 TEST_F(ServerSetupPage, the_server_setup_restores_on_the_server_unpacks_here_and_writes_the_login_to_the_settings) {
     Thandlermodule_maintenance_server& page = open_server_page();
     EXPECT_EQ(Thandlermodule_maintenance_server::pageno, fcontroller->get_pageno());
