@@ -166,9 +166,16 @@ TEST_F(ServerDomain, a_move_whose_restore_fails_on_the_server_leaves_no_database
     fs::create_directories(target);
     tvelmor_messagelines_lines lines(nullptr, 102);
     const tdomain_location server_location = tdomain_location::parse(server().domain_path(fdomain_folder));
-    EXPECT_ANY_THROW(Tdatamodule_maintenance_dbpath().restore_into_folder(lines, server_location, server().fuser,
-                                                                          server().fpassword, cut, target));
+    Tdatamodule_maintenance_dbpath move;
+    EXPECT_ANY_THROW(move.restore_into_folder(lines, server_location, server().fuser, server().fpassword, cut, target));
     EXPECT_FALSE(fs::exists(target + "accounts.fdb"));
+    // A database that was there before the failed restore stays.
+    const std::string whole = std::string(VELMOR_BUILD_DIR) + "/bin/install/accounts.1.0.1.3.release.fbk";
+    move.restore_into_folder(lines, server_location, server().fuser, server().fpassword, whole, target);
+    const auto size = fs::file_size(target + "accounts.fdb");
+    EXPECT_ANY_THROW(move.restore_into_folder(lines, server_location, server().fuser, server().fpassword, cut, target));
+    ASSERT_TRUE(fs::exists(target + "accounts.fdb"));
+    EXPECT_EQ(size, fs::file_size(target + "accounts.fdb"));
 }
 
 TEST_F(ServerSetupPage, the_server_setup_restores_on_the_server_unpacks_here_and_writes_the_login_to_the_settings) {
