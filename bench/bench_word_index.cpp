@@ -18,9 +18,9 @@
 
 #include "database/fb_query.h"
 #include "database/fb_script.h"
-#include "jobs/datamodule_word_index2.h"
-#include "jobs/plu_word_index.h"
-#include "jobs/word_key.h"
+#include "plu/datamodule_word_index2.h"
+#include "plu/plu_word_index.h"
+#include "plu/word_key.h"
 #include "procs/message_format.h"
 
 namespace fs = std::filesystem;

@@ -9,8 +9,8 @@
 
 #include "database/fb_script.h"
 #include "database/fb_service.h"
-#include "jobs/datamodule_word_index2.h"
-#include "jobs/plu_word_index.h"
+#include "plu/datamodule_word_index2.h"
+#include "plu/plu_word_index.h"
 #include "make_database_demo.h"
 #include "make_database_pictures.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "database/fb_database.h"
-#include "jobs/plu_word_index.h"
+#include "plu/plu_word_index.h"
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "jobs/datamodule_word_index2.h"
-#include "jobs/word_index_builder.h"
+#include "plu/datamodule_word_index2.h"
+#include "plu/word_index_builder.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include "accounts/handlermodule_editlist_operator.h"
 #include "accounts/handlermodule_menu_accounts.h"
 #include "accounts/handlermodule_menu_domains.h"
-#include "accounts/handlermodule_menu_maintenance.h"
 #include "accounts/handlermodule_search_customer.h"
 #include "controls/dfm_component.h"
 #include "pages/page_controller_generic.h"
@@ -20,11 +19,9 @@ void register_accounts_pages(tpage_controller_generic& acontroller) {
     acontroller.register_page(Thandlermodule_edit_contact::pageno, Thandlermodule_edit_contact::handler_class());
     acontroller.register_page(Thandlermodule_edit_account::pageno, Thandlermodule_edit_account::handler_class());
 
-    // The domains menu, the maintenance menu and the operators page.
+    // The domains menu and the operators page.
     register_form_class("Tform_page_menu_domains");
-    register_form_class("Tform_page_menu_maintenance");
     register_form_class("Tform_page_editlist_operator");
     acontroller.register_page(Thandlermodule_menu_domains::pageno, Thandlermodule_menu_domains::handler_class());
-    acontroller.register_page(Thandlermodule_menu_maintenance::pageno, Thandlermodule_menu_maintenance::handler_class());
     acontroller.register_page(Thandlermodule_editlist_operator::pageno, Thandlermodule_editlist_operator::handler_class());
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "accounts/datamodule_search_grid.h"
+#include "pages/datamodule_search_grid.h"
 #include "database/datablock_container.h"
 #include "database/fb_query.h"
 

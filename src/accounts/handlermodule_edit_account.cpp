@@ -187,7 +187,7 @@ void Thandlermodule_edit_account::ask_delete() {
 
 void Thandlermodule_edit_account::delete_contact() {
     if (!flist_contacts.has_row(frow)) return;
-    send_contact_deleted(flist_contacts.at<trecord_contact>(frow).fid);
+    send_soft_delete(201, flist_contacts.at<trecord_contact>(frow).fid);
     flist_contacts.remove(frow);
     tvelmor_grid& grid = grid_contacts();
     if (grid.rowcount > flist_contacts.count()) grid.set_rowcount(flist_contacts.count());

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "accounts/datamodule_customers.h"
-#include "accounts/edit_customer_support.h"
+#include "pages/page_support.h"
 #include "accounts/records_customers.h"
 #include "pages/handlermodule_edit_generic.h"
 

@@ -1,14 +1,13 @@
 #include "accounts/handlermodule_editlist_operator.h"
 
-#include "accounts/grid_cell_text.h"
+#include "pages/page_support.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
 #include "controls/panel.h"
 #include "database/datamodule_database_customers.h"
-#include "database/datamodule_ejt.h"
-#include "database/ejt_class.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
 #include "pages/handlermodule_dialog.h"
@@ -196,11 +195,7 @@ void Thandlermodule_editlist_operator::ask_delete() {
 
 void Thandlermodule_editlist_operator::delete_line() {
     if (frow < 0 || frow >= line_count()) return;
-    auto ejt = tejt_database::create_ejt(ejt_operator_update);
-    auto& update = dynamic_cast<tejt_record_update&>(*ejt);
-    update.frecord->set_aslongint1(update.frecord->get_field_index1("id"), flines[static_cast<size_t>(frow)].fid);
-    update.frecord->set_asboolean1(update.frecord->get_field_index1("deleted"), true);
-    Tdatamodule_ejt::instance().send_ejt_record(*ejt, nullptr);
+    send_soft_delete(ejt_operator_update, flines[static_cast<size_t>(frow)].fid);
     flines.erase(flines.begin() + frow);
     flist_lines.erase(flist_lines.begin() + frow);
     tvelmor_grid& g = grid();

@@ -1,6 +1,6 @@
 #include "accounts/handlermodule_menu_domains.h"
 
-#include "accounts/grid_cell_text.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"

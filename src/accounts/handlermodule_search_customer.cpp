@@ -1,7 +1,8 @@
 #include "accounts/handlermodule_search_customer.h"
 
 #include "accounts/csv_source_customers.h"
-#include "accounts/grid_cell_text.h"
+#include "pages/page_support.h"
+#include "pages/grid_cell_text.h"
 #include "accounts/handlermodule_edit_account.h"
 #include "accounts/handlermodule_edit_contact.h"
 #include "controls/control_messages.h"
@@ -9,8 +10,6 @@
 #include "controls/key_codes.h"
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
-#include "database/datamodule_ejt.h"
-#include "database/ejt_class.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
@@ -207,12 +206,7 @@ void Thandlermodule_search_customer::ask_delete() {
 void Thandlermodule_search_customer::delete_line() {
     if (frow < 0 || frow >= fmodule->line_count()) return;
     const int16_t type = fmodule->line_record_type(frow);
-    auto ejt = tejt_database::create_ejt(type == 0 ? 201 : 101);
-    auto& update = dynamic_cast<tejt_record_update&>(*ejt);
-    update.frecord->set_aslongint1(update.frecord->get_field_index1("id"), fmodule->line_id(frow));
-    update.frecord->set_asboolean1(update.frecord->get_field_index1("deleted"), true);
-    Tdatamodule_ejt writer(Tdatamodule_database_customers::instance());
-    writer.send_ejt_record(*ejt, nullptr);
+    send_soft_delete(type == 0 ? 201 : 101, fmodule->line_id(frow));
     fmodule->delete_line(frow);
     tvelmor_grid& g = grid();
     if (g.rowcount > fmodule->line_count()) g.set_rowcount(fmodule->line_count());

@@ -1,6 +1,6 @@
 #include "jobs/handlermodule_search_job.h"
 
-#include "accounts/edit_customer_support.h"
+#include "pages/page_support.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "accounts/datamodule_search_account.h"
-#include "accounts/datamodule_search_job.h"
-#include "jobs/search_grid_link.h"
+#include "jobs/datamodule_search_job.h"
+#include "pages/search_grid_link.h"
 #include "pages/handlermodule_page.h"
 #include "values/params_generic.h"
 

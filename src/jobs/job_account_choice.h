@@ -10,7 +10,7 @@
 
 #include "accounts/datamodule_search_account.h"
 #include "controls/control_types.h"
-#include "jobs/search_grid_link.h"
+#include "pages/search_grid_link.h"
 #include "values/datarecord.h"
 
 class Thandlermodule_page;

@@ -1,33 +1,19 @@
 #include "jobs/jobs_pages.h"
 
-#include "accounts/handlermodule_menu_maintenance.h"
 #include "controls/dfm_component.h"
-#include "jobs/plu_word_index.h"
-#include "procs/message_format.h"
 #include "jobs/handlermodule_edit_job.h"
 #include "jobs/handlermodule_edit_job2.h"
 #include "jobs/handlermodule_edit_jobhdr.h"
-#include "jobs/handlermodule_edit_plu.h"
 #include "jobs/handlermodule_search_job.h"
-#include "jobs/handlermodule_search_plu.h"
 #include "pages/page_controller_generic.h"
 
 void register_jobs_pages(tpage_controller_generic& acontroller) {
-    register_form_class("Tform_page_search_plu");
-    register_form_class("Tform_page_edit_plu");
     register_form_class("Tform_page_search_job");
     register_form_class("Tform_page_edit_job");
     register_form_class("Tform_page_edit_job2");
     register_form_class("Tform_page_edit_jobhdr");
-    acontroller.register_page(Thandlermodule_search_plu::pageno, Thandlermodule_search_plu::handler_class());
-    acontroller.register_page(Thandlermodule_edit_plu::pageno, Thandlermodule_edit_plu::handler_class());
     acontroller.register_page(Thandlermodule_search_job::pageno, Thandlermodule_search_job::handler_class());
     acontroller.register_page(Thandlermodule_edit_job::pageno, Thandlermodule_edit_job::handler_class());
     acontroller.register_page(Thandlermodule_edit_job2::pageno, Thandlermodule_edit_job2::handler_class());
     acontroller.register_page(Thandlermodule_edit_jobhdr::pageno, Thandlermodule_edit_jobhdr::handler_class());
-    Thandlermodule_menu_maintenance::frebuild_plu_index = [] {
-        const tword_index_figures figures = rebuild_plu_index_of_open_domain();
-        const std::string text = tprocs_message::format("The PLU index was rebuilt: %d words.", {figures.fwords});
-        return std::u16string(text.begin(), text.end());
-    };
 }

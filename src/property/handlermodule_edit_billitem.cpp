@@ -1,6 +1,6 @@
 #include "property/handlermodule_edit_billitem.h"
 
-#include "accounts/edit_customer_support.h"
+#include "pages/page_support.h"
 #include "controls/key_codes.h"
 #include "pages/handler_class.h"
 #include "pages/page_form_editable.h"

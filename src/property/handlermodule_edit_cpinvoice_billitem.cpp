@@ -1,6 +1,6 @@
 #include "property/handlermodule_edit_cpinvoice_billitem.h"
 
-#include "accounts/edit_customer_support.h"
+#include "pages/page_support.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_messages.h"
 #include "controls/control_kinds.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "accounts/datamodule_search_bill_item.h"
+#include "property/datamodule_search_bill_item.h"
 #include "pages/handlermodule_edit_generic.h"
 
 class thandler_class;

@@ -1,7 +1,7 @@
 #include "property/handlermodule_edit_cpunit.h"
 
 #include "accounts/datamodule_search_account.h"
-#include "accounts/edit_customer_support.h"
+#include "pages/page_support.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"

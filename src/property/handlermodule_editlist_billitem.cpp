@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "accounts/edit_customer_support.h"
-#include "accounts/grid_cell_text.h"
+#include "pages/page_support.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
@@ -16,7 +16,7 @@
 #include "pages/page_form.h"
 #include "pages/page_hooks.h"
 #include "procs/message_format.h"
-#include "property/billing_support.h"
+#include "pages/page_support.h"
 #include "values/params_generic.h"
 
 namespace {
@@ -151,7 +151,7 @@ void Thandlermodule_editlist_billitem::ask_delete() {
 
 void Thandlermodule_editlist_billitem::delete_line() {
     if (fdeleting_row < 0 || fdeleting_row >= line_count()) return;
-    send_bill_item_deleted(flines[static_cast<size_t>(fdeleting_row)].fid);
+    send_soft_delete(331, flines[static_cast<size_t>(fdeleting_row)].fid);
     flines.erase(flines.begin() + fdeleting_row);
     flist_lines.erase(flist_lines.begin() + fdeleting_row);
     tvelmor_grid& g = grid();

@@ -1,7 +1,7 @@
 #include "property/handlermodule_editlist_cpsite.h"
 
-#include "accounts/edit_customer_support.h"
-#include "accounts/grid_cell_text.h"
+#include "pages/page_support.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"

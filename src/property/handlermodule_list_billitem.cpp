@@ -8,7 +8,7 @@
 #include "pages/handlermodule_header.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
-#include "property/billing_support.h"
+#include "pages/page_support.h"
 #include "property/datamodule_bill_item.h"
 #include "property/handlermodule_edit_billitem.h"
 #include "values/params_generic.h"
@@ -73,7 +73,7 @@ bool Thandlermodule_list_billitem::callback_message(void* aparams, int32_t atag,
     if (amsg == tmsg_code::ontop_closed && atag == tag_ontop_delete) {
         const int32_t result = aparams ? static_cast<tmsg_params_ontop_result*>(aparams)->result : 0;
         if (result == Thandlermodule_dialog::result_yes) {
-            send_bill_item_deleted(fdeleting_id);
+            send_soft_delete(331, fdeleting_id);
             get_messages().add_message(301, jt_run_task, fhandler_type, task_load);
         }
         return true;

@@ -1,6 +1,6 @@
 #include "property/handlermodule_list_cpinvoicing.h"
 
-#include "accounts/grid_cell_text.h"
+#include "pages/grid_cell_text.h"
 #include "controls/grid_controls.h"
 #include "database/procs_querys.h"
 #include "pages/handler_class.h"

@@ -1,6 +1,6 @@
 #include "property/handlermodule_list_cpinvoicing_generic.h"
 
-#include "accounts/grid_cell_text.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"

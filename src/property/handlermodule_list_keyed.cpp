@@ -1,7 +1,7 @@
 #include "property/handlermodule_list_keyed.h"
 
-#include "accounts/edit_customer_support.h"
-#include "accounts/grid_cell_text.h"
+#include "pages/page_support.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "accounts/handlermodule_menu_list.h"
+#include "pages/handlermodule_menu_list.h"
 
 class thandler_class;
 

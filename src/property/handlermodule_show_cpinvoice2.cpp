@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "accounts/grid_cell_text.h"
+#include "pages/grid_cell_text.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"

@@ -19,11 +19,12 @@
 #include "controls/platform.h"
 #include "procs/message_format.h"
 #include "jobs/jobs_pages.h"
+#include "plu/plu_pages.h"
 #include "procs/program_folders.h"
 #include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
-#include "accounts/kept_backup_run.h"
+#include "maintenance/kept_backup_run.h"
 #include "pages/page_controller.h"
 #include "pages/params_gridrow_hook.h"
 #include "values/register_values.h"
@@ -123,6 +124,7 @@ void register_libraries() {
 void register_product_pages(tpage_controller_generic& acontroller) {
     register_accounts_pages(acontroller);
     register_maintenance_pages(acontroller);
+    register_plu_pages(acontroller);
     register_jobs_pages(acontroller);
     register_property_pages(acontroller);
 }

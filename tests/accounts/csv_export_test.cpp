@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "accounts/handlermodule_search_customer.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/key_codes.h"
 #include "controls/text_controls.h"
 #include "database/fb_query.h"

@@ -3,7 +3,7 @@
 
 #include "accounts/datamodule_customers.h"
 #include "accounts/records_customers.h"
-#include "edit_pages_support.h"
+#include "support/edit_pages_support.h"
 
 namespace {
 

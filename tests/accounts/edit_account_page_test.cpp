@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/grid_controls.h"
-#include "edit_pages_support.h"
+#include "support/edit_pages_support.h"
 
 namespace {
 

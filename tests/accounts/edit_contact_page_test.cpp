@@ -3,7 +3,7 @@
 
 #include "accounts/handlermodule_search_customer.h"
 #include "controls/grid_controls.h"
-#include "edit_pages_support.h"
+#include "support/edit_pages_support.h"
 
 namespace {
 

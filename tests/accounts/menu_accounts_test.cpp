@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "accounts/handlermodule_menu_accounts.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/container_controls_generic.h"
 #include "controls/grid_controls.h"
 #include "database/fb_query.h"
@@ -25,10 +25,11 @@ protected:
     bool key(uint16_t akey, tshift_state ashift = 0, bool as_keyup = false) {
         return fcontroller->handle_keydown(akey, ashift, as_keyup);
     }
-    // Stand-ins for the PLU search and the commercial-property menu, and one at 20 for a page
-    // beneath the menu (the customer search and the maintenance menu are accounts pages).
+    // Stand-ins for the PLU search, the maintenance menu, the job search and the
+    // commercial-property menu, and one at 20 for a page beneath the menu (the customer search is
+    // an accounts page).
     static void register_stand_ins(tpage_controller_generic& acontroller) {
-        for (int16_t pageno : {3, 11, 19, 20}) acontroller.register_page(pageno, probe_class());
+        for (int16_t pageno : {3, 7, 11, 19, 20}) acontroller.register_page(pageno, probe_class());
     }
     int64_t count_accounts() {
         tfb_query q(fdatabase->database_customers, fdatabase->Transaction1, qoStartTransaction | qoAutoCommit);
@@ -42,7 +43,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MenuAccounts, OpensOnDomainZeroWithItsFiveEntriesAndTheGridFocused) {
+TEST_F(MenuAccounts, OpensOnDomainZeroWithItsSixEntriesAndTheGridFocused) {
     start();
     EXPECT_EQ(1, fcontroller->get_pageno());
     EXPECT_EQ(std::vector<int32_t>{0}, fstartup_opened);
@@ -67,7 +68,7 @@ TEST_F(MenuAccounts, ShowsItsTitleInTheHeaderAndAFooterWithoutButtons) {
     EXPECT_EQ(0, footer().fbuttons_enabled);
 }
 
-TEST_F(MenuAccounts, LaysOutTheFramedListInItsDesignedSizeAndPaintsTheFiveEntries) {
+TEST_F(MenuAccounts, LaysOutTheFramedListInItsDesignedSizeAndPaintsTheSixEntries) {
     start();
     EXPECT_EQ((tsize{1090, 860}), fplatform.get_main_clientsize());
     fcontroller->handle_resize(ht_main, false);

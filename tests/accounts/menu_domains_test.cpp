@@ -1,13 +1,11 @@
 // The domains menu over zero, one and two domains (each a copy of the demo database), the domain
-// chosen there staying open under the accounts menu, and the maintenance menu's entries.
+// chosen there staying open under the accounts menu.
 #include <gtest/gtest.h>
 
 #include "accounts/handlermodule_menu_domains.h"
-#include "accounts/handlermodule_menu_maintenance.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
-#include "database/kept_backups.h"
 
 namespace {
 
@@ -130,63 +128,4 @@ TEST_F(MenuDomains, ADomainThatCannotBeOpenedRaisesAndTheMenuStays) {
     EXPECT_NE("(no exception)", message_of([&] { key(tvk::enter); }));
     EXPECT_EQ(0, fcontroller->get_pageno());
     EXPECT_FALSE(connected());
-}
-
-TEST_F(MenuDomains, TheMaintenanceMenuLeadsToTheOperatorsTheMovePageTheIndexRebuildABackupOrLeaves) {
-    start();
-    key(tvk::down);
-    key(tvk::down);
-    key(tvk::enter);
-    ASSERT_EQ(Thandlermodule_menu_maintenance::pageno, fcontroller->get_pageno());
-    EXPECT_EQ(u"Maintenance Menu", header().ftitle);
-    auto& maintenance = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
-    EXPECT_EQ(6, maintenance.grid().rowcount);
-
-    // Operators: the menu stays beneath.
-    key(tvk::enter);
-    EXPECT_EQ(10, fcontroller->get_pageno());
-    EXPECT_TRUE(fcontroller->is_toppage(7));
-    key(tvk::escape);
-    ASSERT_EQ(7, fcontroller->get_pageno());
-    // The move page is not part of this build: the controller says so and the menu stays.
-    key(tvk::down);
-    EXPECT_EQ(page_not_registered, message_of([&] { key(tvk::enter); }));
-    EXPECT_EQ(7, fcontroller->get_pageno());
-    // Rebuild PLU Index: without the PLU pages it says so; with them it runs and reports.
-    auto& again = dynamic_cast<Thandlermodule_menu_maintenance&>(*fcontroller->get_handler_main());
-    again.grid().row = 2;
-    const auto saved_hook = Thandlermodule_menu_maintenance::frebuild_plu_index;
-    Thandlermodule_menu_maintenance::frebuild_plu_index = nullptr;
-    EXPECT_EQ("The PLU pages are not in this build in Thandlermodule_menu_maintenance.run_row_action();",
-              message_of([&] { key(tvk::enter); }));
-    int rebuilds = 0;
-    Thandlermodule_menu_maintenance::frebuild_plu_index = [&] {
-        ++rebuilds;
-        return std::u16string(u"rebuilt");
-    };
-    key(tvk::enter);
-    EXPECT_EQ(1, rebuilds);
-    EXPECT_EQ(u"rebuilt", fplatform.flast_message);
-    EXPECT_EQ(7, fcontroller->get_pageno());
-    Thandlermodule_menu_maintenance::frebuild_plu_index = saved_hook;
-    // Back Up Now: a kept backup of the open domain, its progress in the footer, its file named.
-    again.grid().row = 3;
-    key(tvk::enter);
-    const std::vector<std::string> backups = tkept_backups::list(fdatabase->database_path());
-    ASSERT_EQ(1u, backups.size());
-    EXPECT_EQ(u"Backup written to [" + utf8_to_utf16(tkept_backups::folder(fdatabase->database_path()) + backups[0]) +
-                  u"]. The newest 10 backups are kept.",
-              fplatform.flast_message);
-    EXPECT_EQ(u"Backing up the database: finished.", footer().fstatus);
-    EXPECT_FALSE(fcontroller->fbusy);
-    EXPECT_EQ(7, fcontroller->get_pageno());
-    // Exit, then Esc, go back down the stack.
-    again.grid().row = 5;
-    key(tvk::enter);
-    EXPECT_EQ(1, fcontroller->get_pageno());
-    key(tvk::down);
-    key(tvk::down);
-    key(tvk::enter);
-    key(tvk::escape);
-    EXPECT_EQ(1, fcontroller->get_pageno());
 }

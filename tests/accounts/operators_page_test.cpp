@@ -6,7 +6,7 @@
 #include <set>
 
 #include "accounts/handlermodule_editlist_operator.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/container_controls_generic.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "accounts/handlermodule_search_customer.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/grid_controls.h"
 #include "controls/controls_registration.h"
 #include "controls/key_codes.h"

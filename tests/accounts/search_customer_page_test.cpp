@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "accounts/handlermodule_search_customer.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "pages/handlermodule_edit_generic.h"
 #include "controls/grid_controls.h"
 #include "controls/text_controls.h"

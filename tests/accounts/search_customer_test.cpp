@@ -4,7 +4,7 @@
 
 #include "accounts/datamodule_search_account.h"
 #include "accounts/datamodule_search_customer.h"
-#include "accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "database/datablock_container.h"
 #include "database/fb_query.h"
 #include "procs/message_format.h"

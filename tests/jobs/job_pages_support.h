@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "accounts/edit_pages_support.h"
+#include "support/edit_pages_support.h"
 #include "controls/grid_controls.h"
 #include "jobs/handlermodule_edit_job.h"
 #include "jobs/handlermodule_edit_job2.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "accounts/accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "controls/control_kinds.h"
 #include "controls/controls_registration.h"
 #include "controls/container_controls_generic.h"

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "accounts/accounts_fixture.h"
-#include "accounts/kept_backup_run.h"
+#include "support/accounts_fixture.h"
+#include "maintenance/kept_backup_run.h"
 #include "controls/miscobjects.h"
 #include "controls/control_messages.h"
 #include "controls/key_codes.h"

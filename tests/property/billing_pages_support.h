@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "accounts/edit_pages_support.h"
+#include "support/edit_pages_support.h"
 #include "controls/control_messages.h"
 #include "controls/grid_controls.h"
 #include "property/debug_dumps.h"

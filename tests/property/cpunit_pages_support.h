@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "accounts/edit_pages_support.h"
+#include "support/edit_pages_support.h"
 #include "controls/grid_controls.h"
 #include "pages/handler_class.h"
 #include "pages/page_form.h"

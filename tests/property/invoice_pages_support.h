@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "accounts/accounts_fixture.h"
+#include "support/accounts_fixture.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_table.h"
 #include "procs/procs_daycount.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "accounts/edit_pages_support.h"
+#include "support/edit_pages_support.h"
 #include "support/fake_platform.h"
 
 // The fake platform with a program-data folder and a scripted file dialog.
