@@ -146,7 +146,6 @@ void Thandlermodule_edit_account::new_contact() {
     // the contact to belong to.
     if (fmode_editing || fis_newrecord) return;
     const tparam_value params[] = {int64_t{account_id()}, true};
-    // The switch frees this page: nothing of it may be touched afterwards.
     fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
 }
 

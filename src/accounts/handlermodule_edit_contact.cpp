@@ -111,6 +111,6 @@ void Thandlermodule_edit_contact::open_account() {
         return;
     }
     const tparam_value params[] = {int64_t{flist_account.at<trecord_customer>(row).fid}};
-    // In place of this page; the switch frees it, so nothing of it may be touched afterwards.
+    // In place of this page.
     fowner->page_enter(Thandlermodule_edit_account::handler_class(), params, true);
 }

@@ -75,7 +75,6 @@ void Thandlermodule_menu_domains::choose_current_row() {
     }
     // A domain that cannot be opened raises here: the menu stays.
     Tdatamodule_database_customers::instance().open_database(static_cast<int16_t>(row));
-    // The switch frees this module: nothing of it may be touched afterwards.
     fowner->page_enter(pageno_accounts, false);
 }
 

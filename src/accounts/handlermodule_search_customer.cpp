@@ -134,7 +134,6 @@ void Thandlermodule_search_customer::enter_current_line() {
     if (type != 0 && type != 1)
         throw tvelmor_exception("Unsupported record_type %d in %s.handle_keydown();", type, class_name());
     const int32_t id = fmodule->line_id(row);
-    // The switch frees this module: nothing of it may be touched afterwards.
     if (type == 0) {
         const tparam_value params[] = {int64_t{id}, false};
         fowner->page_enter(Thandlermodule_edit_contact::handler_class(), params, false);
@@ -165,7 +164,6 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
         case tmsg_code::ontop_closed: {
             const int32_t result = static_cast<tmsg_params_ontop_result*>(aparams)->result;
             if (atag == tag_ontop_delete && result == answer_yes) delete_line();
-            // The switch frees this module: nothing of it may be touched afterwards.
             if (atag == tag_ontop_menu && result == 0) {
                 const tparam_value params[] = {int64_t{-1}};
                 fowner->page_enter(Thandlermodule_edit_account::handler_class(), params, false);

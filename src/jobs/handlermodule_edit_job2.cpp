@@ -90,7 +90,7 @@ bool Thandlermodule_edit_job2::is_order_key(uint16_t akey, tshift_state ashift, 
 void Thandlermodule_edit_job2::open_order() {
     if (job_id() < 0) return;
     const tparam_value params[] = {int64_t{job_id()}};
-    // In place of this page; the switch frees it, so nothing of it may be touched afterwards.
+    // In place of this page.
     fowner->page_enter(Thandlermodule_edit_jobhdr::handler_class(), params, true);
 }
 

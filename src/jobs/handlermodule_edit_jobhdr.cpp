@@ -144,7 +144,7 @@ void Thandlermodule_edit_jobhdr::open_line() {
     if (row < 0 || row >= flist_lines.get_count()) return;
     frecord_lineno = flist_lines.get_item(row).flineno;
     const tparam_value params[] = {int64_t{frecord_id}, int64_t{frecord_lineno}};
-    // In place of the order; the switch frees this page, so nothing of it may be touched afterwards.
+    // In place of the order.
     fowner->page_enter(Thandlermodule_edit_job2::handler_class(), params, true);
 }
 

@@ -172,7 +172,7 @@ void Thandlermodule_search_job::open_line() {
     const int32_t row = fjobs->grid().row;
     if (!fjobs->has_line(row)) return;
     const tparam_value params[] = {int64_t{fmodule_job->line_id(row)}, int64_t{fmodule_job->line_lineno(row)}};
-    // In place of this page; the switch frees it, so nothing of it may be touched afterwards.
+    // In place of this page.
     fowner->page_enter(Thandlermodule_edit_job2::handler_class(), params, true);
 }
 

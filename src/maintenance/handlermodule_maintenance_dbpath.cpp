@@ -48,7 +48,7 @@ bool Thandlermodule_maintenance_dbpath::callback_message(void* aparams, int32_t 
     if (flocked) return true;
     if (atag == tag_choose) choose_folder();
     if (atag == tag_go) run_move();
-    if (atag == tag_cancel) fowner->page_exit();  // frees this module
+    if (atag == tag_cancel) fowner->page_exit();
     return true;
 }
 

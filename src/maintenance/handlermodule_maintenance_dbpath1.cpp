@@ -93,7 +93,6 @@ bool Thandlermodule_maintenance_dbpath1::callback_message(void* aparams, int32_t
     if (flocked) return true;
     if (atag == tag_choose) choose_folder();
     if (atag == tag_go) run_setup();
-    // Both switches free this module: nothing of it may be touched afterwards.
     if (atag == tag_cancel && frestored) fowner->page_first(false);
     else if (atag == tag_cancel) fowner->page_exit();
     return true;

@@ -11,7 +11,7 @@
 bool Thandlermodule_maintenance_run::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (flocked) return true;  // Esc and every other key wait until the run ends
     if (!as_keyup && ashift == 0 && akey == tvk::escape) {
-        fowner->page_exit();  // frees this module; with nothing beneath, the program ends
+        fowner->page_exit();  // with nothing beneath, the program ends
         return true;
     }
     return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);

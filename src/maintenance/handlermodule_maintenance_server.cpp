@@ -56,7 +56,6 @@ bool Thandlermodule_maintenance_server::callback_message(void* aparams, int32_t 
         return Thandlermodule_maintenance_run::callback_message(aparams, atag, amsg);
     if (flocked) return true;
     if (atag == tag_go) run_setup();
-    // Both switches free this module: nothing of it may be touched afterwards.
     if (atag == tag_cancel && ffinished) fowner->page_first(false);
     else if (atag == tag_cancel) fowner->page_exit();
     return true;

@@ -31,7 +31,7 @@ bool Thandlermodule_menu_list::handle_keydown(uint16_t akey, tshift_state ashift
     if (!as_keyup && ashift == 0) {
         if (akey == tvk::enter) return choose_current_row();
         if (akey == tvk::escape) {
-            fowner->page_exit();  // frees this module when another page comes back
+            fowner->page_exit();
             return true;
         }
     }
@@ -49,7 +49,6 @@ bool Thandlermodule_menu_list::choose_current_row() {
     else if (target == page_exit_row)
         controller.page_exit();
     else
-        // The switch frees this module: nothing of it may be touched afterwards.
         controller.page_enter(target, false);
     return true;
 }

@@ -6,7 +6,10 @@
 #include "pages/page_controller_generic.h"
 #include "pages/page_form.h"
 
-void tpage_controller_generic::retire_ontop() { fhandlers_ontop_closed.clear(); }
+void tpage_controller_generic::retire_closed() {
+    fhandlers_ontop_closed.clear();
+    fhandlers_main_closed.clear();
+}
 
 Thandlermodule_page* tpage_controller_generic::key_target() const {
     if (fhandler_ontop) return fhandler_ontop.get();
@@ -15,19 +18,19 @@ Thandlermodule_page* tpage_controller_generic::key_target() const {
 
 bool tpage_controller_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     if (fbusy) return true;
-    retire_ontop();
+    retire_closed();
     Thandlermodule_page* target = key_target();
     const bool used = target && target->handle_keydown(akey, ashift, as_keyup);
-    retire_ontop();
+    retire_closed();
     return used;
 }
 
 bool tpage_controller_generic::handle_character(char16_t ach) {
     if (fbusy) return true;
-    retire_ontop();
+    retire_closed();
     Thandlermodule_page* target = key_target();
     const bool used = target && target->handle_character(ach);
-    retire_ontop();
+    retire_closed();
     return used;
 }
 
@@ -35,7 +38,7 @@ void tpage_controller_generic::handle_mousedown(int32_t atag, tmouse_button abut
                                                 int32_t ay, bool as_mouseup) {
     if (fbusy) return;
     if (Thandlermodule_page* handler = get_handler(atag)) handler->handle_mousedown(abutton, ashift, ax, ay, as_mouseup);
-    retire_ontop();
+    retire_closed();
 }
 
 void tpage_controller_generic::handle_mousemove(int32_t atag, tshift_state ashift, int32_t ax, int32_t ay) {
@@ -54,6 +57,7 @@ void tpage_controller_generic::handle_paint(int32_t atag) {
 
 void tpage_controller_generic::handle_windows_message(const twindows_message& amsg) {
     if (fhandler_main) fhandler_main->windows_message(amsg);
+    retire_closed();
 }
 
 std::unique_ptr<Thandlermodule_ontop> tpage_controller_generic::create_menu(tvelmor_miscobject* atextlines) {

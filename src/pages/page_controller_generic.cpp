@@ -36,6 +36,7 @@ tpage_controller_generic::~tpage_controller_generic() {
     fwriter_entry.reset();
     fstack_entry.reset();
     fstack_pages.reset();
+    fhandlers_main_closed.clear();
     fhandler_main.reset();
     fhandler_header.reset();
     fhandler_footer.reset();
@@ -94,7 +95,7 @@ void tpage_controller_generic::switch_main_page(int16_t apageno) {
     // An overlay works on the page it was opened over (its menu entries, its combo box): it goes
     // with that page, and nothing is reported to a page that no longer exists.
     drop_ontop();
-    fhandler_main.reset();
+    if (fhandler_main) fhandlers_main_closed.push_back(std::move(fhandler_main));
     if (auto* footer = dynamic_cast<ifooter_settings*>(fhandler_footer.get())) footer->default_button_captions();
 
     fpageno = apageno;
@@ -278,5 +279,6 @@ bool tpage_controller_generic::run_next_queued_message() {
     if (!lock.locked()) return false;
     tmsg_queued msg;
     if (fmessages.pull_next_message(msg)) run_queued_message(msg);
+    retire_closed();
     return true;
 }

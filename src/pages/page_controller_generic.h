@@ -99,7 +99,8 @@ private:
     void push_current_page();
     void load_page(tstack_stream& astack);
     void resize_pass();
-    void retire_ontop();
+    // Frees the pages and overlays that an event closed or replaced, once it has returned.
+    void retire_closed();
     // Where keys and typed characters go: the overlay's handler when one is open, else the main
     // page's (none when neither is there).
     Thandlermodule_page* key_target() const;
@@ -115,8 +116,11 @@ private:
     std::unique_ptr<Thandlermodule_page> fhandler_header;
     std::unique_ptr<Thandlermodule_page> fhandler_footer;
     std::unique_ptr<Thandlermodule_ontop> fhandler_ontop;
-    // Closed or replaced overlays live on until the event that closed them has returned.
+    // Closed or replaced overlays and main pages live on until the event that closed them has
+    // returned: the page whose key switched pages is still on the call stack, and may go on
+    // using its own members after the switch.
     std::vector<std::unique_ptr<Thandlermodule_ontop>> fhandlers_ontop_closed;
+    std::vector<std::unique_ptr<Thandlermodule_page>> fhandlers_main_closed;
     std::unique_ptr<tgraphboxes> fgraphboxes;
     int16_t fpageno = -1;
 };

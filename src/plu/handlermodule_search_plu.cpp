@@ -257,7 +257,6 @@ void Thandlermodule_search_plu::enter_current_line() {
     const int32_t row = grid().row;
     if (row < 0 || row >= static_cast<int32_t>(flist_lines.size())) return;
     const tparam_value params[] = {int64_t{flist_lines[static_cast<size_t>(row)].fid}};
-    // The switch frees this page: nothing of it may be touched afterwards.
     fowner->page_enter(Thandlermodule_edit_plu::handler_class(), params, false);
 }
 

@@ -207,7 +207,6 @@ void Thandlermodule_edit_cpinvoice::open_selected() {
 void Thandlermodule_edit_cpinvoice::open_line(int16_t alineno) {
     if (fmode_editing) return;
     const tparam_value params[] = {int64_t{template_id()}, int64_t{alineno}};
-    // The switch frees this module: nothing of it may be touched afterwards.
     fowner->page_enter(Thandlermodule_edit_cpinvoice_billitem::handler_class(), params, false);
 }
 

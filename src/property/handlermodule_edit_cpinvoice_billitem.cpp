@@ -206,7 +206,6 @@ void Thandlermodule_edit_cpinvoice_billitem::save_changes() {
 
 void Thandlermodule_edit_cpinvoice_billitem::commit_edit() {
     Thandlermodule_edit_generic::commit_edit();
-    // The switch frees this module: nothing of it may be touched afterwards.
     if (fowner) fowner->page_exit();
 }
 

@@ -67,7 +67,7 @@ bool Thandlermodule_edit_cpsite::handle_keydown(uint16_t akey, tshift_state ashi
             fowner->page_exit();
         } else {
             const tparam_value params[] = {int64_t{fid_site}};
-            // In place of this page; the switch frees it, so nothing of it may be touched afterwards.
+            // In place of this page.
             page_enter_params(*fowner, pageno_pics, params, true);
         }
         return true;

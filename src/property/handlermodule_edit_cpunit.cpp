@@ -191,7 +191,6 @@ void Thandlermodule_edit_cpunit::after_question(tafter_question aafter) {
             get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_units);
             break;
         }
-        // Leaving frees this page: nothing of it may be touched afterwards.
         case aq_leave:
             if (fowner) fowner->page_exit();
             break;

@@ -166,7 +166,7 @@ bool Thandlermodule_editlist_cpsite::keydown_pics(uint16_t akey, tshift_state as
             set_tabpageno(1, false);
         } else if (frecord->get_field_is_assigned(id) && !fmodified) {
             const tparam_value params[] = {int64_t{frecord->get_aslongint1(id)}};
-            // This page stays beneath; the switch frees it, so nothing of it may be touched afterwards.
+            // This page stays beneath.
             page_enter_params(*fowner, pageno_edit_cpunit, params, false);
         }
         return true;

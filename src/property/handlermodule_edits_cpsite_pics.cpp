@@ -111,7 +111,7 @@ bool Thandlermodule_edits_cpsite_pics::handle_keydown(uint16_t akey, tshift_stat
 
 void Thandlermodule_edits_cpsite_pics::go_site_page(int16_t apageno) {
     const tparam_value params[] = {int64_t{fid_site}};
-    // In place of this page; the switch frees it, so nothing of it may be touched afterwards.
+    // In place of this page.
     page_enter_params(*fowner, apageno, params, true);
 }
 

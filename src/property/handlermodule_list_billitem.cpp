@@ -61,7 +61,6 @@ bool Thandlermodule_list_billitem::callback_message(void* aparams, int32_t atag,
         switch (atag) {
             case Thandlermodule_header::tag_main_edit: open_current(); return true;
             case Thandlermodule_header::tag_main_plus: {
-                // The switch frees this module: nothing of it may be touched afterwards.
                 const tparam_value params[] = {int64_t{-1}};
                 fowner->page_enter(Thandlermodule_edit_billitem::handler_class(), params, false);
                 return true;

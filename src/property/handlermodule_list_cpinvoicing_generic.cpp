@@ -48,7 +48,6 @@ void Thandlermodule_list_cpinvoicing_generic::open_line() {
     if (!target)
         throw tvelmor_exception("Page handler class not assigned in %s.get_handlerclass_pageno();", "tpage_controller");
     const tparam_value params[] = {int64_t{get_line_id(row)}};
-    // The switch frees this page: nothing of it may be touched afterwards.
     fowner->page_enter(*target, params, false);
 }
 

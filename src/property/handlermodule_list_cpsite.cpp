@@ -84,7 +84,6 @@ void Thandlermodule_list_cpsite::launch() {
         throw tvelmor_exception("Invalid Launch Page [%d] in %s.handle_keydown();", flaunch_page, class_name());
     flaunch_id = flist_sites.get_item(row).fid;
     const tparam_value params[] = {int64_t{flaunch_id}};
-    // The switch frees this module: nothing of it may be touched afterwards.
     page_enter_params(*fowner, flaunch_page, params, false);
 }
 

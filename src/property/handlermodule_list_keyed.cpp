@@ -80,7 +80,6 @@ void Thandlermodule_list_keyed::open_current() {
     const tkeyed_line* line = current_line();
     if (!line) return;
     flaunch_id = line->fid;
-    // The switch frees this module: nothing of it may be touched afterwards.
     open_line(flaunch_id);
 }
 

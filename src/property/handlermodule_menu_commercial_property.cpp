@@ -35,6 +35,5 @@ std::span<const int16_t> Thandlermodule_menu_commercial_property::row_pages() co
 void Thandlermodule_menu_commercial_property::run_row_action(int16_t acode) {
     if (acode != action_edit_sites && acode != action_readings) return Thandlermodule_menu_list::run_row_action(acode);
     const tparam_value params[] = {int64_t{acode == action_edit_sites ? pageno_edit_cpsite : pageno_readings}};
-    // The switch frees this module: nothing of it may be touched afterwards.
     page_enter_params(*fowner, pageno_list_cpsite, params, false);
 }

@@ -95,7 +95,6 @@ void Thandlermodule_show_cpinvoice2::run_task(int32_t atag, int32_t aparam) {
             get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
             return;
         case task_leave:
-            // The switch frees this page: nothing of it may be touched afterwards.
             fowner->page_exit();
             return;
         default: Thandlermodule_page::run_task(atag, aparam);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "controls/control_messages.h"
 #include "controls/control_kinds.h"
 #include "page_fixture.h"
@@ -136,6 +138,29 @@ TEST_F(PageController, JumpThenExitReturnsPastTheJumpedFromPage) {
     EXPECT_EQ(u"first", main_page().fcaption);
     EXPECT_FALSE(fplatform.fclosed);
     EXPECT_FALSE(fcontroller->is_toppage(1));
+}
+
+TEST_F(PageController, APageThatLeavesFromItsOwnKeyLivesUntilTheKeyHasReturned) {
+    fcontroller->page_enter(int16_t{1}, true);
+    // The page switches in its own key handling and then goes on using its own members, as the
+    // menus and searches do; each way of leaving frees it only once the key has returned.
+    const std::function<void()> leaves[] = {[&] { fcontroller->page_enter(int16_t{2}, false); },
+                                            [&] { fcontroller->page_exit(); },
+                                            [&] { fcontroller->page_enter(int16_t{2}, true); }};
+    Thandlermodule_test::flog_freed = true;
+    for (const auto& leave : leaves) {
+        Thandlermodule_test::fon_key = [&](Thandlermodule_test& apage) {
+            Thandlermodule_test::fon_key = nullptr;
+            leave();
+            apage.fcount = 42;
+            log_event(std::string(apage.fname) + " after leaving " + std::to_string(apage.fcount));
+        };
+        const std::string name = main_page().fname;
+        event_log().clear();
+        fcontroller->handle_keydown(65, 0, false);
+        EXPECT_EQ((tstrings{name + " keydown 65", name + " after leaving 42", name + " freed"}), events(name));
+        EXPECT_NE(name, main_page().fname);
+    }
 }
 
 TEST_F(PageController, ExitFromTheFirstPageClosesTheMainWindow) {

@@ -161,8 +161,13 @@ void Thandlermodule_test::handle_resize(bool as_skip_draw) {
     log_event(std::string(fname) + " resize" + (as_skip_draw ? " skip_draw" : ""));
 }
 
+Thandlermodule_test::~Thandlermodule_test() {
+    if (flog_freed) log_event(std::string(fname) + " freed");
+}
+
 bool Thandlermodule_test::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
     log_event(std::string(fname) + " keydown " + std::to_string(akey));
+    if (fon_key) fon_key(*this);
     return Thandlermodule_page::handle_keydown(akey, ashift, as_keyup);
 }
 
@@ -309,6 +314,8 @@ void tpage_fixture::SetUp() {
 }
 
 void tpage_fixture::TearDown() {
+    Thandlermodule_test::fon_key = nullptr;
+    Thandlermodule_test::flog_freed = false;
     fcontroller.reset();
     tplatform::set_instance(fprevious_platform);
 }

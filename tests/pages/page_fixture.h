@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -111,6 +112,7 @@ class Thandlermodule_test : public Thandlermodule_page {
 public:
     Thandlermodule_test(tpage_controller_generic* aowner, thandler_type ahandler_type, tgraphbox_generic* agraphbox,
                         const char* aname);
+    ~Thandlermodule_test() override;
     const char* class_name() const override { return fname; }
 
     void bind_data() override;
@@ -131,6 +133,10 @@ public:
     // Set before entering: a resize event that arrives while the page is being created.
     static inline bool fresize_while_created = false;
     static inline const tscreen_params* fnext_screen_params = nullptr;
+    // Run by every key a test page gets, before the page's own handling.
+    static inline std::function<void(Thandlermodule_test&)> fon_key;
+    // Set by tests that follow when a page is freed ("<name> freed").
+    static inline bool flog_freed = false;
 };
 
 // The header and footer: they log the settings the controller gives them.
