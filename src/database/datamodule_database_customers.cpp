@@ -5,6 +5,8 @@
 #include "procs/procs_scramble.h"
 #include "procs/program_folders.h"
 #include "xml/datamodule_inifile.h"
+#include "database/kept_backups.h"
+#include "procs/safe_file.h"
 
 namespace {
 Tdatamodule_database_customers* the_module = nullptr;
@@ -88,6 +90,14 @@ void Tdatamodule_database_customers::open_database(int16_t adatabase_no) {
     flogin_user = location.is_server() ? login_user : std::string();
     flogin_password = location.is_server() ? login_password : std::string();
     fdatabase_no = adatabase_no;
+    remove_leftovers();
+}
+
+void Tdatamodule_database_customers::remove_leftovers() const {
+    // What a killed run left half-written in this domain's own folders goes: only files of the
+    // program's own temporary naming, never anything else.
+    tsafe_file::remove_leftovers(fdata_files_folder);
+    if (!flocation.is_server()) tsafe_file::remove_leftovers(tkept_backups::folder(flocation.ffolder));
 }
 
 void Tdatamodule_database_customers::close_database() {

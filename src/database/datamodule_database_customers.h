@@ -41,6 +41,9 @@ public:
     const std::string& login_user() const { return flogin_user; }
     const std::string& login_password() const { return flogin_password; }
     static std::string data_files_folder_of(const tdomain_location& alocation);
+    // Removes the temporary files a killed run left in the open domain's data-file and backup
+    // folders (done on every open).
+    void remove_leftovers() const;
 
     void start_transaction();
     void commit();

@@ -9,6 +9,7 @@
 #include "database/fb_service.h"
 #include "procs/program_folders.h"
 #include "procs/velmor_exception.h"
+#include "procs/safe_file.h"
 
 namespace fs = std::filesystem;
 
@@ -90,7 +91,7 @@ std::string tkept_backups::take(const std::string& adomain_folder,
     if (!fs::is_directory(backups, ec))
         throw tvelmor_exception("Unable to create the backups folder [%s].", backups.substr(0, backups.size() - 1));
     const std::string target = backups + file_name(std::chrono::system_clock::now());
-    const std::string writing = target + ".writing";
+    const std::string writing = target + std::string(tsafe_file::temporary_suffix);
     fs::remove(writing, ec);
     tfb_backup_service service;
     service.flibrary_name = tprogram_folders::get_program_folder() + "/libfbclient.so.2";
@@ -106,7 +107,7 @@ std::string tkept_backups::take(const std::string& adomain_folder,
             if (!line.empty() && aprogress) aprogress(line);
         }
         service.detach();
-        fs::rename(writing, target);
+        tsafe_file::sync_and_rename(writing, target);
     } catch (...) {
         service.detach();
         fs::remove(writing, ec);

@@ -1,5 +1,7 @@
 #include "maintenance/datamodule_maintenance_dbpath.h"
 
+#include <cstdio>
+
 #include <chrono>
 #include <filesystem>
 
@@ -8,6 +10,7 @@
 #include "database/kept_backups.h"
 #include "maintenance/datamodule_maintenance_server.h"
 #include "maintenance/service_lines.h"
+#include "procs/safe_file.h"
 
 std::string Tdatamodule_maintenance_dbpath::backup_file_name() {
     return tkept_backups::file_name(std::chrono::system_clock::now());
@@ -80,9 +83,19 @@ bool Tdatamodule_maintenance_dbpath::run_steps(tvelmor_messagelines& amessagelin
         p::add_line(amessagelines, "- Backups Folder Created.", p::margin_move_step);
     }
     const std::string backup = backups + "/" + backup_file_name();
+    // Here the backup is written under a temporary name and takes its own only when whole, as a
+    // kept backup does, so a move killed half-way leaves no backup that looks finished. (A server
+    // writes into its own folders, which this machine cannot rename in.)
+    const std::string writing = afrom.is_server() ? backup : backup + std::string(tsafe_file::temporary_suffix);
     BackupService1.fdatabase_files = {p::database_file(afrom.ffolder)};
-    BackupService1.fbackup_files = {backup};
-    p::run_service(BackupService1, amessagelines, afrom, auser, apassword);
+    BackupService1.fbackup_files = {writing};
+    try {
+        p::run_service(BackupService1, amessagelines, afrom, auser, apassword);
+    } catch (...) {
+        if (!afrom.is_server()) std::remove(writing.c_str());
+        throw;
+    }
+    if (!afrom.is_server()) tsafe_file::sync_and_rename(writing, backup);
     p::add_line(amessagelines, "- Database Backup Finished.", p::margin_move_step);
     restore_into_folder(amessagelines, afrom, auser, apassword, backup, apath);
     p::add_line(amessagelines, "- Database Restore Finished.", p::margin_move_step);

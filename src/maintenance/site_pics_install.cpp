@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "procs/safe_file.h"
+#include "procs/velmor_exception.h"
+
 namespace fs = std::filesystem;
 
 std::string install_site_pics(const std::string& adatabase_folder, const std::string& apics_folder) {
@@ -17,10 +20,12 @@ std::string install_site_pics(const std::string& adatabase_folder, const std::st
         if (!entry.is_regular_file(ec)) continue;
         const fs::path target = fs::path(apics_folder) / entry.path().filename();
         if (fs::exists(target, ec)) continue;
-        if (fs::copy_file(entry.path(), target, fs::copy_options::none, ec) && !ec)
+        try {
+            tsafe_file::copy(entry.path().string(), target.string(), false);
             ++copied;
-        else if (failed.empty())
-            failed = entry.path().filename().string();
+        } catch (const tvelmor_exception&) {
+            if (failed.empty()) failed = entry.path().filename().string();
+        }
     }
     if (!failed.empty()) return "Unable to copy site picture " + failed + " to [" + apics_folder + "]";
     return copied ? "Site Pictures Copied." : std::string();

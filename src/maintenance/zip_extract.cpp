@@ -5,9 +5,10 @@
 #include <zip.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <vector>
+
+#include "procs/safe_file.h"
 
 namespace fs = std::filesystem;
 
@@ -17,6 +18,12 @@ struct tzip_closer {
     void operator()(zip_t* a) const { zip_discard(a); }
 };
 using tzip_ptr = std::unique_ptr<zip_t, tzip_closer>;
+
+// The bytes actually unpacked passed the limit.
+class tlimit_reached : public tvelmor_exception {
+public:
+    using tvelmor_exception::tvelmor_exception;
+};
 
 struct tentry {
     zip_uint64_t index;
@@ -31,54 +38,47 @@ bool is_link(zip_t* aarchive, zip_uint64_t aindex) {
     return opsys == ZIP_OPSYS_UNIX && S_ISLNK(attributes >> 16);
 }
 
+std::string mib(uint64_t abytes) { return std::to_string((abytes + (1 << 20) - 1) >> 20) + " MiB"; }
+
 uint64_t free_bytes(const std::string& afolder) {
     struct statvfs info {};
     if (statvfs(afolder.c_str(), &info) != 0) return UINT64_MAX;
     return static_cast<uint64_t>(info.f_bavail) * info.f_frsize;
 }
 
-// One file under a temporary name, renamed when complete; a damaged entry (a CRC error shows
-// at its end) leaves nothing behind.
-void write_entry(zip_t* aarchive, const tentry& aentry, const std::string& afolder) {
+// One file through the safe file, renamed when complete; a damaged entry (a CRC error shows at its
+// end), a full disk or an entry that unpacks to more than abudget bytes leaves nothing behind.
+// abudget shrinks by what was actually written: a header may declare less than the entry holds.
+void write_entry(zip_t* aarchive, const tentry& aentry, const std::string& afolder, uint64_t& abudget,
+                 uint64_t alimit) {
     const fs::path target = fs::path(afolder) / aentry.name;
     if (!aentry.name.empty() && aentry.name.back() == '/') {
         fs::create_directories(target);
         return;
     }
     fs::create_directories(target.parent_path());
-    const fs::path temporary = target.string() + ".extracting";
     zip_file_t* file = zip_fopen_index(aarchive, aentry.index, 0);
     if (!file)
         throw tvelmor_exception("Entry [%s] of the data files cannot be read: %s, in tzip_extract.extract_all();",
                                 aentry.name, std::string(zip_strerror(aarchive)));
-    bool written = true;
-    std::string reason;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        std::vector<char> buffer(65536);
-        zip_int64_t n = 0;
-        while (out && (n = zip_fread(file, buffer.data(), buffer.size())) > 0) out.write(buffer.data(), n);
-        if (n < 0) reason = zip_error_strerror(zip_file_get_error(file));
-        else if (!out) reason = "it cannot be written";
-        written = n == 0 && out.good();
-        out.close();
-        written = written && !out.fail();
+    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(file, zip_fclose);
+    tsafe_file out(target.string());
+    std::vector<char> buffer(65536);
+    zip_int64_t n = 0;
+    while ((n = zip_fread(file, buffer.data(), buffer.size())) > 0) {
+        if (static_cast<uint64_t>(n) > abudget)
+            throw tlimit_reached("The data files unpack to more than the %s allowed (entry [%s] holds more than "
+                                    "it declares); nothing was extracted, in tzip_extract.extract_all();",
+                                    mib(alimit), aentry.name);
+        abudget -= static_cast<uint64_t>(n);
+        out.write(std::string_view(buffer.data(), static_cast<size_t>(n)));
     }
-    zip_fclose(file);
-    std::error_code ec;
-    if (!written) {
-        fs::remove(temporary, ec);
+    if (n < 0)
         throw tvelmor_exception("Entry [%s] of the data files is damaged (%s); it was not extracted, in "
-                                "tzip_extract.extract_all();", aentry.name, reason.empty() ? std::string("write error") : reason);
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        throw tvelmor_exception("Unable to write [%s] in tzip_extract.extract_all();", target.string());
-    }
+                                "tzip_extract.extract_all();",
+                                aentry.name, std::string(zip_error_strerror(zip_file_get_error(file))));
+    out.commit();
 }
-
-std::string mib(uint64_t abytes) { return std::to_string((abytes + (1 << 20) - 1) >> 20) + " MiB"; }
 
 }  // namespace
 
@@ -132,5 +132,18 @@ void tzip_extract::extract_all(const std::string& aarchive, const std::string& a
     if (const uint64_t available = free_bytes(afolder); total > available)
         throw tvelmor_exception("The data files would unpack to %s, more than the %s free in [%s]; nothing was "
                                 "extracted, in %s.extract_all();", mib(total), mib(available), afolder, class_name());
-    for (const tentry& entry : entries) write_entry(archive.get(), entry, afolder);
+    uint64_t budget = flimit_bytes;
+    std::vector<fs::path> written;
+    try {
+        for (const tentry& entry : entries) {
+            write_entry(archive.get(), entry, afolder, budget, flimit_bytes);
+            written.push_back(fs::path(afolder) / entry.name);
+        }
+    } catch (const tlimit_reached&) {
+        // An archive that lied about its size is refused whole, as one that told the truth is.
+        std::error_code ec;
+        for (const fs::path& path : written)
+            if (fs::is_regular_file(path, ec)) fs::remove(path, ec);
+        throw;
+    }
 }

@@ -2,7 +2,9 @@
 // anything is written: a name that is absolute or has a ".." component, or a link, is refused
 // with a message naming it; an archive that would unpack to more than the limit, or to more
 // than the folder's free space, is refused whole. Each file is written under a temporary name
-// and renamed when complete, so a damaged entry leaves nothing behind.
+// and renamed when complete; the bytes actually unpacked count against the limit (an entry may
+// hold more than its header declares), and reaching the limit removes every file this run
+// unpacked. A damaged entry or a full disk leaves nothing of that entry behind.
 #pragma once
 
 #include <cstdint>

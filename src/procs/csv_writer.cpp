@@ -8,8 +8,38 @@
 #include "procs/message_format.h"
 #include "procs/velmor_exception.h"
 
+namespace {
+
+bool is_plain_number(const std::string& atext) {
+    size_t i = atext[0] == '-' || atext[0] == '+' ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < atext.size(); ++i) {
+        if (atext[i] >= '0' && atext[i] <= '9') digits = true;
+        else if (atext[i] == '.' && !point) point = true;
+        else return false;
+    }
+    return digits;
+}
+
+bool needs_apostrophe(const std::string& atext) {
+    if (atext.empty()) return false;
+    switch (atext[0]) {
+        case '=': case '@': case '\t': case '\r': case '\'': return true;
+        case '+': case '-': return !is_plain_number(atext);
+        default: return false;
+    }
+}
+
+}  // namespace
+
+std::string csv_cell_text(const std::string& afield_unquoted) {
+    return !afield_unquoted.empty() && afield_unquoted[0] == '\'' ? afield_unquoted.substr(1) : afield_unquoted;
+}
+
 std::string csv_field(const std::u16string& atext) {
-    const std::string text = utf16_to_utf8(atext);
+    std::string text = utf16_to_utf8(atext);
+    if (needs_apostrophe(text)) text.insert(text.begin(), '\'');
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) {
@@ -28,44 +58,15 @@ std::string csv_row(const std::vector<std::u16string>& afields) {
     return row + "\r\n";
 }
 
-tcsv_file_writer::tcsv_file_writer(const std::string& afilename)
-    : ffilename(afilename), ftemporary(afilename + ".writing") {
-    ffile = std::fopen(ftemporary.c_str(), "wb");
-    if (!ffile)
-        throw tvelmor_exception("Unable to Create File \"%s\": %s.", ffilename, std::string(std::strerror(errno)));
-}
+tcsv_file_writer::tcsv_file_writer(const std::string& afilename) : ffile(afilename) {}
 
-tcsv_file_writer::~tcsv_file_writer() { discard(); }
-
-void tcsv_file_writer::fail(const char* aformat) {
-    const std::string reason = std::strerror(errno);
-    discard();
-    throw tvelmor_exception(aformat, ffilename, reason);
-}
+tcsv_file_writer::~tcsv_file_writer() = default;
 
 void tcsv_file_writer::write_row(const std::vector<std::u16string>& afields) {
-    if (!ffile) throw tvelmor_exception("The file \"%s\" is closed in %s.write_row();", ffilename, "tcsv_file_writer");
-    const std::string row = csv_row(afields);
-    if (std::fwrite(row.data(), 1, row.size(), ffile) != row.size()) fail("Unable to Write File \"%s\": %s.");
+    ffile.write(csv_row(afields));
     ++frows;
 }
 
-void tcsv_file_writer::commit() {
-    if (!ffile) throw tvelmor_exception("The file \"%s\" is closed in %s.commit();", ffilename, "tcsv_file_writer");
-    // Only a file whose every byte is on the disk takes the chosen name.
-    if (std::fflush(ffile) != 0 || ::fsync(fileno(ffile)) != 0) fail("Unable to Write File \"%s\": %s.");
-    const int closed = std::fclose(ffile);
-    ffile = nullptr;
-    if (closed != 0 || std::rename(ftemporary.c_str(), ffilename.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(ftemporary.c_str());
-        throw tvelmor_exception("Unable to Write File \"%s\": %s.", ffilename, reason);
-    }
-}
+void tcsv_file_writer::commit() { ffile.commit(); }
 
-void tcsv_file_writer::discard() {
-    if (!ffile) return;
-    std::fclose(ffile);
-    ffile = nullptr;
-    std::remove(ftemporary.c_str());
-}
+void tcsv_file_writer::discard() { ffile.discard(); }

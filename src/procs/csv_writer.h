@@ -5,12 +5,18 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-// One field as it appears in the file (quoted when it needs to be).
+#include "procs/safe_file.h"
+
+// One field as it appears in the file (quoted when it needs to be). A text that a spreadsheet
+// would run as a formula (it begins with =, +, -, @, a tab or a CR and is not a plain number) is
+// written with a leading apostrophe, which spreadsheets take as "this is text"; so is a text that
+// itself begins with an apostrophe, so that csv_cell_text gives back every text exactly.
 std::string csv_field(const std::u16string& atext);
+// The text a field stands for, once its quotes are undone: the inverse of csv_field's apostrophe.
+std::string csv_cell_text(const std::string& afield_unquoted);
 // One row with its CR LF.
 std::string csv_row(const std::vector<std::u16string>& afields);
 
@@ -31,14 +37,10 @@ public:
     void discard();
 
     int64_t rows_written() const { return frows; }
-    const std::string& filename() const { return ffilename; }
-    const std::string& temporary_filename() const { return ftemporary; }
+    const std::string& filename() const { return ffile.filename(); }
+    std::string temporary_filename() const { return ffile.temporary_filename(); }
 
 private:
-    void fail(const char* aformat);
-
-    std::string ffilename;
-    std::string ftemporary;
-    std::FILE* ffile = nullptr;
+    tsafe_file ffile;
     int64_t frows = 0;
 };

@@ -4,6 +4,7 @@
 #include <functional>
 #include <system_error>
 
+#include "procs/safe_file.h"
 #include "database/datamodule_database_customers.h"
 #include "database/procs_fibplus.h"
 #include "database/procs_querys.h"
@@ -135,11 +136,14 @@ uint16_t Tdatamodule_cp_site::add_pic(const std::string& afilename_pic) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     const std::string target = folder + tprocs_site_pics::file_name(static_cast<uint32_t>(number));
-    // copy_options::none fails when the target exists.
-    if (!std::filesystem::copy_file(afilename_pic, target, std::filesystem::copy_options::none, error) || error) {
-        // A copy cut short (a full disk) leaves no partial picture; a file that was there stays.
-        if (error != std::errc::file_exists) std::filesystem::remove(target, error);
+    // A picture that is there is never replaced; a copy cut short (a full disk) leaves nothing
+    // under the picture's name, and the message says which file failed and why.
+    if (std::filesystem::exists(target, error))
         throw tvelmor_exception("Unable to copy pic file in %s.add_pic();", class_name());
+    try {
+        tsafe_file::copy(afilename_pic, target, false);
+    } catch (const tvelmor_exception& e) {
+        throw tvelmor_exception("Unable to copy pic file in %s.add_pic(); %s", class_name(), std::string(e.what()));
     }
     return static_cast<uint16_t>(number);
 }

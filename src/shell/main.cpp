@@ -21,6 +21,8 @@
 #include "jobs/jobs_pages.h"
 #include "plu/plu_pages.h"
 #include "procs/program_folders.h"
+#include "procs/safe_file.h"
+#include "property/procs_site_pics.h"
 #include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
@@ -141,6 +143,8 @@ int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aopt
     Tdatamodule_querys querys(database);
     Tdatamodule_messages messages;
     tstartup_state startup(inifile, database);
+    // Pictures are shared by the domains; what a killed copy left there goes now.
+    tsafe_file::remove_leftovers(tprocs_site_pics::folder());
 
     Tform_main form;
     aplatform.set_form(&form);

@@ -1,6 +1,6 @@
 #include "shell/pdf_canvas.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "procs/safe_file.h"
 #include "procs/velmor_exception.h"
 #include "shell/qt_canvas.h"
 
@@ -157,11 +158,13 @@ private:
 
 void tpdf_writer::write_a4(const std::string& afilename, int32_t apage_count,
                            const std::function<void(tcanvas&, tsize, int32_t)>& adraw_page) {
-    namespace fs = std::filesystem;
-    const std::string temporary = afilename + ".part";
+    // The document is made in memory and written through the safe file: a full disk or a kill
+    // leaves no cut PDF under the chosen name, and a write that fails says why.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     bool painted = false;
     {
-        QPdfWriter writer(QString::fromStdString(temporary));
+        QPdfWriter writer(&buffer);
         writer.setResolution(96);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         QPainter painter;
@@ -174,18 +177,12 @@ void tpdf_writer::write_a4(const std::string& afilename, int32_t apage_count,
                 }
             } catch (...) {
                 painter.end();
-                std::error_code ignored;
-                fs::remove(temporary, ignored);
                 throw;
             }
             painted = painter.end();
         }
     }
-    std::error_code error;
-    if (painted && fs::exists(temporary, error) && fs::file_size(temporary, error) > 0) {
-        fs::rename(temporary, afilename, error);
-        if (!error) return;
-    }
-    fs::remove(temporary, error);
-    throw tvelmor_exception("Could not write the PDF file \"%s\".", afilename);
+    const QByteArray& bytes = buffer.data();
+    if (!painted || bytes.isEmpty()) throw tvelmor_exception("Could not write the PDF file \"%s\".", afilename);
+    tsafe_file::write_whole(afilename, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "procs/safe_file.h"
 #include "procs/procs_scramble.h"
 #include "procs/program_folders.h"
 
@@ -23,6 +24,8 @@ std::string Tdatamodule_inifile::get_settings_filename() {
 Tdatamodule_inifile::Tdatamodule_inifile() {
     const std::string filename = get_settings_filename();
     std::error_code ec;
+    // A save killed before its rename left the settings as they were, and this beside them.
+    std::filesystem::remove(filename + std::string(tsafe_file::temporary_suffix), ec);
     if (!std::filesystem::is_regular_file(filename, ec)) return;
     // The file holds a few domains; anything bigger is not a settings file and is not read.
     const std::uintmax_t size = std::filesystem::file_size(filename, ec);
@@ -127,9 +130,8 @@ void Tdatamodule_inifile::write_xmldata(int32_t, txmlnode_generic& axmlnode, con
 }
 
 void Tdatamodule_inifile::save_to_file_astext(const std::string& afilename) const {
-    std::ofstream out(afilename, std::ios::binary | std::ios::trunc);
-    if (!out) throw tvelmor_exception("Unable to Create File \"%s\".", afilename);
-    out << "inifile\r\n    domains\r\n";
+    std::string text = "inifile\r\n    domains\r\n";
     for (int32_t i = 0; i < get_domain_count(); ++i)
-        out << "        domain name=" << get_domain_name(i) << " path=" << get_domain_path(i) << "\r\n";
+        text += "        domain name=" + get_domain_name(i) + " path=" + get_domain_path(i) + "\r\n";
+    tsafe_file::write_whole(afilename, text, true);
 }

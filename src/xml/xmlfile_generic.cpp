@@ -1,5 +1,9 @@
 #include "xml/xmlfile_generic.h"
 
+#include <sstream>
+
+#include "procs/safe_file.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -93,22 +97,10 @@ void Tdatamodule_xmlfile_generic::load_from_file(const std::string& afilename, b
 
 void Tdatamodule_xmlfile_generic::save_to_file(Tdatamodule_loadandsave_generic& adatamodule_loadandsave,
                                                const std::string& afilename) {
-    const std::string temporary = afilename + ".tmp";
-    try {
-        {
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            if (!out) throw tvelmor_exception("Unable to Create File \"%s\".", afilename);
-            save_to_stream(adatamodule_loadandsave, out);
-            out.flush();
-            if (!out) throw tvelmor_exception("Unable to Write File \"%s\".", afilename);
-        }
-        std::error_code ec;
-        std::filesystem::rename(temporary, afilename, ec);
-        if (ec) throw tvelmor_exception("Unable to Create File \"%s\".", afilename);
-    } catch (...) {
-        std::remove(temporary.c_str());
-        throw;
-    }
+    std::ostringstream out(std::ios::binary);
+    save_to_stream(adatamodule_loadandsave, out);
+    // Whole or not at all, and readable by its owner alone: the settings keep the server logins.
+    tsafe_file::write_whole(afilename, out.str(), true);
 }
 
 void Tdatamodule_xmlfile_generic::save_to_stream(Tdatamodule_loadandsave_generic& adatamodule_loadandsave,

@@ -11,6 +11,7 @@
 #include "controls/text_controls.h"
 #include "database/fb_query.h"
 #include "pages/csv_export.h"
+#include "procs/csv_writer.h"
 #include "support/csv_reader.h"
 
 namespace fs = std::filesystem;
@@ -118,7 +119,7 @@ TEST_F(CsvExport, every_row_of_the_result_comes_back_from_the_file_as_the_databa
         EXPECT_EQ(nullptr, page().fexport);
         ASSERT_TRUE(fs::exists(ffile));
         EXPECT_FALSE(fs::exists(ffile + ".writing"));
-        trows file = read_csv_file(ffile);
+        trows file = read_csv_texts(ffile);
         ASSERT_FALSE(file.empty());
         EXPECT_EQ((std::vector<std::string>{"Type", "Id", "Name", "Last Name", "Phone", "Email"}), file.front());
         file.erase(file.begin());
@@ -203,6 +204,37 @@ TEST(CsvFields, quoting_follows_rfc_4180) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.field);
         EXPECT_EQ(c.field, csv_field(c.text));
+    }
+}
+
+TEST(CsvFields, formulas_are_written_as_text_and_read_back_as_typed) {
+    struct tcase {
+        std::u16string text;
+        std::string field;
+    };
+    const tcase cases[] = {
+        {u"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {u"+61 2 9999", "'+61 2 9999"},
+        {u"-2+3", "'-2+3"},
+        {u"@SUM(A1)", "'@SUM(A1)"},
+        {u"\tcmd", "'\tcmd"},
+        {u"'quoted", "''quoted"},
+        {u"-12.50", "-12.50"},  // a plain number stays a number
+        {u"+5", "+5"},
+        {u"a=b", "a=b"},
+    };
+    const std::string file = testing::TempDir() + "formulas.csv";
+    {
+        tcsv_file_writer writer(file);
+        for (const auto& c : cases) writer.write_row({c.text});
+        writer.commit();
+    }
+    const auto rows = read_csv_texts(file);
+    ASSERT_EQ(std::size(cases), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(cases[i].field);
+        EXPECT_EQ(cases[i].field, csv_field(cases[i].text));
+        EXPECT_EQ(utf16_to_utf8(cases[i].text), rows[i].at(0));
     }
 }
 

@@ -88,6 +88,36 @@ TEST_F(ZipExtract, RefusesAnArchiveLargerThanItsLimitBeforeWritingAnything) {
     EXPECT_EQ(uint64_t{1} << 30, tzip_extract().flimit_bytes);
 }
 
+// Sets every size field of the archive's entry named aname (local header and central directory)
+// to adeclared: the archive then lies about what the entry unpacks to.
+void declare_size(const std::string& aarchive, const std::string& aname, uint32_t adeclared) {
+    std::fstream f(aarchive, std::ios::in | std::ios::out | std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(f)), {});
+    const auto patch = [&](const std::string& asignature, size_t asize_at, size_t aname_at) {
+        for (size_t at = bytes.find(asignature); at != std::string::npos; at = bytes.find(asignature, at + 4)) {
+            if (bytes.compare(at + aname_at, aname.size(), aname) != 0) continue;
+            for (int i = 0; i < 4; ++i) bytes[at + asize_at + i] = static_cast<char>((adeclared >> (8 * i)) & 0xFF);
+        }
+    };
+    patch(std::string("PK\x03\x04", 4), 22, 30);  // uncompressed size, name
+    patch(std::string("PK\x01\x02", 4), 24, 46);
+    f.seekp(0);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+TEST_F(ZipExtract, AnEntryHoldingMoreThanItDeclaresStopsAtTheLimitAndLeavesNothing) {
+    const std::string zip = ffolder + "/liar.zip";
+    write_deflated_zip(zip, {{"small.txt", "small"}, {"bomb.bin", std::string(8 << 20, '\0')}});
+    declare_size(zip, "bomb.bin", 1000);
+    tzip_extract extract;
+    extract.flimit_bytes = 1 << 20;
+    const std::string message = message_of_extract(extract, zip, ffolder + "/db");
+    EXPECT_EQ("The data files unpack to more than the 1 MiB allowed (entry [bomb.bin] holds more than it declares); "
+              "nothing was extracted, in tzip_extract.extract_all();",
+              message);
+    EXPECT_TRUE(files().empty());
+}
+
 TEST_F(ZipExtract, ADamagedEntryLeavesNeitherItsFileNorItsTemporaryFile) {
     write_zip(ffolder + "/crc.zip", {{"first.txt", "first"}, {"second.txt", "SECRET-PAYLOAD"}});
     // Change one byte of the stored data: the CRC no longer matches at the entry's end.

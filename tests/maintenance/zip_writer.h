@@ -30,3 +30,17 @@ inline void write_zip(const std::string& apath, const std::vector<tzip_test_entr
     }
     ASSERT_EQ(0, zip_close(z));
 }
+
+// The same with deflated entries, so that an entry's bytes can unpack to far more than they take.
+inline void write_deflated_zip(const std::string& apath, const std::vector<tzip_test_entry>& aentries) {
+    int error = 0;
+    zip_t* z = zip_open(apath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(nullptr, z);
+    for (const tzip_test_entry& e : aentries) {
+        zip_source_t* source = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
+        const zip_int64_t index = zip_file_add(z, e.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        ASSERT_GE(index, 0) << e.name;
+        zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 9);
+    }
+    ASSERT_EQ(0, zip_close(z));
+}

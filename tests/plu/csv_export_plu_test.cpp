@@ -31,7 +31,7 @@ TEST_F(SearchPluExport, every_plu_of_the_search_comes_back_from_the_file_as_the_
     ASSERT_NE(nullptr, search().fexport);
     run_queue();
     EXPECT_EQ(nullptr, search().fexport);
-    auto rows = read_csv_file(file);
+    auto rows = read_csv_texts(file);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ((std::vector<std::string>{"Id", "Code", "Product", "Subtitle", "Manufacturer", "Price"}), rows.front());
     rows.erase(rows.begin());

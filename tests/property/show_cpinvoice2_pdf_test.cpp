@@ -95,8 +95,8 @@ TEST_F(ShowCpinvoice2Pdf, the_page_menus_entry_writes_it_too) {
 
 TEST_F(ShowCpinvoice2Pdf, a_folder_that_cannot_be_written_gives_a_message_and_no_file) {
     fplatform_pdf.ffolder = ffolder + "/no such folder";
-    EXPECT_EQ("Could not write the PDF file \"" + fplatform_pdf.ffolder + "/invoice_draft_unit" + std::to_string(funit) +
-                  ".pdf\".",
+    EXPECT_EQ("Unable to Create File \"" + fplatform_pdf.ffolder + "/invoice_draft_unit" + std::to_string(funit) +
+                  ".pdf\": No such file or directory.",
               message_of([&] { page().save_pdf(); }));
     EXPECT_FALSE(fs::exists(fplatform_pdf.ffolder));
     // Cancelling the chooser writes nothing.

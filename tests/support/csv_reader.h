@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "procs/csv_writer.h"
+
 inline std::vector<std::vector<std::string>> read_csv_file(const std::string& afilename) {
     std::ifstream in(afilename, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + afilename);
@@ -62,5 +64,14 @@ inline std::vector<std::vector<std::string>> read_csv_file(const std::string& af
         }
     }
     if (!row.empty() || !field.empty()) throw std::runtime_error("the last row has no CR LF");
+    return rows;
+}
+
+// The texts the cells stand for, as the program reads them back: a field written with the
+// apostrophe that keeps a spreadsheet from running it as a formula gives its text again.
+inline std::vector<std::vector<std::string>> read_csv_texts(const std::string& afilename) {
+    std::vector<std::vector<std::string>> rows = read_csv_file(afilename);
+    for (auto& row : rows)
+        for (auto& field : row) field = csv_cell_text(field);
     return rows;
 }
