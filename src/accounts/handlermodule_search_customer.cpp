@@ -2,7 +2,6 @@
 
 #include "accounts/csv_source_customers.h"
 #include "pages/page_support.h"
-#include "pages/grid_cell_text.h"
 #include "accounts/handlermodule_edit_account.h"
 #include "accounts/handlermodule_edit_contact.h"
 #include "controls/control_messages.h"
@@ -35,9 +34,8 @@ Thandlermodule_search_customer::Thandlermodule_search_customer(tpage_controller_
                                                                thandler_type ahandler_type,
                                                                tgraphbox_generic* agraphbox)
     : Thandlermodule_page(aowner, ahandler_type, agraphbox),
-      fmodule(std::make_unique<Tdatamodule_search_customer>(Tdatamodule_database_customers::instance())) {
-    fmodule->fon_lines_added = [this] { grid_follows_lines(); };
-}
+      fmodule(std::make_unique<Tdatamodule_search_customer>(Tdatamodule_database_customers::instance())),
+      flink(*this, *fmodule, tag_grid) {}
 
 const thandler_class& Thandlermodule_search_customer::handler_class() {
     static const thandler_class c("Thandlermodule_search_customer",
@@ -46,11 +44,7 @@ const thandler_class& Thandlermodule_search_customer::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_search_customer::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_search_customer::grid() { return flink.grid(); }
 
 tvelmor_edit& Thandlermodule_search_customer::edit() {
     auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
@@ -75,38 +69,16 @@ void Thandlermodule_search_customer::handle_resize(bool as_skip_draw) {
     fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
     if (!flaid_out) {
         flaid_out = true;
-        tvelmor_grid& g = grid();
         if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) {
             fsearch = trim_search_text(params->fsearch);
-            const int32_t row_start = params->frow_start;
-            fmodule->update_search(fsearch, g.row_count_visible, row_start < 0 ? -1 : row_start);
-            g.set_rowcount(fmodule->line_count());
-            g.row_setfull(row_start >= 0 && row_start < fmodule->line_count() ? row_start : 0);
+            flink.fill(fsearch, params->frow_start);
             fparams.reset();
         } else {
             fsearch = trim_search_text(fsearch);
-            run_search(-1);
+            flink.fill(fsearch);
         }
     }
     if (!as_skip_draw) handle_paint();
-}
-
-void Thandlermodule_search_customer::run_search(int32_t arow_start) {
-    tvelmor_grid& g = grid();
-    fmodule->update_search(fsearch, g.row_count_visible, arow_start);
-    g.set_rowcount(fmodule->line_count());
-    g.row_setfull(0);
-}
-
-void Thandlermodule_search_customer::grid_follows_lines() {
-    if (!fcontrols) return;
-    tvelmor_grid& g = grid();
-    const int32_t before = g.rowcount;
-    g.set_rowcount(fmodule->line_count());
-    // The grid drew its empty slots before these lines came (a move draws first and asks for
-    // data after): lines that land in the rows shown must be painted now.
-    if (g.rowcount > before && before < g.row_top + g.row_count_visible)
-        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
 }
 
 bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
@@ -148,13 +120,12 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
     if (fexport) return true;
     switch (amsg) {
         case tmsg_code::grid_moved:
-            if (atag == tag_grid) data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
+            if (atag == tag_grid) flink.data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
             return true;
         case tmsg_code::edit_text_changed:
             if (atag == tag_edit) {
                 fsearch = trim_search_text(edit().get_text());
-                run_search(-1);
-                get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
+                flink.search(fsearch);
             }
             return true;
         case tmsg_code::button_pressed:
@@ -182,16 +153,6 @@ bool Thandlermodule_search_customer::callback_message(void* aparams, int32_t ata
     }
 }
 
-void Thandlermodule_search_customer::data_request(uint8_t ahow) {
-    tvelmor_grid& g = grid();
-    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
-    if (ahow != gmv_row_down && ahow != gmv_page_down) return;
-    if (!fmodule->is_loading_idle()) return;
-    const bool added = ahow == gmv_row_down ? fmodule->add_records_arrowdown(g.row_count_visible)
-                                            : fmodule->add_records_pagedown(g.row_count_visible);
-    if (added) grid_follows_lines();
-}
-
 void Thandlermodule_search_customer::ask_delete() {
     frow = grid().row;
     if (frow < 0 || frow >= fmodule->line_count()) return;
@@ -208,7 +169,7 @@ void Thandlermodule_search_customer::delete_line() {
     fmodule->delete_line(frow);
     tvelmor_grid& g = grid();
     if (g.rowcount > fmodule->line_count()) g.set_rowcount(fmodule->line_count());
-    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
+    flink.redraw();
 }
 
 void Thandlermodule_search_customer::run_task(int32_t atag, int32_t) { tcsv_export::run_task(fexport, atag); }
@@ -219,7 +180,5 @@ void Thandlermodule_search_customer::control_draw(int32_t atag) {
 
 void Thandlermodule_search_customer::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,
                                                    const trect& arect, int32_t arow, int32_t acol) {
-    if (acontrol != fcontrols->get_control(tag_grid)) return;
-    paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol,
-                         fmodule->get_cell_text(arow, static_cast<int16_t>(acol)));
+    flink.paint(acontrol, atheme, arect, arow, acol);
 }

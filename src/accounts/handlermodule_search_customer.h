@@ -9,6 +9,7 @@
 #include "accounts/datamodule_search_customer.h"
 #include "pages/csv_export.h"
 #include "pages/handlermodule_page.h"
+#include "pages/search_grid_link.h"
 
 class thandler_class;
 class tvelmor_grid;
@@ -52,13 +53,11 @@ public:
     int32_t fdebug_count = 0;
 
 private:
-    void run_search(int32_t arow_start);
-    void data_request(uint8_t ahow);
     void enter_current_line();
     void ask_delete();
     void delete_line();
-    void grid_follows_lines();
 
     std::unique_ptr<Tdatamodule_search_customer> fmodule;
+    tsearch_grid_link flink;
     bool flaid_out = false;
 };

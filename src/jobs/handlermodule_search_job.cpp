@@ -41,10 +41,7 @@ Thandlermodule_search_job::Thandlermodule_search_job(tpage_controller_generic* a
       fmodule_account(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())),
       fmodule_job(std::make_unique<Tdatamodule_search_job>(Tdatamodule_database_customers::instance())),
       faccounts(std::make_unique<tsearch_grid_link>(*this, *fmodule_account, tag_grid_accounts, tag_lines_accounts, 2)),
-      fjobs(std::make_unique<tsearch_grid_link>(*this, *fmodule_job, tag_grid_jobs, tag_lines_jobs, 3)) {
-    fmodule_account->fon_lines_added = [this] { faccounts->lines_added(); };
-    fmodule_job->fon_lines_added = [this] { fjobs->lines_added(); };
-}
+      fjobs(std::make_unique<tsearch_grid_link>(*this, *fmodule_job, tag_grid_jobs, tag_lines_jobs, 3)) {}
 
 Thandlermodule_search_job::~Thandlermodule_search_job() = default;
 

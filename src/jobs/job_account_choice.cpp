@@ -17,9 +17,7 @@ tjob_account_choice::tjob_account_choice(Thandlermodule_page& apage, const tjob_
     : fpage(apage),
       ftags(atags),
       fmodule(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())),
-      flink(std::make_unique<tsearch_grid_link>(apage, *fmodule, atags.fgrid, atags.flines, 2)) {
-    fmodule->fon_lines_added = [this] { flink->lines_added(); };
-}
+      flink(std::make_unique<tsearch_grid_link>(apage, *fmodule, atags.fgrid, atags.flines, 2)) {}
 
 tjob_account_choice::~tjob_account_choice() = default;
 

@@ -1,10 +1,7 @@
 #include "pages/datamodule_search_grid.h"
 
-#include "controls/font_code.h"
 #include "controls/grid_controls.h"
-#include "controls/grid_renderers.h"
 #include "controls/platform.h"
-#include "controls/theme.h"
 #include "database/fb_query.h"
 
 std::u16string trim_search_text(const std::u16string& atext) {
@@ -101,19 +98,10 @@ bool Tdatamodule_search_grid::fetch_query(tfb_query& aquery, bool& afinished, in
     return added > 0;
 }
 
-void Tdatamodule_search_grid::update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid) {
-    update_search(asearch, agrid.row_count_visible, -1);
+void Tdatamodule_search_grid::update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid,
+                                                 int32_t arow_start) {
+    if (arow_start < 0) arow_start = -1;
+    update_search(asearch, agrid.row_count_visible, arow_start);
     agrid.set_rowcount(line_count());
-    agrid.row_setfull(0);
-}
-
-void Tdatamodule_search_grid::control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& agrid,
-                                            tvelmor_theme* atheme, const trect& arect, int32_t arow, int32_t acol) {
-    static const tvelmor_render_grid_standard render;
-    if (arow == -1) {
-        render.erase_rows(acanvas, agrid, arect);
-        return;
-    }
-    render.control_paint(afont_tag, acanvas, agrid, dynamic_cast<tvelmor_theme_grid_brief*>(atheme), arect,
-                         get_cell_text(arow, static_cast<int16_t>(acol)), arow, acol, font_code_default, taLeftJustify, 4);
+    agrid.row_setfull(arow_start >= 0 && arow_start < line_count() ? arow_start : 0);
 }

@@ -8,11 +8,8 @@
 
 #include "procs/velmor_exception.h"
 
-class tcanvas;
 class tfb_query;
 class tvelmor_customgrid;
-class tvelmor_theme;
-struct trect;
 
 // A platform timer that can be started and stopped repeatedly; stopped when destroyed.
 class tsearch_timer {
@@ -50,12 +47,9 @@ public:
     virtual void timer_addrecords_timer() {}
 
     // Searches with the grid's count of visible rows; the grid then holds the lines and shows
-    // them from its first row.
-    void update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid);
-    // Paints one cell of agrid from get_cell_text with the standard grid renderer ("arial;10",
-    // left-justified, margin 4); row -1 erases the area below the last row.
-    void control_paint(int32_t& afont_tag, tcanvas& acanvas, tvelmor_customgrid& agrid, tvelmor_theme* atheme,
-                       const trect& arect, int32_t arow, int32_t acol);
+    // them from row arow_start (a remembered row, loaded with one screen below it) when that
+    // holds a line, else from its first row.
+    void update_search_grid(const std::u16string& asearch, tvelmor_customgrid& agrid, int32_t arow_start = -1);
 
     // Told when a tick added lines, so the grid's row count can follow.
     std::function<void()> fon_lines_added;

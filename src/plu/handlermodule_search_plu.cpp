@@ -6,13 +6,11 @@
 #include "controls/grid_controls.h"
 #include "controls/key_codes.h"
 #include "controls/container_controls.h"
-#include "controls/miscobject.h"
 #include "controls/platform.h"
 #include "controls/text_controls.h"
 #include "database/datamodule_database_customers.h"
 #include "plu/csv_source_plu.h"
 #include "plu/handlermodule_edit_plu.h"
-#include "pages/miscobject_cell_source.h"
 #include "plu/word_key.h"
 #include "pages/datamodule_messages.h"
 #include "pages/handler_class.h"
@@ -35,7 +33,10 @@ Thandlermodule_search_plu::Thandlermodule_search_plu(tpage_controller_generic* a
     : Thandlermodule_page(aowner, ahandler_type, agraphbox),
       ftransaction_plu(Tdatamodule_database_customers::instance().database_customers),
       query_plu(Tdatamodule_database_customers::instance().database_customers, ftransaction_plu,
-                qoStartTransaction | qoAutoCommit) {
+                qoStartTransaction | qoAutoCommit),
+      flink(
+          *this, [this] { return static_cast<int32_t>(flist_lines.size()); },
+          [this](int32_t arow, int32_t acol) { return get_cell_text(arow, acol); }, tag_grid, tag_lines, 2) {
     query_plu.add_sql_line("SELECT code, product");
     query_plu.add_sql_line("FROM plu");
     query_plu.add_sql_line("WHERE id = :id");
@@ -61,7 +62,7 @@ const thandler_class& Thandlermodule_search_plu::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_search_plu::grid() { return page_grid(*this, tag_grid); }
+tvelmor_grid& Thandlermodule_search_plu::grid() { return flink.grid(); }
 
 tvelmor_edit& Thandlermodule_search_plu::edit() {
     auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
@@ -71,9 +72,7 @@ tvelmor_edit& Thandlermodule_search_plu::edit() {
 
 void Thandlermodule_search_plu::once_created() {
     // The grid's text source: the page's lines, so whoever reads the grid's cells sees what it paints.
-    tmiscobject_cell_source::install(
-        *this, tag_lines, 2, [this] { return static_cast<int32_t>(flist_lines.size()); },
-        [this](int32_t arow, int32_t acol) { return get_cell_text(arow, acol); });
+    flink.install();
     if (auto* params = dynamic_cast<tparams_search_plu*>(fparams.get())) fsearch = params->fsearch;
     edit().set_text(fsearch);
     set_focused_tag(tag_edit, true);
@@ -218,16 +217,14 @@ void Thandlermodule_search_plu::lines_done() {
 
 // More lines near the end of the grid: a screen of further ids, completed one line per message.
 void Thandlermodule_search_plu::data_request(uint8_t ahow) {
+    if (ffilling || fword_index->fsearch_eof || !findex_problem.empty() || !flink.wants_lines(ahow)) return;
     tvelmor_grid& g = grid();
-    if (ffilling || fword_index->fsearch_eof || !findex_problem.empty()) return;
-    if (ahow != gmv_row_down && ahow != gmv_page_down) return;
-    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
     const int32_t first_new = static_cast<int32_t>(flist_lines.size());
     for (int32_t wanted = g.row_count_visible; wanted > 0 && !fword_index->fsearch_eof;) wanted -= take_ids(wanted);
     show_index_problem();
     if (static_cast<int32_t>(flist_lines.size()) == first_new) return;
     g.set_rowcount(static_cast<int32_t>(flist_lines.size()));
-    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid);
+    flink.redraw();
     if (!fcompleting) {
         fcompleting = true;
         tplatform::instance().post_message(tprivate_message::wm_user_lines, fsearch_update_id, first_new);
@@ -310,9 +307,5 @@ void Thandlermodule_search_plu::control_draw(int32_t atag) {
 
 void Thandlermodule_search_plu::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
                                               int32_t arow, int32_t acol) {
-    auto* g = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (!g || acontrol != fcontrols->get_control(tag_grid) || g->header == 0) return;
-    auto* render = dynamic_cast<tmiscobject_render*>(fcontrols->get_miscobject(g->header));
-    if (!render) return;
-    render->control_paint(fgraphbox->ffont_tag, canvas(), acontrol, atheme, get_cell_text(arow, acol), arect, arow, acol);
+    flink.paint(acontrol, atheme, arect, arow, acol);
 }

@@ -13,6 +13,7 @@
 #include "plu/datamodule_word_index2.h"
 #include "pages/csv_export.h"
 #include "pages/handlermodule_page.h"
+#include "pages/search_grid_link.h"
 
 class thandler_class;
 class tvelmor_grid;
@@ -82,6 +83,8 @@ private:
     tfb_query query_plu;
     std::unique_ptr<Tdatamodule_word_index2> fword_index;
     std::vector<int32_t> fids;
+    // The grid painted and read from flist_lines.
+    tsearch_grid_link flink;
     bool flaid_out = false;
     bool ffilling = false;       // the first screen's ids are still being taken
     bool fcompleting = false;    // a 1025 is on its way

@@ -14,6 +14,7 @@
 #include "pages/handler_class.h"
 #include "pages/page_controller_generic.h"
 #include "pages/page_form_editable.h"
+#include "pages/search_grid_link.h"
 #include "procs/message_format.h"
 #include "property/datamodule_bill_item.h"
 #include "property/datamodule_cp_site.h"
@@ -36,10 +37,10 @@ Thandlermodule_edit_cpinvoice_billitem::Thandlermodule_edit_cpinvoice_billitem(t
                                                                                thandler_type ahandler_type,
                                                                                tgraphbox_generic* agraphbox)
     : Thandlermodule_edit_generic(aowner, ahandler_type, agraphbox),
-      fsearch(std::make_unique<Tdatamodule_search_bill_item>(Tdatamodule_database_customers::instance())) {
+      fsearch(std::make_unique<Tdatamodule_search_bill_item>(Tdatamodule_database_customers::instance())),
+      fsearch_link(std::make_unique<tsearch_grid_link>(*this, *fsearch, tag_grid_search)) {
     frecord = std::make_unique<tdbrecord_cp_invoice_billitem2>();
     frecord0 = std::make_unique<tdbrecord_cp_invoice_billitem2>();
-    fsearch->fon_lines_added = [this] { grid_follows_lines(); };
 }
 
 Thandlermodule_edit_cpinvoice_billitem::~Thandlermodule_edit_cpinvoice_billitem() = default;
@@ -158,14 +159,13 @@ void Thandlermodule_edit_cpinvoice_billitem::take_search_line() {
 bool Thandlermodule_edit_cpinvoice_billitem::callback_message(void* aparams, int32_t atag, int32_t amsg) {
     if (amsg == tmsg_code::edit_text_changed && atag == tag_edit_bill_item) {
         set_subtabpageno(1);
-        fsearch->update_search_grid(trim_search_text(edit_bill_item().get_text()), grid_search());
-        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_search);
+        fsearch_link->search(trim_search_text(edit_bill_item().get_text()));
         return true;
     }
     // The code typed is not the line's value: only a bill item taken from the search is.
     if (amsg == tmsg_code::edit_changed && atag == tag_edit_bill_item) return true;
     if (amsg == tmsg_code::grid_moved && atag == tag_grid_search) {
-        data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
+        fsearch_link->data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
         return true;
     }
     if (amsg == tmsg_code::combobox_changed && atag == tag_combobox_qty_type) {
@@ -174,24 +174,6 @@ bool Thandlermodule_edit_cpinvoice_billitem::callback_message(void* aparams, int
         return true;
     }
     return Thandlermodule_edit_generic::callback_message(aparams, atag, amsg);
-}
-
-void Thandlermodule_edit_cpinvoice_billitem::data_request(uint8_t ahow) {
-    tvelmor_grid& g = grid_search();
-    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
-    if ((ahow != gmv_row_down && ahow != gmv_page_down) || !fsearch->is_loading_idle()) return;
-    const bool added = ahow == gmv_row_down ? fsearch->add_records_arrowdown(g.row_count_visible)
-                                            : fsearch->add_records_pagedown(g.row_count_visible);
-    if (added) grid_follows_lines();
-}
-
-void Thandlermodule_edit_cpinvoice_billitem::grid_follows_lines() {
-    if (!fcontrols) return;
-    tvelmor_grid& g = grid_search();
-    const int32_t before = g.rowcount;
-    g.set_rowcount(fsearch->line_count());
-    if (g.rowcount > before && before < g.row_top + g.row_count_visible)
-        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_search);
 }
 
 void Thandlermodule_edit_cpinvoice_billitem::save_changes() {
@@ -213,7 +195,5 @@ void Thandlermodule_edit_cpinvoice_billitem::show_debug101() { tdebug_dumps::tog
 
 void Thandlermodule_edit_cpinvoice_billitem::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme,
                                                            const trect& arect, int32_t arow, int32_t acol) {
-    if (acontrol->tag != tag_grid_search) return;
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(acontrol);
-    if (grid) fsearch->control_paint(fgraphbox->ffont_tag, *fgraphbox->get_canvas(), *grid, atheme, arect, arow, acol);
+    fsearch_link->paint(acontrol, atheme, arect, arow, acol);
 }

@@ -13,6 +13,7 @@
 class thandler_class;
 class tvelmor_edit;
 class tvelmor_grid;
+class tsearch_grid_link;
 
 class Thandlermodule_edit_cpinvoice_billitem : public Thandlermodule_edit_generic {
 public:
@@ -61,8 +62,7 @@ private:
     void set_subtabpageno(int16_t asubtabpageno);
     void show_ratio(bool avisible, bool as_draw);
     void take_search_line();
-    void data_request(uint8_t ahow);
-    void grid_follows_lines();
 
+    std::unique_ptr<tsearch_grid_link> fsearch_link;
     bool floaded = false;
 };

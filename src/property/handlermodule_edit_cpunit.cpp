@@ -23,6 +23,7 @@
 #include "pages/page_controller_generic.h"
 #include "pages/page_form_editable.h"
 #include "pages/page_hooks.h"
+#include "pages/search_grid_link.h"
 #include "property/datamodule_cp_site.h"
 #include "property/site_params.h"
 #include "values/params_generic.h"
@@ -55,8 +56,12 @@ Thandlermodule_edit_cpunit::Thandlermodule_edit_cpunit(tpage_controller_generic*
                                                        tgraphbox_generic* agraphbox)
     : Thandlermodule_edit_generic(aowner, ahandler_type, agraphbox),
       fmodule(std::make_unique<Tdatamodule_cp_site>(Tdatamodule_database_customers::instance())),
-      fsearch(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())) {
-    fsearch->fon_lines_added = [this] { search_follows_lines(); };
+      fsearch(std::make_unique<Tdatamodule_search_account>(Tdatamodule_database_customers::instance())),
+      fsearch_link(std::make_unique<tsearch_grid_link>(*this, *fsearch, tag_grid_search)) {
+    // Lines that come while the search is hidden wait for the next search.
+    fsearch->fon_lines_added = [this] {
+        if (fshowing_search_account) fsearch_link->lines_added();
+    };
     frecord = std::make_unique<tdbrecord_cp_unit2>();
     frecord0 = std::make_unique<tdbrecord_cp_unit2>();
 }
@@ -363,8 +368,7 @@ void Thandlermodule_edit_cpunit::run_search() {
     auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account));
     if (!edit) return;
     show_search(true);
-    fsearch->update_search_grid(edit->get_text(), grid(tag_grid_search));
-    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_search);
+    fsearch_link->search(edit->get_text());
 }
 
 void Thandlermodule_edit_cpunit::pick_search_line() {
@@ -377,25 +381,6 @@ void Thandlermodule_edit_cpunit::pick_search_line() {
     set_modified(true, tag_edit_account);
     show_search(false);
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_account);
-}
-
-// Near the end of the account lines found so far, moving down fetches the next helping.
-void Thandlermodule_edit_cpunit::search_data_request(uint8_t ahow) {
-    tvelmor_grid& g = grid(tag_grid_search);
-    if (g.row < g.rowcount - 2 * g.row_count_visible) return;
-    if ((ahow != gmv_row_down && ahow != gmv_page_down) || !fsearch->is_loading_idle()) return;
-    const bool added = ahow == gmv_row_down ? fsearch->add_records_arrowdown(g.row_count_visible)
-                                            : fsearch->add_records_pagedown(g.row_count_visible);
-    if (added) search_follows_lines();
-}
-
-void Thandlermodule_edit_cpunit::search_follows_lines() {
-    if (!fcontrols || !fshowing_search_account) return;
-    tvelmor_grid& g = grid(tag_grid_search);
-    const int32_t before = g.rowcount;
-    g.set_rowcount(fsearch->line_count());
-    if (g.rowcount > before && before < g.row_top + g.row_count_visible)
-        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_grid_search);
 }
 
 bool Thandlermodule_edit_cpunit::keydown_search(uint16_t akey) {
@@ -473,7 +458,8 @@ bool Thandlermodule_edit_cpunit::callback_message(void* aparams, int32_t atag, i
             return true;
         }
         case tmsg_code::grid_moved:
-            if (atag == tag_grid_search && aparams) search_data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
+            if (atag == tag_grid_search && aparams)
+                fsearch_link->data_request(static_cast<tmsg_params_grid_moved*>(aparams)->how);
             if (atag == tag_grid_units) load_unit_row(grid(tag_grid_units).row, true);
             if (atag == tag_grid_tabs) set_tabpageno(static_cast<int16_t>(grid(tag_grid_tabs).col));
             return true;
@@ -519,9 +505,8 @@ void Thandlermodule_edit_cpunit::control_paint(tvelmor_control* acontrol, tvelmo
         if (!theme || !theme->classrender || acol < 0 || acol > 2) return;
         theme->classrender->control_paint(fgraphbox->ffont_tag, canvas(), static_cast<tvelmor_customgrid&>(*acontrol),
                                           theme, arect, tab_captions[acol], arow, acol, font_cells, taCenter, 0);
-    } else if (acontrol->tag == tag_grid_search) {
-        fsearch->control_paint(fgraphbox->ffont_tag, canvas(), static_cast<tvelmor_customgrid&>(*acontrol), atheme,
-                               arect, arow, acol);
+    } else {
+        fsearch_link->paint(acontrol, atheme, arect, arow, acol);
     }
 }
 

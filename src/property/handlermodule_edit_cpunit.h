@@ -15,6 +15,7 @@ class thandler_class;
 class tvelmor_grid;
 class Tdatamodule_cp_site;
 class Tdatamodule_search_account;
+class tsearch_grid_link;
 
 class Thandlermodule_edit_cpunit : public Thandlermodule_edit_generic {
 public:
@@ -87,9 +88,6 @@ private:
     void run_search();
     void pick_search_line();
     bool keydown_search(uint16_t akey);
-    void search_data_request(uint8_t ahow);
-    // The search grid's row count follows lines the search's timer added.
-    void search_follows_lines();
     void goto_pictures();
     void reset_meter_looks();
     void drop_edit();
@@ -100,6 +98,7 @@ private:
 
     std::unique_ptr<Tdatamodule_cp_site> fmodule;
     std::unique_ptr<Tdatamodule_search_account> fsearch;
+    std::unique_ptr<tsearch_grid_link> fsearch_link;
     tafter_question fafter_question = aq_none;
     bool flaid_out_units = false;
 };

@@ -1,8 +1,9 @@
-// The cell painting the search modules share, shown on the account search.
+// The standard cell look of the search grids without a column format, shown on the account search.
 #include <gtest/gtest.h>
 
 #include "accounts/datamodule_search_account.h"
 #include "support/accounts_fixture.h"
+#include "pages/grid_cell_text.h"
 #include "controls/grid_controls.h"
 #include "controls/grid_renderers.h"
 #include "controls/recording_canvas.h"
@@ -34,7 +35,7 @@ TEST_F(SearchModules, a_module_paints_its_cells_with_the_standard_renderer_and_e
     trecording_canvas canvas;
     int32_t font = 0;
     const trect cell{12, 42, 211, 61};
-    module.control_paint(font, canvas, grid, &theme, cell, 1, 1);
+    paint_grid_cell_standard(font, canvas, grid, &theme, cell, 1, 1, module.get_cell_text(1, 1));
     const std::string phone = utf16_to_utf8(module.get_cell_text(1, 1));
     ASSERT_FALSE(phone.empty());
     EXPECT_EQ("font arial 10\n"
@@ -45,7 +46,7 @@ TEST_F(SearchModules, a_module_paints_its_cells_with_the_standard_renderer_and_e
               "text_rect 12 42 211 61 at 20 59 \"" + phone + "\"\n",
               canvas.text());
     canvas.clear();
-    module.control_paint(font, canvas, grid, &theme, {12, 42, 312, 222}, -1, -1);
+    paint_grid_cell_standard(font, canvas, grid, &theme, {12, 42, 312, 222}, -1, -1, module.get_cell_text(-1, -1));
     EXPECT_EQ("brush_style solid\nbrush_color 13160660\nfill_rect 12 42 312 222\n", canvas.text());
 }
 
