@@ -131,6 +131,17 @@ int32_t tcontainer_controls2::panel_tag_of(int32_t atag) const {
     return box_panels.index_first() + atag / 100 - mintag_control;
 }
 
+bool tcontainer_controls2::is_panel_shown(int32_t atag_panel) const {
+    // A parent chain is short; the step count only guards against a loop in a bad declaration.
+    for (int32_t tag = atag_panel, steps = 0; tag != 0 && steps < 64; ++steps) {
+        const tvelmor_panel* panel = box_panels.finalized() ? box_panels.get_item2(tag, true) : nullptr;
+        if (!panel) return true;
+        if (!panel->visible) return false;
+        tag = panel->tag_parent;
+    }
+    return true;
+}
+
 tvelmor_control* tcontainer_controls2::get_control(int32_t atag) {
     if (box_panels.empty() || !box_controls.finalized()) return nullptr;
     int32_t k = atag / 100 - mintag_control;

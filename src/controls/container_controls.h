@@ -93,6 +93,8 @@ private:
     void check_tag_ranges() const;
     // The panel tag whose hundred holds a control tag (no check that the panel exists).
     int32_t panel_tag_of(int32_t atag) const;
+    // The panel and every panel above it are visible (true for a tag that is no panel).
+    bool is_panel_shown(int32_t atag_panel) const;
     tvelmor_viewport2* viewport_of(int32_t atag, const char* aoperation);
     tvelmor_theme* find_theme(const tvelmor_control& acontrol) const;
     trect rect_of(int32_t atag);

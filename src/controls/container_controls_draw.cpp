@@ -33,7 +33,8 @@ void tcontainer_controls2::draw_control(tcanvas& acanvas, int32_t& afont_tag, in
 void tcontainer_controls2::draw_control_tagged(tcanvas& acanvas, int32_t& afont_tag, tvelmor_control* acontrol,
                                                int32_t atag) {
     if (!acontrol) throw tvelmor_exception("Unassigned control in %s.draw_control( %d );", class_name(), atag);
-    if (!acontrol->visible) return;
+    // A control of a hidden panel (a tab not shown) would paint over the panel shown in its place.
+    if (!acontrol->visible || !is_panel_shown(acontrol->tag_panel)) return;
     if (acontrol->id == ac_icon) {
         auto& icon = static_cast<tvelmor_icon&>(*acontrol);
         trect r = rect_of(icon.tag);

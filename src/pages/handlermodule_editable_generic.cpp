@@ -3,6 +3,7 @@
 #include "controls/container_controls_generic.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
+#include "controls/panel.h"
 #include "controls/text_controls.h"
 #include "pages/datamodule_messages.h"
 #include "pages/page_controller_generic.h"
@@ -73,7 +74,20 @@ void Thandlermodule_editable_generic::set_mode_editing(bool amode_editing, int32
         tvelmor_control* c = list->item();
         int32_t viewing = 0, modified = 0;
         if (theme_tags(c->id, viewing, modified)) c->tag_theme = viewing;
-        if (queue && c->visible) get_messages().add_message(501, jt_draw_control, ht_main, c->tag);
+    }
+    if (queue) queue_shown_editable_draws();
+}
+
+// The exchanged looks belong to every editable control of the page, whichever panel holds it:
+// the ones shown are drawn again (a tab not shown draws when it is chosen).
+void Thandlermodule_editable_generic::queue_shown_editable_draws() {
+    auto list = fcontrols->create_interface(101);
+    for (list->first(); !list->eof(); list->next()) {
+        tvelmor_control* c = list->item();
+        int32_t viewing = 0, modified = 0;
+        const tvelmor_panel* panel = fcontrols->get_panel(c->tag_panel);
+        if (theme_tags(c->id, viewing, modified) && c->visible && panel && panel->visible)
+            get_messages().add_message(501, jt_draw_control, ht_main, c->tag);
     }
 }
 

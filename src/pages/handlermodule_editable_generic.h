@@ -29,4 +29,8 @@ protected:
     // Enables control atag of the footer or header module (labels and buttons); queues its draw
     // when it changed and as_queue_draw.
     void set_bar_control_enabled(Thandlermodule_page* ahandler, int32_t atag, bool aenabled, bool as_queue_draw);
+
+private:
+    // Queues the draws of the edits, combo boxes and check boxes on the panels shown.
+    void queue_shown_editable_draws();
 };

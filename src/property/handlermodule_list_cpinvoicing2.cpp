@@ -210,26 +210,25 @@ void Thandlermodule_list_cpinvoicing2::control_paint(tvelmor_control* acontrol, 
     const tcolor selected = colours ? colours->color_selected : rgb_color(0, 0, 128);
     const bool has_line = arow >= 0 && arow < line_count();
     const auto& g = static_cast<const tvelmor_customgrid&>(*acontrol);
-    std::u16string values[5];
-    if (has_line) {
-        const trecord_unit& line = flist_lines[static_cast<size_t>(arow)];
-        values[0] = line.fname_site;
-        values[1] = line.fname_unit;
-        values[2] = line.fname_account;
-        values[3] = get_caption_billline(line, 0);
-        values[4] = get_caption_billline(line, 1);
-    }
-    static const char16_t* const captions[5] = {u"Site:", u"Unit:", u"Account:", u"Water:", u"Power:"};
     c.set_brush_style(tbrush_style::bs_solid);
+    if (!has_line) {
+        // The slots below the last unit hold no row: they show the page, as the other grids do.
+        c.set_brush_color(color_page_background);
+        c.fill_rect(arect);
+        return;
+    }
+    const trecord_unit& line = flist_lines[static_cast<size_t>(arow)];
+    const std::u16string values[5] = {line.fname_site, line.fname_unit, line.fname_account,
+                                      get_caption_billline(line, 0), get_caption_billline(line, 1)};
+    static const char16_t* const captions[5] = {u"Site:", u"Unit:", u"Account:", u"Water:", u"Power:"};
     for (int32_t i = 0; i < 5; ++i) {
         const int32_t top = arect.top + i * text_line_height;
         const trect band{arect.left, top, arect.right, std::min(top + text_line_height - (i == 4 ? 1 : 0), arect.bottom)};
         // Only the site line of the selected row wears the selection.
-        const bool lit = i == 0 && has_line && arow == g.row;
+        const bool lit = i == 0 && arow == g.row;
         c.set_brush_color(lit ? selected : normal);
         c.set_text_color(lit ? color_white : color_black);
         c.fill_rect(band);
-        if (!has_line) continue;
         const trect caption{band.left, band.top, band.left + caption_width, band.bottom};
         c.set_text_align(ttext_halign::right, ttext_valign::bottom);
         c.text_rect(caption, caption.right - 4, caption.bottom - 4, captions[i]);

@@ -203,6 +203,24 @@ TEST_F(ContainerDispatch, IconsErasePaintBoxesGoToTheHandlerAndOtherKindsNeedATh
                   [&] { page.controls.draw_control_specific(canvas, font_tag, 105, dt_grid_from_row, 0); });
 }
 
+// A hidden panel's place is another panel's (a tab shown in its stead): its controls, and those
+// of the panels under it, draw nothing, however they are asked to.
+TEST_F(ContainerDispatch, ControlsOfAHiddenPanelOrOfAPanelUnderOneDrawNothing) {
+    page.controls.get_panel(2102)->visible = false;
+    page.controls.draw_control(canvas, font_tag, 201);  // themeless: a draw would raise
+    page.controls.get_panel(2102)->visible = true;
+    page.controls.get_panel(2101)->visible = false;
+    page.controls.draw_control(canvas, font_tag, 101);
+    page.controls.draw_control(canvas, font_tag, 102);
+    page.controls.draw_panel_controls(canvas, font_tag, 2101);
+    page.controls.draw_panel_controls(canvas, font_tag, 2102);
+    EXPECT_TRUE(canvas.lines().empty());
+    EXPECT_TRUE(page.painted.empty());
+    page.controls.get_panel(2101)->visible = true;
+    page.controls.draw_control(canvas, font_tag, 101);
+    EXPECT_FALSE(canvas.lines().empty());
+}
+
 TEST_F(ContainerDispatch, CalculatedViewportsAskTheHandlerWithMessage1111) {
     page.answer = [](void* aparams, int32_t, int32_t amsg) {
         if (amsg == tmsg_code::control_rect) *static_cast<trect*>(aparams) = trect{5, 6, 7, 8};

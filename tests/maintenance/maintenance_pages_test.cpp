@@ -15,6 +15,7 @@
 #include "maintenance/handlermodule_maintenance_dbpath.h"
 #include "maintenance/handlermodule_maintenance_dbpath1.h"
 #include "maintenance/maintenance_pages.h"
+#include "maintenance/service_lines.h"
 #include "procs/message_format.h"
 #include "procs/program_folders.h"
 #include "zip_writer.h"
@@ -75,11 +76,13 @@ TEST_F(MaintenancePages, TheSetupPageProposesTheFolderAndItsRunInstallsAndWrites
     setup.fdbpath = ffolder + "/données/büro/";
     ASSERT_TRUE(setup.run_setup());
     const std::vector<std::string> shown = lines(setup.lines());
-    ASSERT_EQ(5u, shown.size());
-    EXPECT_EQ("Restore Database Started...", shown[0]);
-    EXPECT_EQ(32, setup.lines().lines[1].margin);  // the engine's status line
+    // The engine's status lines, as many as it prints, stand between the restore's start and end.
+    ASSERT_GE(shown.size(), 5u) << testing::PrintToString(shown);
+    EXPECT_EQ("Restore Database Started...", shown.front());
+    for (size_t i = 1; i + 3 < shown.size(); ++i)
+        EXPECT_EQ(tprocs_maintenance::margin_engine, setup.lines().lines[i].margin) << shown[i];
     EXPECT_EQ((std::vector<std::string>{"Restore Finished.", "Extract Data Files...", "Extract Finished."}),
-              std::vector<std::string>(shown.begin() + 2, shown.begin() + 5));
+              std::vector<std::string>(shown.end() - 3, shown.end()));
     EXPECT_TRUE(fs::is_regular_file(setup.fdbpath + "accounts.fdb"));
     EXPECT_TRUE(fs::is_directory(setup.fdbpath + "pics"));
     EXPECT_NE(std::string::npos, settings().find("name=\"Demo Data\" path=\"" + setup.fdbpath + "\""));

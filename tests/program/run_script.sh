@@ -9,6 +9,12 @@
 #   run_program FILE.script   runs the program with the script (@WORK@ in it names WORK_FOLDER);
 #                             fails the test when the script fails
 #   first_run                 makes the installation through the first-run page
+#   as_user                   the later runs see a home folder like a user's (for screenshots that
+#                             show the folder a user is offered): HOME is /home/pat, the folder
+#                             WORK_FOLDER/home/pat mounted there in a mount namespace of the run's
+#                             own, or WORK_FOLDER/home/pat itself where the system allows no such
+#                             namespace; XDG_DATA_HOME is unset. @HOME@ in a script names HOME as
+#                             the program sees it, USER_FILES the same folder as this script sees it
 #   fail MESSAGE              fails the test
 set -eu
 program="$1"; install="$2"; test="$3"; work="$4"
@@ -25,9 +31,29 @@ fail() {
   exit 1
 }
 
+launch=""
 run_program() {
-  sed "s|@WORK@|$work|g" "$1" >"$work/current.script"
-  "$work/bin/velmor_accounts" --script "$work/current.script" || fail "the script $1 failed"
+  sed -e "s|@WORK@|$work|g" -e "s|@HOME@|$HOME|g" "$1" >"$work/current.script"
+  $launch "$work/bin/velmor_accounts" --script "$work/current.script" || fail "the script $1 failed"
+}
+
+# Runs a command with WORK_FOLDER/home/pat mounted at /home/pat; nothing outside the command sees it.
+in_home() {
+  unshare --user --map-root-user --mount sh -c \
+    'mount -t tmpfs none /home && mkdir /home/pat && mount --bind "$0" /home/pat && exec "$@"' "$work/home/pat" "$@"
+}
+
+as_user() {
+  USER_FILES="$work/home/pat"
+  mkdir -p "$USER_FILES"
+  unset XDG_DATA_HOME
+  if in_home true 2>/dev/null; then
+    launch=in_home
+    HOME=/home/pat
+  else
+    HOME="$USER_FILES"
+  fi
+  export HOME
 }
 
 first_run() {

@@ -1,6 +1,9 @@
 // The unit editor over a copy of the demo database, through the product's page controller.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "accounts/datamodule_search_account.h"
 #include "controls/control_kinds.h"
 #include "controls/control_messages.h"
@@ -34,6 +37,21 @@ protected:
     }
     std::string unit_sql(int32_t aid, const char* acolumn) {
         return text(std::string("SELECT ") + acolumn + " FROM cp_unit WHERE id = " + std::to_string(aid));
+    }
+    // The texts drawn since the canvas was last cleared whose reference point lies in the tabs'
+    // common area (cell 109), where the panel of the tab shown is.
+    std::vector<std::string> texts_in_tabs_area() {
+        trect area;
+        unit_page().fcontrols->get_viewport(109, area);
+        std::vector<std::string> texts;
+        for (const std::string& line : surface(ht_main).fcanvas.lines()) {
+            int32_t l = 0, t = 0, r = 0, b = 0, x = 0, y = 0;
+            if (std::sscanf(line.c_str(), "text_rect %d %d %d %d at %d %d", &l, &t, &r, &b, &x, &y) != 6) continue;
+            const size_t open = line.find('"');
+            if (x >= area.left && x < area.right && y >= area.top && y < area.bottom)
+                texts.push_back(line.substr(open + 1, line.size() - open - 2));
+        }
+        return texts;
     }
 };
 
@@ -87,6 +105,41 @@ TEST_F(EditCpunitPage, tabs_follow_ctrl_tab_without_wrapping_and_the_tab_strip_c
     p.callback_message(&moved, tpage::tag_grid_tabs, 1101);
     EXPECT_EQ(2, p.ftabpageno);
     EXPECT_TRUE(panel_visible(2104));
+}
+
+// The details panel lies under the meter tabs: entering or leaving editing there must draw the
+// tab's own boxes in their new look and nothing of the details.
+TEST_F(EditCpunitPage, editing_keys_on_a_meter_tab_draw_that_tab_and_nothing_of_the_details) {
+    struct tcase {
+        const char* name;
+        int tabs;     // Ctrl+Tab presses from the details tab
+        bool saves;   // the name is changed on the details tab first, F2 saves it on the meter tab
+    };
+    for (const tcase& c : {tcase{"F3 on the Water tab", 1, false}, tcase{"F2 on the Power tab", 2, true}}) {
+        SCOPED_TRACE(c.name);
+        tpage& p = open(new_site({"Shop A"}));
+        const std::string account = text("SELECT name FROM account WHERE id = 1");
+        if (c.saves) {
+            key(tvk::f3);
+            key(tvk::home, ss_ctrl);
+            type_text("Shop B");
+            key(tvk::enter);
+        }
+        for (int i = 0; i < c.tabs; ++i) key(tvk::tab, ss_ctrl);
+        run_queue();
+        ASSERT_EQ(c.tabs, p.ftabpageno);
+        surface(ht_main).fcanvas.clear();
+        key(c.saves ? tvk::f2 : tvk::f3);
+        run_queue();
+        ASSERT_EQ(!c.saves, p.fmode_editing);
+        const std::vector<std::string> texts = texts_in_tabs_area();
+        for (const std::string& details : {std::string("Shop A"), std::string("Shop B"), account,
+                                           std::string("Unit Name:"), std::string("Account:")})
+            EXPECT_EQ(0, std::count(texts.begin(), texts.end(), details)) << details;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [](const std::string& atext) { return atext.find("Meter") != std::string::npos; }))
+            << testing::PrintToString(texts);
+    }
 }
 
 TEST_F(EditCpunitPage, a_new_unit_is_saved_with_its_site_the_account_found_by_name_and_a_water_template) {

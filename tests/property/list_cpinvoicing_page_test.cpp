@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "controls/grid_controls.h"
+#include "controls/theme.h"
 #include "controls/key_codes.h"
 #include "invoice_pages_support.h"
 #include "property/handlermodule_list_cpinvoicing.h"
@@ -22,6 +24,19 @@ protected:
         for (const tline& line : units().flist_lines)
             if (line.fid_unit == aunit) return line;
         throw std::runtime_error("unit " + std::to_string(aunit) + " is not listed");
+    }
+    // The colour the last fill since the canvas was cleared left at a point (-1: none covers it).
+    tcolor colour_at(int32_t ax, int32_t ay) {
+        tcolor brush = color_white, at = static_cast<tcolor>(-1);
+        for (const std::string& line : surface(ht_main).fcanvas.lines()) {
+            unsigned long colour = 0;
+            int32_t l = 0, t = 0, r = 0, b = 0;
+            if (std::sscanf(line.c_str(), "brush_color %lu", &colour) == 1) brush = static_cast<tcolor>(colour);
+            if (std::sscanf(line.c_str(), "fill_rect %d %d %d %d", &l, &t, &r, &b) == 4 && ax >= l && ax < r &&
+                ay >= t && ay < b)
+                at = brush;
+        }
+        return at;
     }
     int32_t row_of(int32_t aunit) {
         const auto& lines = units().flist_lines;
@@ -87,6 +102,38 @@ TEST_F(ListCpinvoicingPages, the_site_line_is_cut_at_120_characters_and_empty_pa
     EXPECT_EQ(120u, cut.size());
     EXPECT_EQ(std::u16string(100, u'A') + u", " + std::u16string(18, u'B'), cut);
     EXPECT_EQ(u"Quay, Nelson", line_of(funit + 1).fname_site);
+}
+
+// Ctrl+End shows the last unit's page, whose slots below the last unit hold no row: what the
+// user sees there is the page background, drawn by the real grid renderer.
+TEST_F(ListCpinvoicingPages, the_slots_below_the_last_unit_show_the_page_background) {
+    open(Thandlermodule_list_cpinvoicing2::pageno);
+    const int32_t visible = units().grid().row_count_visible;
+    ASSERT_GT(visible, 1);
+    // One unit more than whole pages: the last page holds it alone. Units leave the list as
+    // their readings are billed.
+    for (int32_t n = units().line_count(); n % visible != 1; --n)
+        execute("UPDATE cp_unit_reading SET billed = 1 WHERE id_unit = ( SELECT MAX( id_unit ) FROM cp_unit_reading "
+                "WHERE billed = 0 )");
+    open(Thandlermodule_list_cpinvoicing2::pageno);
+    auto& page = units();
+    auto* theme = dynamic_cast<tvelmor_theme_grid_brief*>(page.fcontrols->get_theme_by_tag(902));
+    ASSERT_NE(nullptr, theme);
+    theme->classrender = fsaved_grid_renderers[classrender_grid_standard];
+    tvelmor_grid& g = page.grid();
+    ASSERT_EQ(1, page.line_count() % g.row_count_visible);
+    surface(ht_main).fcanvas.clear();
+    press(tvk::end, ss_ctrl);
+    ASSERT_EQ(page.line_count() - 1, g.row_top);
+    trect r;
+    page.fcontrols->get_viewport(Thandlermodule_list_cpinvoicing2::tag_grid, r);
+    const int32_t x = (r.left + r.right) / 2;
+    // The last unit's account line in the first slot, the empty slots below it.
+    EXPECT_EQ(color_white, colour_at(x, r.top + 60));
+    for (int32_t y : {r.top + 130, (r.top + r.bottom) / 2, r.bottom - 5}) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(color_page_background, colour_at(x, y));
+    }
 }
 
 TEST_F(ListCpinvoicingPages, a_deleted_units_waiting_readings_make_no_row) {
