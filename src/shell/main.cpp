@@ -67,11 +67,11 @@ toptions parse_options(int argc, char** argv) {
 void print_usage() {
     std::printf("Velmor Accounts %s\n\n"
                 "Usage: velmor_accounts [--script FILE] [-h|--help] [--version]\n"
-                "  --script FILE   run the user actions in FILE against the program (see docs/shell.md);\n"
-                "                  the exit code is 0 when every check passed\n"
+                "  --script FILE   run the user actions in FILE against the program; the exit code is 0\n"
+                "                  when every check passed (see %s)\n"
                 "  -h, --help      show this help\n"
                 "  --version       show the version\n",
-                VELMOR_VERSION);
+                VELMOR_VERSION, tstartup_environment::scripts_document);
 }
 
 // What the first page depends on, answered by the modules created at start-up. A settings file
