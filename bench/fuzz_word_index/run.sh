@@ -10,8 +10,8 @@ ROOT="$(cd "$HERE/../.." && pwd)"
 OUT="${FUZZ_OUT:-$ROOT/build-fuzz}"
 CXX="${CXX_FUZZ:-clang++}"
 mkdir -p "$OUT" "$HERE/findings" "$HERE/corpus-work"
-SOURCES="$ROOT/src/jobs/datamodule_word_index2.cpp $ROOT/src/jobs/word_key.cpp $ROOT/src/jobs/titerate_treenodes_split.cpp
-         $ROOT/src/jobs/word_index_builder.cpp $ROOT/src/procs/message_format.cpp"
+SOURCES="$ROOT/src/plu/datamodule_word_index2.cpp $ROOT/src/plu/word_key.cpp $ROOT/src/plu/titerate_treenodes_split.cpp
+         $ROOT/src/plu/word_index_builder.cpp $ROOT/src/procs/message_format.cpp"
 "$CXX" -std=c++20 -O1 -I"$ROOT/src" -DVELMOR_FUZZ_SEEDS "$HERE/fuzz_word_index.cpp" $SOURCES -o "$OUT/fuzz_word_index_seeds"
 "$OUT/fuzz_word_index_seeds" "$HERE/corpus-work"
 "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined \

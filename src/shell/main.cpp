@@ -14,16 +14,11 @@
 #include "database/datamodule_querys.h"
 #include "database/fb_database.h"
 #include "controls/controls_registration.h"
-#include "accounts/accounts_pages.h"
-#include "maintenance/maintenance_pages.h"
 #include "controls/platform.h"
 #include "procs/message_format.h"
-#include "jobs/jobs_pages.h"
-#include "plu/plu_pages.h"
 #include "procs/program_folders.h"
 #include "procs/safe_file.h"
 #include "property/procs_site_pics.h"
-#include "property/property_pages.h"
 #include "pages/handlermodule_footer.h"
 #include "pages/handlermodule_header.h"
 #include "maintenance/kept_backup_run.h"
@@ -35,6 +30,7 @@
 #include "shell/form_intro.h"
 #include "shell/form_main.h"
 #include "shell/page_events.h"
+#include "shell/product_pages.h"
 #include "shell/qt_platform.h"
 #include "shell/script_driver.h"
 #include "shell/shell_log.h"
@@ -73,11 +69,11 @@ toptions parse_options(int argc, char** argv) {
 void print_usage() {
     std::printf("Velmor Accounts %s\n\n"
                 "Usage: velmor_accounts [--script FILE] [-h|--help] [--version]\n"
-                "  --script FILE   run the user actions in FILE against the program (see docs/shell.md);\n"
-                "                  the exit code is 0 when every check passed\n"
+                "  --script FILE   run the user actions in FILE against the program; the exit code is 0\n"
+                "                  when every check passed (see %s)\n"
                 "  -h, --help      show this help\n"
                 "  --version       show the version\n",
-                VELMOR_VERSION);
+                VELMOR_VERSION, tstartup_environment::scripts_document);
 }
 
 // What the first page depends on, answered by the modules created at start-up. A settings file
@@ -120,15 +116,6 @@ void register_libraries() {
     register_controls_classes();
     register_renderers();
     install_params_gridrow_hook();
-}
-
-// The product's pages; each domain library adds its registration here.
-void register_product_pages(tpage_controller_generic& acontroller) {
-    register_accounts_pages(acontroller);
-    register_maintenance_pages(acontroller);
-    register_plu_pages(acontroller);
-    register_jobs_pages(acontroller);
-    register_property_pages(acontroller);
 }
 
 int run_window(tapplication& aapp, tqt_platform& aplatform, const toptions& aoptions) {

@@ -1,6 +1,6 @@
 // Drives the real window from a script of user actions (keys, typed text, clicks), waits for the
 // queued work to drain, saves screenshots and checks what the user would see. The syntax is in
-// docs/shell.md. A run ends at the first failed check.
+// docs/scripts.md. A run ends at the first failed check.
 #pragma once
 
 #include <cstdint>

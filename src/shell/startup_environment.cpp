@@ -52,7 +52,8 @@ std::string tstartup_environment::missing_display(const std::vector<std::string>
     }
     return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); to run without one, "
            "drive the program with a script: QT_QPA_PLATFORM=offscreen velmor_accounts --script FILE "
-           "(see docs/shell.md)";
+           "(see " +
+           std::string(scripts_document) + ")";
 }
 
 bool tstartup_environment::prepare_runtime_dir() {

@@ -8,6 +8,9 @@
 
 class tstartup_environment {
 public:
+    // How to drive the program with a script, where the package installs it (docs/scripts.md of
+    // the source); the help and the no-display message point to it.
+    static constexpr const char* scripts_document = "/usr/share/doc/velmor-accounts/scripts.md";
     // Empty when a window can be shown: a display is named (DISPLAY, WAYLAND_DISPLAY), a
     // platform is chosen (QT_QPA_PLATFORM other than xcb or wayland, or "-platform" among
     // aarguments), or a script drives the program. Otherwise one line saying what is missing.

@@ -14,6 +14,9 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -h >"$work/h.out
 grep -q "^Usage: velmor_accounts" "$work/h.out" || fail "-h printed no usage"
 "$program" --help >"$work/help.out" 2>&1
 cmp -s "$work/h.out" "$work/help.out" || fail "-h and --help differ"
+# The help names the installed document on scripts (program.package checks the package has it).
+doc=/usr/share/doc/velmor-accounts/scripts.md
+grep -q "$doc" "$work/h.out" || fail "-h does not name $doc"
 
 # Without a display and without a script: one line on standard error and a clear exit code.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/nodisplay.out" 2>"$work/nodisplay.err"; rc=$?
@@ -21,6 +24,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/nodispla
 [ "$(wc -l <"$work/nodisplay.err")" -eq 1 ] || fail "no display printed $(wc -l <"$work/nodisplay.err") lines"
 grep -q "no display" "$work/nodisplay.err" && grep -q -- "--script" "$work/nodisplay.err" ||
   fail "no display message: $(cat "$work/nodisplay.err")"
+grep -q "$doc" "$work/nodisplay.err" || fail "the no display message does not name $doc"
 # A platform named in the environment that needs a display is no display either.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$work/xcb.err"; rc=$?
 [ "$rc" -eq 4 ] || fail "QT_QPA_PLATFORM=xcb without a display ended with $rc, not 4"

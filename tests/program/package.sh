@@ -26,7 +26,8 @@ for file in usr/bin/velmor_accounts \
     usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/$app.png usr/share/icons/hicolor/128x128/apps/$app.png \
     usr/share/icons/hicolor/256x256/apps/$app.png usr/share/icons/hicolor/scalable/apps/$app.svg \
-    usr/share/doc/velmor-accounts/copyright usr/share/man/man1/velmor_accounts.1.gz; do
+    usr/share/doc/velmor-accounts/copyright usr/share/doc/velmor-accounts/scripts.md \
+    usr/share/man/man1/velmor_accounts.1.gz; do
   [ -f "$root/$file" ] || fail "the package has no $file"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"

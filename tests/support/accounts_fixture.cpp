@@ -173,6 +173,13 @@ void taccounts_page_test::run_queue() {
 }
 
 void taccounts_page_test::start(const std::function<void(tpage_controller_generic&)>& aextra_pages) {
+    start_registered([&](tpage_controller_generic& acontroller) {
+        register_accounts_pages(acontroller);
+        if (aextra_pages) aextra_pages(acontroller);
+    });
+}
+
+void taccounts_page_test::start_registered(const std::function<void(tpage_controller_generic&)>& aregister_pages) {
     auto boxes = std::make_unique<tgraphboxes>();
     boxes->add(ht_main, std::make_unique<tfake_surface>(101, trect{0, 0, 1090, 860}));
     boxes->add(ht_header, std::make_unique<tfake_surface>(102, trect{0, 0, 1090, 54}));
@@ -180,11 +187,6 @@ void taccounts_page_test::start(const std::function<void(tpage_controller_generi
     boxes->add(ht_ontop, std::make_unique<tfake_surface>(104, trect{0, 0, 300, 200}));
     fstartup = std::make_unique<tstartup>(fstartup_opened, *finifile);
     fcontroller = std::make_unique<tpage_controller>(
-        std::move(boxes), fmessages, *fstartup,
-        [&](tpage_controller_generic& acontroller) {
-            register_accounts_pages(acontroller);
-            if (aextra_pages) aextra_pages(acontroller);
-        },
-        &test_strip_class(), &test_strip_class());
+        std::move(boxes), fmessages, *fstartup, aregister_pages, &test_strip_class(), &test_strip_class());
     fcontroller->page_first(true);
 }

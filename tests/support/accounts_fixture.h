@@ -125,6 +125,8 @@ protected:
     // Creates the product's controller with the accounts pages (and aextra_pages) registered and
     // enters the first page: the accounts menu, or the domains menu for more than one domain.
     void start(const std::function<void(tpage_controller_generic&)>& aextra_pages = {});
+    // The same with aregister_pages as the only registration (the program's own, for one).
+    void start_registered(const std::function<void(tpage_controller_generic&)>& aregister_pages);
 
     tfake_surface& surface(thandler_type aslot) {
         return static_cast<tfake_surface&>(*fcontroller->get_graphboxes().get_graphbox(aslot));

@@ -53,7 +53,8 @@ add_custom_command(
   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog ${CMAKE_CURRENT_LIST_DIR}/velmor_accounts.1
   VERBATIM)
 add_custom_target(package_docs DEPENDS ${_changelog} ${_manpage})
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${_changelog}
+# scripts.md: how to drive the program with a script, which --help and the no-display message name.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${_changelog} ${CMAKE_SOURCE_DIR}/docs/scripts.md
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${VELMOR_PACKAGE_NAME})
 install(FILES ${_manpage} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
