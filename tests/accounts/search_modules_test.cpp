@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "accounts/datamodule_search_account.h"
-#include "support/accounts_fixture.h"
+#include "support/search_module_fixture.h"
 #include "pages/grid_cell_text.h"
 #include "controls/grid_controls.h"
 #include "controls/grid_renderers.h"
@@ -12,13 +12,7 @@
 
 namespace {
 
-class SearchModules : public taccounts_page_test {
-protected:
-    void SetUp() override {
-        taccounts_page_test::SetUp();
-        fdatabase->open_database(0);
-    }
-};
+class SearchModules : public tsearch_module_test {};
 
 TEST_F(SearchModules, a_module_paints_its_cells_with_the_standard_renderer_and_erases_below_the_last_row) {
     Tdatamodule_search_account module(*fdatabase);

@@ -7,23 +7,11 @@
 #include <vector>
 
 #include "jobs/datamodule_search_job.h"
-#include "support/accounts_fixture.h"
+#include "support/search_module_fixture.h"
 
 namespace {
 
-class SearchModules : public taccounts_page_test {
-protected:
-    void SetUp() override {
-        taccounts_page_test::SetUp();
-        fdatabase->open_database(0);
-    }
-};
-
-template <typename M>
-void load_all(M& amodule) {
-    while (amodule.add_records_pagedown(5)) {
-    }
-}
+class SearchModules : public tsearch_module_test {};
 
 TEST_F(SearchModules, job_cells_outside_the_lines_and_columns_are_empty) {
     Tdatamodule_search_job jobs(*fdatabase);

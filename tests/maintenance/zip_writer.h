@@ -15,7 +15,8 @@ struct tzip_test_entry {
     bool link = false;
 };
 
-inline void write_zip(const std::string& apath, const std::vector<tzip_test_entry>& aentries) {
+// adeflate: deflated entries instead, so that an entry's bytes can unpack to far more than they take.
+inline void write_zip(const std::string& apath, const std::vector<tzip_test_entry>& aentries, bool adeflate = false) {
     int error = 0;
     zip_t* z = zip_open(apath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     ASSERT_NE(nullptr, z);
@@ -23,7 +24,8 @@ inline void write_zip(const std::string& apath, const std::vector<tzip_test_entr
         zip_source_t* source = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
         const zip_int64_t index = zip_file_add(z, e.name.c_str(), source, ZIP_FL_ENC_UTF_8);
         ASSERT_GE(index, 0) << e.name;
-        zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+        zip_set_file_compression(z, static_cast<zip_uint64_t>(index), adeflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE,
+                                 adeflate ? 9 : 0);
         if (e.link)
             zip_file_set_external_attributes(z, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
                                              static_cast<zip_uint32_t>(S_IFLNK | 0777) << 16);
@@ -31,16 +33,3 @@ inline void write_zip(const std::string& apath, const std::vector<tzip_test_entr
     ASSERT_EQ(0, zip_close(z));
 }
 
-// The same with deflated entries, so that an entry's bytes can unpack to far more than they take.
-inline void write_deflated_zip(const std::string& apath, const std::vector<tzip_test_entry>& aentries) {
-    int error = 0;
-    zip_t* z = zip_open(apath.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(nullptr, z);
-    for (const tzip_test_entry& e : aentries) {
-        zip_source_t* source = zip_source_buffer(z, e.data.data(), e.data.size(), 0);
-        const zip_int64_t index = zip_file_add(z, e.name.c_str(), source, ZIP_FL_ENC_UTF_8);
-        ASSERT_GE(index, 0) << e.name;
-        zip_set_file_compression(z, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 9);
-    }
-    ASSERT_EQ(0, zip_close(z));
-}

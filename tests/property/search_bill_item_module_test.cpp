@@ -7,23 +7,11 @@
 #include <vector>
 
 #include "property/datamodule_search_bill_item.h"
-#include "support/accounts_fixture.h"
+#include "support/search_module_fixture.h"
 
 namespace {
 
-class SearchModules : public taccounts_page_test {
-protected:
-    void SetUp() override {
-        taccounts_page_test::SetUp();
-        fdatabase->open_database(0);
-    }
-};
-
-template <typename M>
-void load_all(M& amodule) {
-    while (amodule.add_records_pagedown(5)) {
-    }
-}
+class SearchModules : public tsearch_module_test {};
 
 TEST_F(SearchModules, bill_items_match_code_prefixes_in_code_order_ignoring_case) {
     struct tcase {
