@@ -1,6 +1,7 @@
 // The base of every page, header, footer and overlay handler module: it occupies one surface,
-// owns the page's control container and its parameter record, hands events to the container and
-// offers the focus commands and drawing helpers the pages build on.
+// owns the page's control container and its parameter record, hands events to the container,
+// finds its controls by tag, tells the page of its first layout, and offers the focus commands and
+// drawing helpers the pages build on.
 #pragma once
 
 #include <cstdint>
