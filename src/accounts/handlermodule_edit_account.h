@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "accounts/datamodule_customers.h"
+#include "controls/grid_controls.h"
 #include "pages/page_support.h"
 #include "accounts/records_customers.h"
 #include "pages/handlermodule_edit_generic.h"
@@ -35,7 +36,7 @@ public:
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
 
-    tvelmor_grid& grid_contacts() { return page_grid(*this, tag_grid_contacts); }
+    tvelmor_grid& grid_contacts() { return control<tvelmor_grid>(tag_grid_contacts); }
     // The account's id, -1 while it is not saved.
     int32_t account_id() const;
 

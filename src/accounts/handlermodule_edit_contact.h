@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "accounts/datamodule_customers.h"
+#include "controls/grid_controls.h"
 #include "pages/page_support.h"
 #include "accounts/records_customers.h"
 #include "pages/handlermodule_edit_generic.h"
@@ -34,7 +35,7 @@ public:
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
 
-    tvelmor_grid& grid_account() { return page_grid(*this, tag_grid_account); }
+    tvelmor_grid& grid_account() { return control<tvelmor_grid>(tag_grid_account); }
 
     tlight_rows flist_account{trecord_customer::static_class()};
 

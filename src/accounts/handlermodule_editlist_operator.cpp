@@ -73,11 +73,7 @@ const thandler_class& Thandlermodule_editlist_operator::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_editlist_operator::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_editlist_operator::grid() { return control<tvelmor_grid>(tag_grid); }
 
 int32_t Thandlermodule_editlist_operator::get_tabpage_panel(int16_t atabpageno) const {
     switch (atabpageno) {
@@ -88,20 +84,15 @@ int32_t Thandlermodule_editlist_operator::get_tabpage_panel(int16_t atabpageno) 
 }
 
 void Thandlermodule_editlist_operator::once_created() {
-    if (auto* header = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid_header))) header->set_rowcount(1);
+    control<tvelmor_grid>(tag_grid_header).set_rowcount(1);
     set_focused_tag(tag_grid, true);
 }
 
-void Thandlermodule_editlist_operator::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        tvelmor_grid& g = grid();
-        datablock_operators.open_datasets();
-        fetch_lines(2 * g.row_count_visible);
-        g.set_rowcount(line_count());
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_editlist_operator::once_laid_out() {
+    tvelmor_grid& g = grid();
+    datablock_operators.open_datasets();
+    fetch_lines(2 * g.row_count_visible);
+    g.set_rowcount(line_count());
 }
 
 void Thandlermodule_editlist_operator::add_dataset_line() {

@@ -38,7 +38,6 @@ public:
     static const thandler_class& handler_class();
 
     void once_created() override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
@@ -66,6 +65,9 @@ public:
     // The row chosen for deletion.
     int32_t frow = -1;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void add_dataset_line();
     void fetch_lines(int32_t acount);
@@ -77,5 +79,4 @@ private:
     void refresh_line();
     std::u16string cell_text(int32_t atag, int32_t arow, int32_t acol) const;
 
-    bool flaid_out = false;
 };

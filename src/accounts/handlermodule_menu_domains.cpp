@@ -27,11 +27,7 @@ const thandler_class& Thandlermodule_menu_domains::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_menu_domains::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Menu grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_menu_domains::grid() { return control<tvelmor_grid>(tag_grid); }
 
 void Thandlermodule_menu_domains::once_created() {
     Tdatamodule_database_customers& database = Tdatamodule_database_customers::instance();

@@ -46,11 +46,7 @@ const thandler_class& Thandlermodule_search_customer::handler_class() {
 
 tvelmor_grid& Thandlermodule_search_customer::grid() { return flink.grid(); }
 
-tvelmor_edit& Thandlermodule_search_customer::edit() {
-    auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
-    if (!e) throw tvelmor_exception("Edit %d not found in %s.edit();", tag_edit, class_name());
-    return *e;
-}
+tvelmor_edit& Thandlermodule_search_customer::edit() { return control<tvelmor_edit>(tag_edit); }
 
 void Thandlermodule_search_customer::once_created() {
     if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) fsearch = params->fsearch;
@@ -65,20 +61,15 @@ void Thandlermodule_search_customer::save_params(tparams_generic& aparams) {
     }
 }
 
-void Thandlermodule_search_customer::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) {
-            fsearch = trim_search_text(params->fsearch);
-            flink.fill(fsearch, params->frow_start);
-            fparams.reset();
-        } else {
-            fsearch = trim_search_text(fsearch);
-            flink.fill(fsearch);
-        }
+void Thandlermodule_search_customer::once_laid_out() {
+    if (auto* params = dynamic_cast<tparams_search_customer*>(fparams.get())) {
+        fsearch = trim_search_text(params->fsearch);
+        flink.fill(fsearch, params->frow_start);
+        fparams.reset();
+    } else {
+        fsearch = trim_search_text(fsearch);
+        flink.fill(fsearch);
     }
-    if (!as_skip_draw) handle_paint();
 }
 
 bool Thandlermodule_search_customer::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

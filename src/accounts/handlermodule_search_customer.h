@@ -33,7 +33,6 @@ public:
 
     void once_created() override;
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_draw(int32_t atag) override;
@@ -52,6 +51,9 @@ public:
     int32_t frow = -1;
     int32_t fdebug_count = 0;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void enter_current_line();
     void ask_delete();
@@ -59,5 +61,4 @@ private:
 
     std::unique_ptr<Tdatamodule_search_customer> fmodule;
     tsearch_grid_link flink;
-    bool flaid_out = false;
 };

@@ -63,13 +63,13 @@ void Thandlermodule_edit_job2::load_line() {
     // A missing line leaves the record empty: empty fields, not a quantity of 0 or $0.00.
     if (!found) {
         for (int32_t tag : {tag_edit_partno, tag_edit_partno + 3, tag_edit_partno + 6, tag_edit_partno + 9})
-            page_edit(*this, tag).set_text(u"");
-        page_memo(*this, tag_memo_notes).set_text(u"");
+            control<tvelmor_edit>(tag).set_text(u"");
+        control<tvelmor_memo>(tag_memo_notes).set_text(u"");
     }
     show_account_name();
 }
 
-void Thandlermodule_edit_job2::show_account_name() { page_label(*this, tag_account_name).caption = faccount_text; }
+void Thandlermodule_edit_job2::show_account_name() { control<tvelmor_label>(tag_account_name).caption = faccount_text; }
 
 void Thandlermodule_edit_job2::once_created() {
     load_line();

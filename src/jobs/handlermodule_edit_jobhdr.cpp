@@ -69,10 +69,10 @@ void Thandlermodule_edit_jobhdr::once_created() {
             faccount_text = module.get_account_name(frecord.get_fieldbyname_asl("account"));
         }
     }
-    page_label(*this, tag_account_name).caption = faccount_text;
-    page_grid(*this, tag_grid_lines).set_rowcount(flist_lines.get_count());
+    control<tvelmor_label>(tag_account_name).caption = faccount_text;
+    control<tvelmor_grid>(tag_grid_lines).set_rowcount(flist_lines.get_count());
     // The header record is read by index (its class has no declared properties for field links).
-    page_label(*this, tag_order_no).caption =
+    control<tvelmor_label>(tag_order_no).caption =
         frecord.get_is_field_assigned(0) ? utf8_to_utf16(std::to_string(frecord.get_field_asl(0))) : u"";
     set_focused_tag(tag_grid_lines, true);
 }
@@ -140,7 +140,7 @@ bool Thandlermodule_edit_jobhdr::key_choosing(uint16_t akey) {
 }
 
 void Thandlermodule_edit_jobhdr::open_line() {
-    const int32_t row = page_grid(*this, tag_grid_lines).row;
+    const int32_t row = control<tvelmor_grid>(tag_grid_lines).row;
     if (row < 0 || row >= flist_lines.get_count()) return;
     frecord_lineno = flist_lines.get_item(row).flineno;
     const tparam_value params[] = {int64_t{frecord_id}, int64_t{frecord_lineno}};

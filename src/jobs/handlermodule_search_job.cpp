@@ -53,7 +53,9 @@ const thandler_class& Thandlermodule_search_job::handler_class() {
 
 tsearch_grid_link& Thandlermodule_search_job::current() { return ftabno == 0 ? *faccounts : *fjobs; }
 
-std::u16string Thandlermodule_search_job::account_caption() { return page_label(*this, tag_label_account).caption; }
+std::u16string Thandlermodule_search_job::account_caption() {
+    return control<tvelmor_label>(tag_label_account).caption;
+}
 
 void Thandlermodule_search_job::once_created() {
     faccounts->install();
@@ -75,17 +77,12 @@ void Thandlermodule_search_job::save_params(tparams_generic& aparams) {
     }
 }
 
-void Thandlermodule_search_job::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        // The grids know their visible rows only now.
-        if (ftabno == 0)
-            faccounts->search(fsearch);
-        else
-            fjobs->search(u"");
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_search_job::once_laid_out() {
+    // The grids know their visible rows only now.
+    if (ftabno == 0)
+        faccounts->search(fsearch);
+    else
+        fjobs->search(u"");
 }
 
 bool Thandlermodule_search_job::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
@@ -125,25 +122,25 @@ void Thandlermodule_search_job::choose_account(int32_t agrid_row) {
 }
 
 void Thandlermodule_search_job::to_lines(int32_t aaccount, const std::u16string& aname) {
-    fcontrols->get_control(tag_edit_account)->visible = false;
-    page_label(*this, tag_label_account).caption = aname;
+    control<tvelmor_control>(tag_edit_account).visible = false;
+    control<tvelmor_label>(tag_label_account).caption = aname;
     show_control(*this, tag_label_account, true);
-    page_edit(*this, tag_edit_job).set_text(u"");
+    control<tvelmor_edit>(tag_edit_job).set_text(u"");
     swap_panels(tag_panel_accounts, tag_panel_jobs);
     // The account edit losing the focus is hidden: only the job edit is drawn.
     set_focused_tag(tag_edit_job, true);
-    if (flaid_out) get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_job);
+    if (is_laid_out()) get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_job);
     fmodule_account->close();
     faccounts->grid().set_rowcount(0);
     faccount = aaccount;
     fmodule_job->initialize_search(aaccount);
     ftabno = 1;
-    if (flaid_out) fjobs->search(u"");
+    if (is_laid_out()) fjobs->search(u"");
 }
 
 void Thandlermodule_search_job::back_to_accounts() {
-    fcontrols->get_control(tag_label_account)->visible = false;
-    page_edit(*this, tag_edit_account).set_text(u"");
+    control<tvelmor_control>(tag_label_account).visible = false;
+    control<tvelmor_edit>(tag_edit_account).set_text(u"");
     show_control(*this, tag_edit_account, true);
     swap_panels(tag_panel_jobs, tag_panel_accounts);
     set_focused_tag(tag_edit_account, true);
@@ -159,7 +156,7 @@ void Thandlermodule_search_job::back_to_accounts() {
 void Thandlermodule_search_job::swap_panels(int32_t apanel_old, int32_t apanel_new) {
     fcontrols->get_panel(apanel_old)->visible = false;
     fcontrols->get_panel(apanel_new)->visible = true;
-    if (!flaid_out) return;
+    if (!is_laid_out()) return;
     get_messages().add_message(501, jt_erase_panel, fhandler_type, apanel_old, 0);
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_bevel);
     get_messages().add_message(501, jt_draw_panel, fhandler_type, apanel_new);
@@ -183,10 +180,10 @@ bool Thandlermodule_search_job::callback_message(void* aparams, int32_t atag, in
         }
         case tmsg_code::edit_text_changed:
             if (atag == tag_edit_account && ftabno == 0) {
-                fsearch = trim_search_text(page_edit(*this, tag_edit_account).get_text());
+                fsearch = trim_search_text(control<tvelmor_edit>(tag_edit_account).get_text());
                 faccounts->search(fsearch);
             }
-            if (atag == tag_edit_job && ftabno == 1) fjobs->search(trim_search_text(page_edit(*this, tag_edit_job).get_text()));
+            if (atag == tag_edit_job && ftabno == 1) fjobs->search(trim_search_text(control<tvelmor_edit>(tag_edit_job).get_text()));
             return true;
         default: return Thandlermodule_page::callback_message(aparams, atag, amsg);
     }

@@ -49,7 +49,6 @@ public:
 
     void once_created() override;
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
@@ -65,6 +64,9 @@ public:
     // The account whose lines step 1 searches; -1 for all accounts.
     int32_t faccount = Tdatamodule_search_job::all_accounts;
 
+protected:
+    void once_laid_out() override;
+
 private:
     // Step 0 to step 1 with the account of agrid_row (no row: all accounts).
     void choose_account(int32_t agrid_row);
@@ -78,5 +80,4 @@ private:
     std::unique_ptr<Tdatamodule_search_job> fmodule_job;
     std::unique_ptr<tsearch_grid_link> faccounts;
     std::unique_ptr<tsearch_grid_link> fjobs;
-    bool flaid_out = false;
 };

@@ -35,8 +35,8 @@ void tjob_account_choice::swap_panels(int32_t apanel_old, int32_t apanel_new) {
 }
 
 void tjob_account_choice::begin(const std::u16string& aname) {
-    fpage.fcontrols->get_control(ftags.fname)->visible = false;
-    page_edit(fpage, ftags.fedit).set_text(aname);
+    fpage.control<tvelmor_control>(ftags.fname).visible = false;
+    fpage.control<tvelmor_edit>(ftags.fedit).set_text(aname);
     show_control(fpage, ftags.fedit, true);
     // The control losing the focus is drawn again unless it lies in the panel now hidden.
     const int32_t focused_before = fpage.ffocused_tag;
@@ -47,7 +47,9 @@ void tjob_account_choice::begin(const std::u16string& aname) {
     flink->search(aname);
 }
 
-void tjob_account_choice::text_changed() { flink->search(trim_search_text(page_edit(fpage, ftags.fedit).get_text())); }
+void tjob_account_choice::text_changed() {
+    flink->search(trim_search_text(fpage.control<tvelmor_edit>(ftags.fedit).get_text()));
+}
 
 bool tjob_account_choice::current(int32_t& aid, std::u16string& aname) const {
     const int32_t row = flink->grid().row;
@@ -58,8 +60,8 @@ bool tjob_account_choice::current(int32_t& aid, std::u16string& aname) const {
 }
 
 void tjob_account_choice::end(const std::u16string& aname) {
-    fpage.fcontrols->get_control(ftags.fedit)->visible = false;
-    page_label(fpage, ftags.fname).caption = aname;
+    fpage.control<tvelmor_control>(ftags.fedit).visible = false;
+    fpage.control<tvelmor_label>(ftags.fname).caption = aname;
     show_control(fpage, ftags.fname, true);
     fmodule->close();
     flink->grid().set_rowcount(0);

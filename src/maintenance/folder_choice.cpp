@@ -15,14 +15,10 @@ bool tfolder_choice::select(std::string& afolder) {
 }
 
 void tfolder_choice::show_folder(Thandlermodule_page& apage, int32_t atag, const std::string& afolder, bool adraw) {
-    auto* label = dynamic_cast<tvelmor_customlabel*>(apage.fcontrols->get_control(atag));
-    if (!label) throw tvelmor_exception("Label %d not found in %s.show_folder();", atag, "tfolder_choice");
-    label->set_caption(utf8_to_utf16(afolder));
+    apage.control<tvelmor_customlabel>(atag).set_caption(utf8_to_utf16(afolder));
     if (adraw) apage.draw_control(atag, false);
 }
 
 tvelmor_button& tfolder_choice::button(Thandlermodule_page& apage, int32_t atag) {
-    auto* b = dynamic_cast<tvelmor_button*>(apage.fcontrols->get_control(atag));
-    if (!b) throw tvelmor_exception("Button %d not found in %s.button();", atag, "tfolder_choice");
-    return *b;
+    return apage.control<tvelmor_button>(atag);
 }

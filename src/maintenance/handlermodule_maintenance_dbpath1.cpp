@@ -196,8 +196,7 @@ void Thandlermodule_maintenance_dbpath1::show_finished() {
     erase_viewport(tag_run, 0);
     fcontrols->set_viewport_skip(tag_go, true);
     fcontrols->recalculate_viewports_from(tag_line);
-    auto* run = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_run));
-    if (run) run->caption = u"Finished :";
+    control<tvelmor_label>(tag_run).caption = u"Finished :";
     draw_control(tag_run, false);
     frestored = true;
     set_focused_tag(tag_cancel, false);

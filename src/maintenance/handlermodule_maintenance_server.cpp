@@ -37,8 +37,7 @@ const thandler_class& Thandlermodule_maintenance_server::handler_class() {
 void Thandlermodule_maintenance_server::once_created() { set_focused_tag(tag_host, true); }
 
 std::u16string Thandlermodule_maintenance_server::edit_text(int32_t atag) const {
-    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(atag));
-    return edit ? edit->get_text() : std::u16string();
+    return control<tvelmor_edit>(atag).get_text();
 }
 
 tserver_details Thandlermodule_maintenance_server::details() const {
@@ -87,8 +86,7 @@ void Thandlermodule_maintenance_server::show_finished() {
     auto& go = tfolder_choice::button(*this, tag_go);
     go.enabled = false;
     draw_control(tag_go, false);
-    auto* run = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_run));
-    if (run) run->caption = u"Finished :";
+    control<tvelmor_label>(tag_run).caption = u"Finished :";
     draw_control(tag_run, false);
     ffinished = true;
     set_focused_tag(tag_cancel, false);

@@ -15,7 +15,7 @@ Thandlermodule_big_edit::Thandlermodule_big_edit(tpage_controller_generic* aowne
                                                  const std::u16string& avalue)
     : Thandlermodule_ontop(aowner, ho_bigedit, aid, &big_edit_form()), frect(arect), fvalue(avalue) {}
 
-tvelmor_memo& Thandlermodule_big_edit::memo() { return control_of<tvelmor_memo>(tag_memo); }
+tvelmor_memo& Thandlermodule_big_edit::memo() { return control<tvelmor_memo>(tag_memo); }
 
 void Thandlermodule_big_edit::once_created() {
     tvelmor_memo& m = memo();

@@ -20,7 +20,6 @@ trect Thandlermodule_combobox::get_initial_bounds(const trect& aclientrect) {
 }
 
 int32_t Thandlermodule_combobox::initial_row() {
-    const auto* combobox = fpage ? dynamic_cast<const tvelmor_combobox*>(fpage->fcontrols->get_control(ftag_ontop))
-                                 : nullptr;
+    const auto* combobox = fpage ? &fpage->control<tvelmor_combobox>(ftag_ontop) : nullptr;
     return combobox ? combobox->item_index : 0;
 }

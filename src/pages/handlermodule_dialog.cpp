@@ -34,7 +34,7 @@ Thandlermodule_dialog::Thandlermodule_dialog(tpage_controller_generic* aowner, i
 
 void Thandlermodule_dialog::once_created() {
     flines = split_lines(fcaption);
-    control_of<tvelmor_grid>(tag_lines).set_rowcount(static_cast<int32_t>(flines.size()));
+    control<tvelmor_grid>(tag_lines).set_rowcount(static_cast<int32_t>(flines.size()));
 }
 
 bool Thandlermodule_dialog::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

@@ -28,18 +28,15 @@ void Thandlermodule_edit_generic::bind_data() {
     links->setup_data1(frecord.get());
 }
 
-void Thandlermodule_edit_generic::handle_resize(bool as_skip_draw) {
-    const bool first = !flaid_out;
-    flaid_out = true;
-    if (first) {
-        // The first layout paints, so the controls must already show the record.
-        refresh_controls();
-        if (fis_newrecord)
-            set_mode_editing(true, tag_panel_edit, 1);
-        else if (frecord && frecord0)
-            tprocs_datarecord2::assign(*frecord0, *frecord);
-    }
-    Thandlermodule_editable_generic::handle_resize(as_skip_draw);
+void Thandlermodule_edit_generic::once_laid_out() {
+    // The first layout paints, so the controls must already show the record.
+    refresh_controls();
+    if (fis_newrecord)
+        set_mode_editing(true, tag_panel_edit, 1);
+    else if (frecord && frecord0)
+        tprocs_datarecord2::assign(*frecord0, *frecord);
+    // A memo given its text wraps only at a layout.
+    lay_out();
 }
 
 bool Thandlermodule_edit_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {
@@ -138,7 +135,8 @@ void Thandlermodule_edit_generic::cancel_edit(bool as_keep) {
 
 bool Thandlermodule_edit_generic::accept_focused_edit() {
     if (ffocused_tag == 0) return true;
-    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(ffocused_tag));
+    // Only an edit has a value to check.
+    auto* edit = dynamic_cast<tvelmor_edit*>(&control<tvelmor_control>(ffocused_tag));
     if (!edit || edit->header == 0) return true;
     tvelmor_miscobject* links = fcontrols->get_miscobject(edit->header);
     tvalidator_generic* validator = links ? links->get_validator(edit->fieldno) : nullptr;

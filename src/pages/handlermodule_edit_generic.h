@@ -29,7 +29,6 @@ public:
 
     // Binds frecord to the field links misc object 101.
     void bind_data() override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
 
@@ -53,6 +52,8 @@ public:
     static constexpr int32_t tag_save_changes = 9101;
 
 protected:
+    // Shows the record and takes its untouched copy.
+    void once_laid_out() override;
     // What is typed into the focused edit counts once the user saves or leaves, as if the edit
     // had been left: F2 and Esc take it first. False when the edit refuses the text.
     bool accept_focused_edit();
@@ -60,7 +61,4 @@ protected:
     void refresh_controls();
     // Back to viewing with nothing modified, the controls showing the record.
     void leave_editing();
-
-private:
-    bool flaid_out = false;
 };

@@ -41,15 +41,15 @@ bool Thandlermodule_editable_generic::callback_message(void*, int32_t atag, int3
 }
 
 void Thandlermodule_editable_generic::set_modified(bool amodified, int32_t atag) {
-    if (amodified && atag != -1)
-        if (tvelmor_control* c = fcontrols->get_control(atag)) {
-            int32_t viewing = 0, modified = 0;
-            // Shown at once, not only at the control's next draw.
-            if (theme_tags(c->id, viewing, modified) && c->tag_theme != modified) {
-                c->tag_theme = modified;
-                if (c->visible) get_messages().add_message(501, jt_draw_control, ht_main, atag);
-            }
+    if (amodified && atag != -1) {
+        tvelmor_control& c = control<tvelmor_control>(atag);
+        int32_t viewing = 0, modified = 0;
+        // Shown at once, not only at the control's next draw.
+        if (theme_tags(c.id, viewing, modified) && c.tag_theme != modified) {
+            c.tag_theme = modified;
+            if (c.visible) get_messages().add_message(501, jt_draw_control, ht_main, atag);
         }
+    }
     if (amodified == fmodified) return;
     fmodified = amodified;
     if (fowner) set_bar_control_enabled(fowner->get_handler_footer(), tag_footer_save, fmodified, true);
@@ -94,7 +94,8 @@ void Thandlermodule_editable_generic::queue_shown_editable_draws() {
 void Thandlermodule_editable_generic::set_bar_control_enabled(Thandlermodule_page* ahandler, int32_t atag,
                                                               bool aenabled, bool as_queue_draw) {
     if (!ahandler) return;
-    tvelmor_control* c = ahandler->fcontrols->get_control(atag);
+    // The header and footer a page runs under may lack the control.
+    tvelmor_control* c = ahandler->find_control<tvelmor_control>(atag);
     bool* enabled = nullptr;
     if (auto* label = dynamic_cast<tvelmor_customlabel*>(c)) enabled = &label->enabled;
     else if (auto* button = dynamic_cast<tvelmor_button*>(c)) enabled = &button->enabled;

@@ -93,9 +93,7 @@ bool Thandlermodule_editlist_generic::keydown_detail(uint16_t akey, tshift_state
 }
 
 void Thandlermodule_editlist_generic::open_row() {
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(fcontrols->get_control(tag_grid));
-    if (!grid) return;
-    frow_operate = grid->row;
+    frow_operate = control<tvelmor_customgrid>(tag_grid).row;
     if (frow_operate < 0 || frow_operate >= static_cast<int32_t>(flist_lines.size())) return;
     fis_newrecord = false;
     load_record();
@@ -119,7 +117,7 @@ bool Thandlermodule_editlist_generic::callback_message(void* aparams, int32_t at
         return true;
     }
     if (amsg != tmsg_code::edit_changed) return false;
-    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(atag));
+    auto* edit = dynamic_cast<tvelmor_edit*>(&control<tvelmor_control>(atag));
     if (edit && edit->header == tag_fieldlinks) {
         set_modified(true);
         edit->tag_theme = theme_modified;
@@ -158,7 +156,8 @@ void Thandlermodule_editlist_generic::cancel_edit() {
 
 void Thandlermodule_editlist_generic::set_footer_enabled(int32_t atag, bool aenabled, bool as_skip_draw) {
     Thandlermodule_page* footer = fowner ? fowner->get_handler_footer() : nullptr;
-    auto* label = footer ? dynamic_cast<tvelmor_customlabel*>(footer->fcontrols->get_control(atag)) : nullptr;
+    // The footer the page runs under may lack the legend.
+    auto* label = footer ? footer->find_control<tvelmor_customlabel>(atag) : nullptr;
     if (!label || label->enabled == aenabled) return;
     label->enabled = aenabled;
     if (!as_skip_draw) footer->draw_control(atag, false);

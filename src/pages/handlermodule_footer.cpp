@@ -40,9 +40,7 @@ tvelmor_label& Thandlermodule_footer::label(tfooter_button abutton) {
         throw tvelmor_exception("Footer button %d not supported in %s.label();", static_cast<int32_t>(abutton),
                                 class_name());
     const int32_t tag = legends[abutton].tag;
-    auto* found = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag));
-    if (!found) throw tvelmor_exception("Label %d not found in %s.label();", tag, class_name());
-    return *found;
+    return control<tvelmor_label>(tag);
 }
 
 // Drawn at once: the footer takes no events of its own, so no other control's event is under way
@@ -56,10 +54,9 @@ void Thandlermodule_footer::default_button_captions() {
     for (const tfooter_legend& legend : legends)
         if ((fbutton_caption_set & legend.bit) != 0) label(legend.button).caption = legend_caption(legend, legend.caption);
     fbutton_caption_set = 0;
-    if (auto* status = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_status))) {
-        status->caption.clear();
-        status->visible = false;
-    }
+    tvelmor_label& status = control<tvelmor_label>(tag_status);
+    status.caption.clear();
+    status.visible = false;
 }
 
 void Thandlermodule_footer::set_buttons_invisible(uint16_t avalue, bool as_skip_draw) {
@@ -90,12 +87,11 @@ void Thandlermodule_footer::set_footer_button_param(tfooter_button abutton, cons
 }
 
 void Thandlermodule_footer::set_footer_status(const std::u16string& atext) {
-    auto* status = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_status));
-    if (!status) throw tvelmor_exception("Label %d not found in %s.set_footer_status();", tag_status, class_name());
-    if (status->caption == atext && status->visible == !atext.empty()) return;
-    status->caption = atext;
-    status->visible = !atext.empty();
-    draw_legend(*status, false);
+    tvelmor_label& status = control<tvelmor_label>(tag_status);
+    if (status.caption == atext && status.visible == !atext.empty()) return;
+    status.caption = atext;
+    status.visible = !atext.empty();
+    draw_legend(status, false);
 }
 
 const thandler_class& footer_handler_class() {

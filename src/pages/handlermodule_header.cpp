@@ -13,17 +13,9 @@ Thandlermodule_header::Thandlermodule_header(tpage_controller_generic* aowner, t
                                              tgraphbox_generic* agraphbox)
     : Thandlermodule_page(aowner, ahandler_type, agraphbox) {}
 
-tvelmor_label& Thandlermodule_header::title() {
-    auto* label = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_title));
-    if (!label) throw tvelmor_exception("Label %d not found in %s.title();", tag_title, class_name());
-    return *label;
-}
+tvelmor_label& Thandlermodule_header::title() { return control<tvelmor_label>(tag_title); }
 
-tvelmor_button_bmp& Thandlermodule_header::button(int32_t atag) {
-    auto* found = dynamic_cast<tvelmor_button_bmp*>(fcontrols->get_control(atag));
-    if (!found) throw tvelmor_exception("Button %d not found in %s.button();", atag, class_name());
-    return *found;
-}
+tvelmor_button_bmp& Thandlermodule_header::button(int32_t atag) { return control<tvelmor_button_bmp>(atag); }
 
 void Thandlermodule_header::set_header_param(tparams_header aparam_header, const std::u16string& avalue) {
     if (aparam_header == ph_title_caption) title().caption = avalue;

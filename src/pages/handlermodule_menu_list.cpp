@@ -7,11 +7,7 @@
 #include "pages/page_controller_generic.h"
 #include "values/params_generic.h"
 
-tvelmor_grid& Thandlermodule_menu_list::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Menu grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_menu_list::grid() { return control<tvelmor_grid>(tag_grid); }
 
 void Thandlermodule_menu_list::once_created() {
     auto* items = dynamic_cast<tmiscobject_textlines*>(fcontrols->get_miscobject(menu_items_tag()));

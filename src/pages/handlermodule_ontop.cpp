@@ -40,7 +40,7 @@ Thandlermodule_ontop_list::Thandlermodule_ontop_list(tpage_controller_generic* a
                                                      tmiscobject_textlines* atextlines)
     : Thandlermodule_ontop(aowner, aid, atag_ontop, aform), ftextlines(atextlines) {}
 
-tvelmor_grid& Thandlermodule_ontop_list::grid() { return control_of<tvelmor_grid>(tag_grid); }
+tvelmor_grid& Thandlermodule_ontop_list::grid() { return control<tvelmor_grid>(tag_grid); }
 
 void Thandlermodule_ontop_list::once_created() {
     tvelmor_grid& g = grid();

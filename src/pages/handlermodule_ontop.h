@@ -35,9 +35,6 @@ protected:
     // Sets the result and has the controller close the overlay. The module itself lives on until
     // the event that closed it has returned.
     void close_with(int32_t aresult);
-    // One of the overlay's own controls; a form without it raises.
-    template <typename T>
-    T& control_of(int32_t atag);
 };
 
 // The page menu and the drop-down list: grid 201 shows the item text lines (misc object 101, the
@@ -77,10 +74,3 @@ protected:
 // An overlay's built-in page form (aform_name "form_page_menu"); its form class (aclass
 // "Tform_page_menu") is registered first, so the form can be read.
 Tform_page2 overlay_form(const char* aclass, const char* aform_name);
-
-template <typename T>
-T& Thandlermodule_ontop::control_of(int32_t atag) {
-    auto* found = dynamic_cast<T*>(fcontrols->get_control(atag));
-    if (!found) throw tvelmor_exception("Control %d not found in %s.control_of();", atag, class_name());
-    return *found;
-}

@@ -1,5 +1,9 @@
 #include "pages/handlermodule_page.h"
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+
 #include "controls/canvas.h"
 #include "controls/container_controls.h"
 #include "controls/element.h"
@@ -49,7 +53,7 @@ void Thandlermodule_page::draw_control(tvelmor_control* acontrol, bool as_erase)
 
 void Thandlermodule_page::draw_control(int32_t atag, bool as_erase) {
     // A tag this page does not have (a job queued by a page since replaced) draws nothing.
-    if (tvelmor_control* control = fcontrols->get_control(atag)) draw_control(control, as_erase);
+    if (auto* found = find_control<tvelmor_control>(atag)) draw_control(found, as_erase);
 }
 
 bool Thandlermodule_page::control_focus(int32_t atag, bool avalue) {
@@ -87,8 +91,37 @@ bool Thandlermodule_page::handle_character(char16_t ach) {
 }
 
 void Thandlermodule_page::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
+    lay_out();
+    if (!flaid_out) {
+        flaid_out = true;
+        once_laid_out();
+    }
     if (!as_skip_draw) handle_paint();
+}
+
+void Thandlermodule_page::lay_out() {
+    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
+}
+
+namespace {
+
+// "tvelmor_grid" for the type of tvelmor_grid.
+std::string type_display_name(const std::type_info& atype) {
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(atype.name(), nullptr, nullptr, &status);
+    std::string name = status == 0 && demangled ? demangled : atype.name();
+    std::free(demangled);
+    return name;
+}
+
+}  // namespace
+
+void Thandlermodule_page::raise_control_missing(int32_t atag, const std::type_info& akind,
+                                                const tvelmor_control* afound) const {
+    const std::string kind = type_display_name(akind);
+    if (!afound) throw tvelmor_exception("Control %d (%s) not found in %s.control();", atag, kind, class_name());
+    throw tvelmor_exception("Control %d is a %s, not a %s, in %s.control();", atag, afound->class_name(), kind,
+                            class_name());
 }
 
 void Thandlermodule_page::handle_paint() { fcontrols->draw_controls(canvas(), fgraphbox->ffont_tag); }

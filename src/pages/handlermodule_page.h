@@ -1,10 +1,12 @@
 // The base of every page, header, footer and overlay handler module: it occupies one surface,
-// owns the page's control container and its parameter record, hands events to the container and
-// offers the focus commands and drawing helpers the pages build on.
+// owns the page's control container and its parameter record, hands events to the container,
+// finds its controls by tag, tells the page of its first layout, and offers the focus commands and
+// drawing helpers the pages build on.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <typeinfo>
 
 #include "controls/surface.h"
 #include "pages/handlermodule_generic.h"
@@ -71,6 +73,17 @@ public:
     // rule). The page gets 1107 under atag_ontop with 1 (Enter) or 2 (Esc).
     void run_big_edit(int32_t atag_ontop, int32_t atag_control, const std::u16string& avalue);
 
+    // Control atag as a T. A form without it, or with another kind of control under the tag, raises
+    // with the tag, the kind wanted and the page.
+    template <typename T>
+    T& control(int32_t atag) const;
+    // The same for a control the page may lack on purpose: nullptr then, but another kind under
+    // the tag still raises.
+    template <typename T>
+    T* find_control(int32_t atag) const;
+    // True once the page has been laid out for the first time.
+    bool is_laid_out() const { return flaid_out; }
+
     bool execute_control_service(void* aresult, tcontrol_service acontrol_service, int32_t atag);
     void draw_panel(int32_t atag_panel);
     void draw_controls(icontrols_iterator& alist_controls);
@@ -91,7 +104,35 @@ public:
 protected:
     Tdatamodule_messages& get_messages() override;
     tcanvas& canvas();
+    // Computes the controls' rectangles for the surface's client area; grids learn their visible
+    // rows and visible memos wrap here.
+    void lay_out();
+    // Once, the first time the page is laid out, before it paints: the grids know their visible
+    // rows now, so pages load what they show here.
+    virtual void once_laid_out() {}
+
+private:
+    [[noreturn]] void raise_control_missing(int32_t atag, const std::type_info& akind,
+                                            const tvelmor_control* afound) const;
+
+    bool flaid_out = false;
 };
+
+template <typename T>
+T& Thandlermodule_page::control(int32_t atag) const {
+    T* found = find_control<T>(atag);
+    if (!found) raise_control_missing(atag, typeid(T), nullptr);
+    return *found;
+}
+
+template <typename T>
+T* Thandlermodule_page::find_control(int32_t atag) const {
+    tvelmor_control* found = fcontrols->get_control(atag);
+    if (!found) return nullptr;
+    auto* typed = dynamic_cast<T*>(found);
+    if (!typed) raise_control_missing(atag, typeid(T), found);
+    return typed;
+}
 
 // The viewport rectangle adjusted by a deflate value (see invalidate_viewport).
 trect deflate_rect(const trect& arect, int32_t adeflate);

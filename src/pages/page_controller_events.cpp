@@ -110,15 +110,14 @@ void tpage_controller_generic::close_ontop() {
         if (auto* header = dynamic_cast<iheader_settings*>(fhandler_header.get()))
             header->set_header_param(ph_menu_pushed, false, false);
     } else if (kind == ho_combobox && fhandler_main) {
-        auto* combobox = dynamic_cast<tvelmor_combobox*>(fhandler_main->fcontrols->get_control(tag));
-        if (combobox) {
-            const bool changed = result != -1 && combobox->set_item_index(result);
-            fhandler_main->draw_control(combobox, false);
-            if (changed) {
-                tmsg_params_item_index params;
-                params.item_index = result;
-                combobox->send_message(&params, tmsg_code::combobox_changed);
-            }
+        // The overlay is modal: the page that opened it is still the main page.
+        tvelmor_combobox& combobox = fhandler_main->control<tvelmor_combobox>(tag);
+        const bool changed = result != -1 && combobox.set_item_index(result);
+        fhandler_main->draw_control(&combobox, false);
+        if (changed) {
+            tmsg_params_item_index params;
+            params.item_index = result;
+            combobox.send_message(&params, tmsg_code::combobox_changed);
         }
     }
     // The overlay may be the caller (it closes itself from its own key handling): it is freed

@@ -38,12 +38,6 @@ bool is_focus_next_panel_key(uint16_t akey, tshift_state ashift) {
     return akey == tvk::tab || akey == tvk::prior || akey == tvk::next;
 }
 
-tvelmor_grid& page_grid(Thandlermodule_page& apage, int32_t atag) {
-    auto* grid = dynamic_cast<tvelmor_grid*>(apage.fcontrols->get_control(atag));
-    if (!grid) throw tvelmor_exception("Grid %d not found in %s.grid();", atag, apage.class_name());
-    return *grid;
-}
-
 iheader_settings* page_header(Thandlermodule_page& apage) {
     return dynamic_cast<iheader_settings*>(apage.fowner ? apage.fowner->get_handler_header() : nullptr);
 }
@@ -52,7 +46,7 @@ bool focus_next_panel(Thandlermodule_page& apage, int32_t agrid_tag) {
     const int32_t before = apage.ffocused_tag;
     apage.execute_command2(cn_focus_next_panel);
     if (apage.ffocused_tag == agrid_tag) {
-        tvelmor_grid& grid = page_grid(apage, agrid_tag);
+        tvelmor_grid& grid = apage.control<tvelmor_grid>(agrid_tag);
         if (grid.rowcount > 0) grid.row_setfull(0);
     }
     return apage.ffocused_tag != before;

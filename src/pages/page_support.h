@@ -1,5 +1,5 @@
 // What many pages share: a list of light records bound to a list-rows grid, the focus move to the
-// other panel, a grid found by tag, the header strip, a soft delete through a journaled write,
+// other panel, the header strip, a soft delete through a journaled write,
 // and the F11 record dump.
 #pragma once
 
@@ -14,7 +14,6 @@
 class Thandlermodule_page;
 class iheader_settings;
 class Thandlermodule_edit_generic;
-class tvelmor_grid;
 
 // The rows own their records; the views are what a list-rows misc object reads.
 class tlight_rows {
@@ -47,8 +46,6 @@ bool is_focus_next_panel_key(uint16_t akey, tshift_state ashift);
 // Moves the focus to the first control of the next panel; when it lands on grid agrid_tag, the
 // grid's first row is selected. True when the focused control changed.
 bool focus_next_panel(Thandlermodule_page& apage, int32_t agrid_tag);
-
-tvelmor_grid& page_grid(Thandlermodule_page& apage, int32_t atag);
 
 // The header strip of the page's controller (nullptr without one).
 iheader_settings* page_header(Thandlermodule_page& apage);

@@ -12,9 +12,8 @@ constexpr int32_t tag_page_grid = 201;
 
 // Runs after once_created, before the first layout and paint, so nothing is drawn here.
 void move_page_grid_to_row_start(tparams_generic& aparams, Thandlermodule_page& ahandlermodule) {
-    tcontainer_controls_generic* controls = ahandlermodule.get_controls();
-    if (!controls) return;
-    auto* grid = dynamic_cast<tvelmor_customgrid*>(controls->get_control(tag_page_grid));
+    // A page without the list grid (nothing under 201, or another kind of control) is left alone.
+    auto* grid = dynamic_cast<tvelmor_customgrid*>(ahandlermodule.find_control<tvelmor_control>(tag_page_grid));
     if (grid) grid->row_setfull(static_cast<tparams_gridrow&>(aparams).frow_start);
 }
 

@@ -42,7 +42,7 @@ Tdatamodule_search_grid& tsearch_grid_link::module() const {
     return *fmodule;
 }
 
-tvelmor_grid& tsearch_grid_link::grid() const { return page_grid(fpage, ftag_grid); }
+tvelmor_grid& tsearch_grid_link::grid() const { return fpage.control<tvelmor_grid>(ftag_grid); }
 
 bool tsearch_grid_link::has_line(int32_t arow) const { return arow >= 0 && arow < fline_count(); }
 

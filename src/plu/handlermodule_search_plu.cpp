@@ -64,11 +64,7 @@ const thandler_class& Thandlermodule_search_plu::handler_class() {
 
 tvelmor_grid& Thandlermodule_search_plu::grid() { return flink.grid(); }
 
-tvelmor_edit& Thandlermodule_search_plu::edit() {
-    auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit));
-    if (!e) throw tvelmor_exception("Edit %d not found in %s.edit();", tag_edit, class_name());
-    return *e;
-}
+tvelmor_edit& Thandlermodule_search_plu::edit() { return control<tvelmor_edit>(tag_edit); }
 
 void Thandlermodule_search_plu::once_created() {
     // The grid's text source: the page's lines, so whoever reads the grid's cells sees what it paints.
@@ -85,14 +81,7 @@ void Thandlermodule_search_plu::save_params(tparams_generic& aparams) {
     }
 }
 
-void Thandlermodule_search_plu::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        start_search();
-    }
-    if (!as_skip_draw) handle_paint();
-}
+void Thandlermodule_search_plu::once_laid_out() { start_search(); }
 
 void Thandlermodule_search_plu::start_search() {
     ++fsearch_update_id;

@@ -45,7 +45,6 @@ public:
 
     void once_created() override;
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void windows_message(const twindows_message& amsg) override;
@@ -67,6 +66,9 @@ public:
     // The export under way ("Export to CSV..." of the page menu), if any.
     std::unique_ptr<tcsv_export> fexport;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void start_search();
     void fill_first_screen();
@@ -85,7 +87,6 @@ private:
     std::vector<int32_t> fids;
     // The grid painted and read from flist_lines.
     tsearch_grid_link flink;
-    bool flaid_out = false;
     bool ffilling = false;       // the first screen's ids are still being taken
     bool fcompleting = false;    // a 1025 is on its way
     bool fproblem_shown = false;

@@ -52,7 +52,7 @@ const thandler_class& Thandlermodule_edit_cpinvoice::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_edit_cpinvoice::grid_lines() { return page_grid(*this, tag_grid_lines); }
+tvelmor_grid& Thandlermodule_edit_cpinvoice::grid_lines() { return control<tvelmor_grid>(tag_grid_lines); }
 
 int32_t Thandlermodule_edit_cpinvoice::template_id() const {
     const int32_t index = frecord->get_field_index1("id");
@@ -66,7 +66,7 @@ void Thandlermodule_edit_cpinvoice::once_created() {
     frecord->set_aslongint1(frecord->get_field_index1("id"), params->fid_cpinvoice);
     if (params->ftabpageno != 0) set_tabpageno(params->ftabpageno, false);
     floaded = true;
-    page_grid(*this, tag_grid_tabs).set_rowcount(1);
+    control<tvelmor_grid>(tag_grid_tabs).set_rowcount(1);
     set_focused_tag(ftabpageno == 0 ? tag_edit_name : tag_grid_lines, true);
     get_messages().add_message(301, jt_run_task, fhandler_type, task_load);
 }
@@ -100,11 +100,9 @@ void Thandlermodule_edit_cpinvoice::load_template() {
     frecord0->clear();
     tprocs_datarecord2::assign(*frecord0, *frecord);
     refresh_controls();
-    if (auto* title = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_label_title))) {
-        title->caption = u"Invoice Template " + utf8_to_utf16(std::to_string(id));
-        get_messages().add_message(501, jt_draw_control, fhandler_type, tag_label_title);
-    }
-    if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_name))) edit->set_selectedall(true);
+    control<tvelmor_label>(tag_label_title).caption = u"Invoice Template " + utf8_to_utf16(std::to_string(id));
+    get_messages().add_message(501, jt_draw_control, fhandler_type, tag_label_title);
+    control<tvelmor_edit>(tag_edit_name).set_selectedall(true);
     if (ftabpageno == 0) get_messages().add_message(501, jt_draw_panel, fhandler_type, tag_panel_details);
     get_messages().add_message(302, jt_run_task, fhandler_type, task_load_lines);
 }
@@ -123,7 +121,7 @@ bool Thandlermodule_edit_cpinvoice::set_tabpageno(int16_t atabpageno, bool as_dr
     fcontrols->get_panel(panel_old)->visible = false;
     fcontrols->get_panel(panel_new)->visible = true;
     ftabpageno = atabpageno;
-    tvelmor_grid& tabs = page_grid(*this, tag_grid_tabs);
+    tvelmor_grid& tabs = control<tvelmor_grid>(tag_grid_tabs);
     tabs.col = atabpageno;
     if (!as_draw) return true;
     set_focused_tag(atabpageno == 0 ? tag_edit_name : tag_grid_lines, true);
@@ -166,9 +164,9 @@ bool Thandlermodule_edit_cpinvoice::handle_keydown(uint16_t akey, tshift_state a
 bool Thandlermodule_edit_cpinvoice::callback_message(void* aparams, int32_t atag, int32_t amsg) {
     if (amsg == tmsg_code::grid_moved && atag == tag_grid_tabs) {
         const auto how = static_cast<tmsg_params_grid_moved*>(aparams)->how;
-        const int16_t chosen = static_cast<int16_t>(page_grid(*this, tag_grid_tabs).col);
+        const int16_t chosen = static_cast<int16_t>(control<tvelmor_grid>(tag_grid_tabs).col);
         if (how == gmv_cell_by_mouse && !fmode_editing) set_tabpageno(chosen, true);
-        else page_grid(*this, tag_grid_tabs).col = ftabpageno;
+        else control<tvelmor_grid>(tag_grid_tabs).col = ftabpageno;
         return true;
     }
     if (amsg == tmsg_code::button_pressed) {

@@ -52,12 +52,10 @@ const thandler_class& Thandlermodule_edit_cpinvoice_billitem::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_edit_cpinvoice_billitem::grid_search() { return page_grid(*this, tag_grid_search); }
+tvelmor_grid& Thandlermodule_edit_cpinvoice_billitem::grid_search() { return control<tvelmor_grid>(tag_grid_search); }
 
 tvelmor_edit& Thandlermodule_edit_cpinvoice_billitem::edit_bill_item() {
-    auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_bill_item));
-    if (!e) throw tvelmor_exception("Edit %d not found in %s.edit_bill_item();", tag_edit_bill_item, class_name());
-    return *e;
+    return control<tvelmor_edit>(tag_edit_bill_item);
 }
 
 int16_t Thandlermodule_edit_cpinvoice_billitem::bill_qty_type() const {
@@ -86,8 +84,7 @@ void Thandlermodule_edit_cpinvoice_billitem::load_line() {
             throw tvelmor_exception("Template Line %d of %d not found in %s.handle_resize();", lineno, id, class_name());
         edit_bill_item().set_text(
             Tdatamodule_cp_site::lookup_bill_item_code(record.get_aslongint1(record.get_field_index1("bill_item"))));
-        if (auto* label = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_label_id)))
-            label->caption = utf8_to_utf16(std::to_string(lineno));
+        control<tvelmor_label>(tag_label_id).caption = utf8_to_utf16(std::to_string(lineno));
     }
     show_ratio(bill_qty_type() == qty_type_ratio, false);
     floaded = true;

@@ -55,8 +55,7 @@ void Thandlermodule_edit_cpsite::load_site() {
     frecord->set_aslongint1(frecord->get_field_index1("id"), fid_site);
     const tfield_indexes fields = {0, 1, 2, 3, 4};
     tprocs_querys::load_record_bypk(*frecord, dben_table_cp_site, &fields);
-    if (auto* label = dynamic_cast<tvelmor_customlabel*>(fcontrols->get_control(tag_label_id)))
-        label->set_caption(utf8_to_utf16(std::to_string(fid_site)));
+    control<tvelmor_customlabel>(tag_label_id).set_caption(utf8_to_utf16(std::to_string(fid_site)));
 }
 
 bool Thandlermodule_edit_cpsite::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

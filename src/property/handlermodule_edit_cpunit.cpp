@@ -74,7 +74,7 @@ const thandler_class& Thandlermodule_edit_cpunit::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_edit_cpunit::grid(int32_t atag) { return page_grid(*this, atag); }
+tvelmor_grid& Thandlermodule_edit_cpunit::grid(int32_t atag) { return control<tvelmor_grid>(atag); }
 
 int32_t Thandlermodule_edit_cpunit::unit_id() const {
     const int32_t index = frecord->get_field_index1("id");
@@ -85,14 +85,11 @@ void Thandlermodule_edit_cpunit::save_params(tparams_generic& aparams) {
     save_site_id(aparams, fid_site);
 }
 
-void Thandlermodule_edit_cpunit::handle_resize(bool as_skip_draw) {
-    if (!flaid_out_units) {
-        fid_site = take_site_id(*this);
-        flaid_out_units = true;
-        get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_units, mp_overwrite, -1);
-        get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_templates, mp_none, 0);
-    }
-    Thandlermodule_edit_generic::handle_resize(as_skip_draw);
+void Thandlermodule_edit_cpunit::once_laid_out() {
+    fid_site = take_site_id(*this);
+    get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_units, mp_overwrite, -1);
+    get_messages().add_task(priority_task, jt_run_task, fhandler_type, task_load_templates, mp_none, 0);
+    Thandlermodule_edit_generic::once_laid_out();
 }
 
 void Thandlermodule_edit_cpunit::run_task(int32_t atag, int32_t aparam) {
@@ -159,9 +156,9 @@ void Thandlermodule_edit_cpunit::load_unit_row(int32_t arow, bool as_draw) {
 
 void Thandlermodule_edit_cpunit::set_details_enabled(bool aenabled) {
     for (int32_t tag : {tag_edit_name, tag_edit_account})
-        if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag))) edit->set_enabled(aenabled);
+        control<tvelmor_edit>(tag).set_enabled(aenabled);
     for (int32_t tag : {202, 205})
-        if (auto* label = dynamic_cast<tvelmor_customlabel*>(fcontrols->get_control(tag))) label->enabled = aenabled;
+        control<tvelmor_customlabel>(tag).enabled = aenabled;
     grid(tag_grid_tabs).enabled = aenabled;
 }
 
@@ -240,7 +237,7 @@ void Thandlermodule_edit_cpunit::commit_edit() {
 // a search text that was never chosen.
 void Thandlermodule_edit_cpunit::reset_meter_looks() {
     for (int32_t tag : {303, 306, 403, 406})
-        if (tvelmor_control* c = fcontrols->get_control(tag)) c->tag_theme = 924;
+        control<tvelmor_control>(tag).tag_theme = 924;
     if (fshowing_search_account) show_search(false);
     show_account_name();
     get_messages().add_message(501, jt_draw_control, fhandler_type, tag_edit_account);
@@ -248,10 +245,10 @@ void Thandlermodule_edit_cpunit::reset_meter_looks() {
 
 void Thandlermodule_edit_cpunit::show_account_name() {
     const int32_t account = frecord->get_field_index1("account");
-    if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account)))
-        edit->set_text(frecord->get_field_is_assigned(account)
-                           ? Tdatamodule_cp_site::lookup_account_name(frecord->get_aslongint1(account))
-                           : std::u16string());
+    control<tvelmor_edit>(tag_edit_account)
+        .set_text(frecord->get_field_is_assigned(account)
+                      ? Tdatamodule_cp_site::lookup_account_name(frecord->get_aslongint1(account))
+                      : std::u16string());
 }
 
 // Back to viewing without saving: the unit as it was stored (a new one is dropped for the unit
@@ -280,7 +277,7 @@ bool Thandlermodule_edit_cpunit::set_tabpageno(int16_t atabpageno) {
     tvelmor_grid& tabs = grid(tag_grid_tabs);
     tabs.cell_setsimple(0, atabpageno);
     const int32_t first = tab_first_controls[atabpageno];
-    if (tvelmor_control* c = fcontrols->get_control(first); c && (atabpageno != 0 || unit_id() != -1 || fis_newrecord))
+    if (atabpageno != 0 || unit_id() != -1 || fis_newrecord)
         set_focused_tag(first, true);
     get_messages().add_message(501, jt_erase_panel, fhandler_type, panel_old, 0);
     get_messages().add_message(501, jt_draw_panel, fhandler_type, panel_new);
@@ -320,7 +317,7 @@ void Thandlermodule_edit_cpunit::new_unit() {
     frecord->set_aslongint1(frecord->get_field_index1("id_site"), fid_site);
     take_copy();
     fis_newrecord = true;
-    if (auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account))) edit->set_text(u"");
+    control<tvelmor_edit>(tag_edit_account).set_text(u"");
     set_details_enabled(true);
     set_tabpageno(0);
     refresh_controls();
@@ -365,18 +362,14 @@ void Thandlermodule_edit_cpunit::show_search(bool ashow) {
 }
 
 void Thandlermodule_edit_cpunit::run_search() {
-    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account));
-    if (!edit) return;
     show_search(true);
-    fsearch_link->search(edit->get_text());
+    fsearch_link->search(control<tvelmor_edit>(tag_edit_account).get_text());
 }
 
 void Thandlermodule_edit_cpunit::pick_search_line() {
     const int32_t row = grid(tag_grid_search).row;
     if (row < 0 || row >= fsearch->line_count()) return;
-    auto* edit = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(tag_edit_account));
-    if (!edit) return;
-    edit->set_text(fsearch->line_name(row));
+    control<tvelmor_edit>(tag_edit_account).set_text(fsearch->line_name(row));
     frecord->set_aslongint1(frecord->get_field_index1("account"), fsearch->line_id(row));
     set_modified(true, tag_edit_account);
     show_search(false);

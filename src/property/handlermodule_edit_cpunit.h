@@ -41,7 +41,6 @@ public:
     static const thandler_class& handler_class();
 
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     void run_task(int32_t atag, int32_t aparam) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
@@ -64,6 +63,9 @@ public:
     int32_t findex_power = -1;
     int16_t ftabpageno = 0;
     int32_t frow_unit_selecting = -1;
+
+protected:
+    void once_laid_out() override;
 
 private:
     // What the page does once "Save changes ?" is answered.
@@ -100,5 +102,4 @@ private:
     std::unique_ptr<Tdatamodule_search_account> fsearch;
     std::unique_ptr<tsearch_grid_link> fsearch_link;
     tafter_question fafter_question = aq_none;
-    bool flaid_out_units = false;
 };

@@ -60,7 +60,7 @@ const thandler_class& Thandlermodule_editlist_billitem::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_editlist_billitem::grid() { return page_grid(*this, tag_grid); }
+tvelmor_grid& Thandlermodule_editlist_billitem::grid() { return control<tvelmor_grid>(tag_grid); }
 
 int32_t Thandlermodule_editlist_billitem::get_tabpage_panel(int16_t atabpageno) const {
     switch (atabpageno) {
@@ -93,18 +93,11 @@ std::u16string Thandlermodule_editlist_billitem::delete_question(const trecord_b
 }
 
 void Thandlermodule_editlist_billitem::once_created() {
-    page_grid(*this, tag_grid_header).set_rowcount(1);
+    control<tvelmor_grid>(tag_grid_header).set_rowcount(1);
     set_focused_tag(tag_grid, true);
 }
 
-void Thandlermodule_editlist_billitem::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        set_lines(Tdatamodule_bill_item::load_bill_items(), -1);
-    }
-    if (!as_skip_draw) handle_paint();
-}
+void Thandlermodule_editlist_billitem::once_laid_out() { set_lines(Tdatamodule_bill_item::load_bill_items(), -1); }
 
 // Sorted, with the current row on item aselect_id (the first line when it is not there).
 void Thandlermodule_editlist_billitem::set_lines(std::vector<trecord_bill_item> alines, int32_t aselect_id) {

@@ -31,7 +31,6 @@ public:
     static const thandler_class& handler_class();
 
     void once_created() override;
-    void handle_resize(bool as_skip_draw) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
@@ -52,6 +51,9 @@ public:
 
     std::vector<trecord_bill_item> flines;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void set_lines(std::vector<trecord_bill_item> alines, int32_t aselect_id);
     void new_item();
@@ -59,6 +61,5 @@ private:
     void delete_line();
     void refresh_line();
 
-    bool flaid_out = false;
     int32_t fdeleting_row = -1;
 };

@@ -58,7 +58,7 @@ const thandler_class& Thandlermodule_editlist_cpsite::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_editlist_cpsite::grid() { return page_grid(*this, tag_grid); }
+tvelmor_grid& Thandlermodule_editlist_cpsite::grid() { return control<tvelmor_grid>(tag_grid); }
 
 int32_t Thandlermodule_editlist_cpsite::get_tabpage_panel(int16_t atabpageno) const {
     switch (atabpageno) {
@@ -70,20 +70,15 @@ int32_t Thandlermodule_editlist_cpsite::get_tabpage_panel(int16_t atabpageno) co
 }
 
 void Thandlermodule_editlist_cpsite::once_created() {
-    if (auto* header = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid_header))) header->set_rowcount(1);
+    control<tvelmor_grid>(tag_grid_header).set_rowcount(1);
     fcontrols->tag_menuitems = tag_menu_list;
     set_focused_tag(tag_grid, true);
 }
 
-void Thandlermodule_editlist_cpsite::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        tprocs_querys::load_table_list(flist_sites, dben_table_cp_site, {}, {}, {});
-        for (const trecord_cpsite& line : flist_sites) flist_lines.push_back(line.fid);
-        grid().set_rowcount(line_count());
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_editlist_cpsite::once_laid_out() {
+    tprocs_querys::load_table_list(flist_sites, dben_table_cp_site, {}, {}, {});
+    for (const trecord_cpsite& line : flist_sites) flist_lines.push_back(line.fid);
+    grid().set_rowcount(line_count());
 }
 
 void Thandlermodule_editlist_cpsite::load_record() {
@@ -111,9 +106,9 @@ bool Thandlermodule_editlist_cpsite::set_tabpageno(int16_t atabpageno, bool aref
         set_modified(!fis_newrecord && !tprocs_datarecord2::is_equal(*frecord, *frecord0));
         set_mode_editing(fis_newrecord || fmodified, true);
         const int32_t id = frecord->get_field_index1("id");
-        if (auto* label = dynamic_cast<tvelmor_customlabel*>(fcontrols->get_control(tag_label_id)))
-            label->set_caption(frecord->get_field_is_assigned(id) ? utf8_to_utf16(std::to_string(frecord->get_aslongint1(id)))
-                                                                  : u"");
+        control<tvelmor_customlabel>(tag_label_id)
+            .set_caption(frecord->get_field_is_assigned(id) ? utf8_to_utf16(std::to_string(frecord->get_aslongint1(id)))
+                                                            : u"");
     }
     if (atabpageno == 2) {
         fview.set_pics(record_pics());
@@ -145,8 +140,7 @@ void Thandlermodule_editlist_cpsite::show_tab_bars(int16_t atabpageno) {
 }
 
 void Thandlermodule_editlist_cpsite::show_counter() {
-    if (auto* label = dynamic_cast<tvelmor_customlabel*>(fcontrols->get_control(tag_counter)))
-        label->set_caption(fview.counter_text());
+    control<tvelmor_customlabel>(tag_counter).set_caption(fview.counter_text());
 }
 
 bool Thandlermodule_editlist_cpsite::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

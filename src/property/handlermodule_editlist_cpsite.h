@@ -40,7 +40,6 @@ public:
     static const thandler_class& handler_class();
 
     void once_created() override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
@@ -64,6 +63,9 @@ public:
     tlist_flat<trecord_cpsite> flist_sites;
     tsite_pics_view fview;
 
+protected:
+    void once_laid_out() override;
+
 private:
     bool keydown_pics(uint16_t akey, tshift_state ashift, bool as_keyup);
     bool callback_tab(void* aparams, int32_t atag, int32_t amsg);
@@ -77,7 +79,6 @@ private:
     void refresh_line();
 
     std::unique_ptr<Tdatamodule_cp_site> fmodule;
-    bool flaid_out = false;
     bool fsaving_new = false;
     bool fline_stale = false;
 };

@@ -80,8 +80,7 @@ void Thandlermodule_edits_cpsite_pics::load_site() {
 }
 
 void Thandlermodule_edits_cpsite_pics::show_counter() {
-    if (auto* label = dynamic_cast<tvelmor_customlabel*>(fcontrols->get_control(tag_counter)))
-        label->set_caption(fview.counter_text());
+    control<tvelmor_customlabel>(tag_counter).set_caption(fview.counter_text());
 }
 
 bool Thandlermodule_edits_cpsite_pics::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

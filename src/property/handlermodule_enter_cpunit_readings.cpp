@@ -138,40 +138,27 @@ const thandler_class& Thandlermodule_enter_cpunit_readings::handler_class() {
     return c;
 }
 
-tvelmor_grid_controls& Thandlermodule_enter_cpunit_readings::grid() {
-    auto* g = dynamic_cast<tvelmor_grid_controls*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid_controls& Thandlermodule_enter_cpunit_readings::grid() { return control<tvelmor_grid_controls>(tag_grid); }
 
-tvelmor_edit& Thandlermodule_enter_cpunit_readings::edit(int32_t atag) {
-    auto* e = dynamic_cast<tvelmor_edit*>(fcontrols->get_control(atag));
-    if (!e) throw tvelmor_exception("Edit %d not found in %s.edit();", atag, class_name());
-    return *e;
-}
+tvelmor_edit& Thandlermodule_enter_cpunit_readings::edit(int32_t atag) { return control<tvelmor_edit>(atag); }
 
 void Thandlermodule_enter_cpunit_readings::save_params(tparams_generic& aparams) {
     save_site_id(aparams, fid_site);
 }
 
-void Thandlermodule_enter_cpunit_readings::handle_resize(bool as_skip_draw) {
-    if (!flaid_out) {
-        fid_site = take_site_id(*this);
-        flaid_out = true;
-        set_modified(false, -1);
-        fheader.fdate = today();
-        if (auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(fcontrols->get_miscobject(tag_links_header)))
-            links->setup_data2(&fheader);
-        fcontrols->update_header_controls(tag_links_header, tag_edit_date);
-        if (auto* label = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_label_address)))
-            label->caption = Tdatamodule_cp_site::lookup_site_address(fid_site);
-        load_lines();
-        grid().set_rowcount(flist_lines.get_count());
-        edit(tag_edit_reading).is_focused = true;
-        set_focused_tag(tag_edit_date, true);
-        grid().cell_setsimple(0, 0);
-    }
-    Thandlermodule_editable_generic::handle_resize(as_skip_draw);
+void Thandlermodule_enter_cpunit_readings::once_laid_out() {
+    fid_site = take_site_id(*this);
+    set_modified(false, -1);
+    fheader.fdate = today();
+    if (auto* links = dynamic_cast<tmiscobject_fieldlinks_record*>(fcontrols->get_miscobject(tag_links_header)))
+        links->setup_data2(&fheader);
+    fcontrols->update_header_controls(tag_links_header, tag_edit_date);
+    control<tvelmor_label>(tag_label_address).caption = Tdatamodule_cp_site::lookup_site_address(fid_site);
+    load_lines();
+    grid().set_rowcount(flist_lines.get_count());
+    edit(tag_edit_reading).is_focused = true;
+    set_focused_tag(tag_edit_date, true);
+    grid().cell_setsimple(0, 0);
 }
 
 void Thandlermodule_enter_cpunit_readings::load_lines() {

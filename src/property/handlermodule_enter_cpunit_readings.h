@@ -52,7 +52,6 @@ public:
     static int32_t today();
 
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     bool handle_character(char16_t ach) override;
     bool callback_message(void* aparams, int32_t atag, int32_t amsg) override;
@@ -73,6 +72,9 @@ public:
     int32_t fid_site = -1;
     bool fediting_cell = false;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void load_lines();
     // Grid message 1110: afrom 0 enters the grid at row 0, 1 moves up, 2 moves down.
@@ -85,5 +87,4 @@ private:
     void paint_reading_edit(int32_t arow);
     void send_line(trecord_reading& aline);
 
-    bool flaid_out = false;
 };

@@ -8,21 +8,12 @@
 #include "pages/page_controller_generic.h"
 #include "values/params_generic.h"
 
-tvelmor_grid& Thandlermodule_list_cpinvoicing_generic::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_list_cpinvoicing_generic::grid() { return control<tvelmor_grid>(tag_grid); }
 
-void Thandlermodule_list_cpinvoicing_generic::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        if (auto* header = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid_header))) header->set_rowcount(1);
-        set_focused_tag(tag_grid, true);
-        load_lines();
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_list_cpinvoicing_generic::once_laid_out() {
+    control<tvelmor_grid>(tag_grid_header).set_rowcount(1);
+    set_focused_tag(tag_grid, true);
+    load_lines();
 }
 
 bool Thandlermodule_list_cpinvoicing_generic::handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) {

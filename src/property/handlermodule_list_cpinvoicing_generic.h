@@ -18,13 +18,13 @@ public:
     using Thandlermodule_page::Thandlermodule_page;
     const char* class_name() const override { return "Thandlermodule_list_cpinvoicing_generic"; }
 
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
 
     tvelmor_grid& grid();
     virtual int32_t line_count() const = 0;
 
 protected:
+    void once_laid_out() override;
     // Builds the lines (or queues the tasks that do) on the first layout.
     virtual void load_lines() = 0;
     // The page Enter opens and the id it is given for line arow.
@@ -36,5 +36,4 @@ protected:
 
 private:
     void open_line();
-    bool flaid_out = false;
 };

@@ -5,42 +5,28 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "containers/list_flat.h"
-#include "pages/handlermodule_page.h"
-#include "property/records_cp_site.h"
+#include "property/handlermodule_list_keyed.h"
 
 class thandler_class;
-class tvelmor_grid;
 
-class Thandlermodule_list_cpsite : public Thandlermodule_page {
+class Thandlermodule_list_cpsite : public Thandlermodule_list_keyed {
 public:
     static constexpr int16_t pageno = 20;
-    static constexpr int32_t tag_grid_header = 102;
-    static constexpr int32_t tag_grid = 103;
 
-    using Thandlermodule_page::Thandlermodule_page;
+    using Thandlermodule_list_keyed::Thandlermodule_list_keyed;
     const char* class_name() const override { return "Thandlermodule_list_cpsite"; }
     // Form Tform_page_list_cpsite, record tparams_launch2 (kept until the first layout reads it).
     static const thandler_class& handler_class();
 
-    void once_created() override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
-    void save_params(tparams_generic& aparams) override;
-    void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
-                       int32_t acol) override;
 
-    tvelmor_grid& grid();
-    int32_t line_count() const { return static_cast<int32_t>(flist_sites.get_count()); }
-    std::u16string cell_text(int32_t atag, int32_t arow, int32_t acol) const;
-
-    tlist_flat<trecord_cpsite> flist_sites;
-    int16_t flaunch_page = 0;
-    int32_t flaunch_id = -1;
-
-private:
-    void first_layout();
-    void launch();
-    bool flaid_out = false;
+protected:
+    // The sites are shown at once, with the first layout.
+    bool loads_with_layout() const override { return true; }
+    std::vector<tkeyed_line> load_lines() override;
+    // Opens the launch page (the site editor or the readings) on site aid.
+    void open_line(int32_t aid) override;
+    std::u16string header_caption(int32_t acol) const override;
 };

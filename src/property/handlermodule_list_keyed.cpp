@@ -10,7 +10,7 @@
 #include "procs/message_format.h"
 #include "values/params_generic.h"
 
-tvelmor_grid& Thandlermodule_list_keyed::grid() { return page_grid(*this, tag_grid); }
+tvelmor_grid& Thandlermodule_list_keyed::grid() { return control<tvelmor_grid>(tag_grid); }
 
 const Thandlermodule_list_keyed::tkeyed_line* Thandlermodule_list_keyed::current_line() {
     const int32_t row = grid().row;
@@ -18,7 +18,7 @@ const Thandlermodule_list_keyed::tkeyed_line* Thandlermodule_list_keyed::current
 }
 
 void Thandlermodule_list_keyed::once_created() {
-    page_grid(*this, tag_grid_header).set_rowcount(1);
+    control<tvelmor_grid>(tag_grid_header).set_rowcount(1);
     set_focused_tag(tag_grid, true);
 }
 
@@ -29,14 +29,12 @@ void Thandlermodule_list_keyed::save_params(tparams_generic& aparams) {
     }
 }
 
-void Thandlermodule_list_keyed::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        flaid_out = true;
-        if (auto* params = dynamic_cast<tparams_launch2*>(fparams.get())) flaunch_page = params->flaunch_page;
+void Thandlermodule_list_keyed::once_laid_out() {
+    if (auto* params = dynamic_cast<tparams_launch2*>(fparams.get())) flaunch_page = params->flaunch_page;
+    if (loads_with_layout())
+        reload();
+    else
         get_messages().add_message(301, jt_run_task, fhandler_type, task_load);
-    }
-    if (!as_skip_draw) handle_paint();
 }
 
 void Thandlermodule_list_keyed::run_task(int32_t atag, int32_t aparam) {
@@ -83,17 +81,15 @@ void Thandlermodule_list_keyed::open_current() {
     open_line(flaunch_id);
 }
 
+std::u16string Thandlermodule_list_keyed::cell_text(int32_t atag, int32_t arow, int32_t acol) const {
+    if (atag == tag_grid_header) return arow == 0 ? header_caption(acol) : u"";
+    if (atag != tag_grid || arow < 0 || arow >= line_count()) return {};
+    const tkeyed_line& line = flines[static_cast<size_t>(arow)];
+    return acol == 0 ? utf8_to_utf16(std::to_string(line.fid)) : acol == 1 ? line.ftext : u"";
+}
+
 void Thandlermodule_list_keyed::control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect,
                                               int32_t arow, int32_t acol) {
-    std::u16string text;
-    if (acontrol->tag == tag_grid_header) {
-        if (arow == 0) text = header_caption(acol);
-    } else if (acontrol->tag == tag_grid) {
-        if (arow >= 0 && arow < line_count()) {
-            const tkeyed_line& line = flines[static_cast<size_t>(arow)];
-            text = acol == 0 ? utf8_to_utf16(std::to_string(line.fid)) : acol == 1 ? line.ftext : u"";
-        }
-    } else
-        return;
-    paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol, text);
+    if (acontrol->tag == tag_grid || acontrol->tag == tag_grid_header)
+        paint_grid_cell_text(*this, acontrol, atheme, arect, arow, acol, cell_text(acontrol->tag, arow, acol));
 }

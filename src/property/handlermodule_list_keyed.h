@@ -1,6 +1,6 @@
-// The base of the two maintenance lists (bill items, invoice templates): a header row over a
-// grid of keyed lines (id and one text), loaded by task 101 after the first layout, Enter opens
-// the current line's page, Esc leaves. The id last opened travels in the page's record
+// The base of the keyed lists (bill items, invoice templates, sites): a header row over a grid of
+// keyed lines (id and one text), loaded by task 101 after the first layout, Enter opens the
+// current line's page, Esc leaves. The id last opened travels in the page's record
 // (tparams_launch2), so coming back reloads the list on that line.
 #pragma once
 
@@ -28,7 +28,6 @@ public:
 
     void once_created() override;
     void save_params(tparams_generic& aparams) override;
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     void run_task(int32_t atag, int32_t aparam) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
@@ -36,6 +35,8 @@ public:
 
     tvelmor_grid& grid();
     int32_t line_count() const { return static_cast<int32_t>(flines.size()); }
+    // The text of a cell of the header (row 0) or of the grid.
+    std::u16string cell_text(int32_t atag, int32_t arow, int32_t acol) const;
     // The current row's line, or nullptr when the grid is empty.
     const tkeyed_line* current_line();
 
@@ -44,6 +45,9 @@ public:
     int32_t flaunch_id = 0;
 
 protected:
+    void once_laid_out() override;
+    // A list of few lines may load them with the first layout rather than by task after it.
+    virtual bool loads_with_layout() const { return false; }
     virtual std::vector<tkeyed_line> load_lines() = 0;
     // Enters the page of line aid (the list stays beneath).
     virtual void open_line(int32_t aid) = 0;
@@ -53,6 +57,4 @@ protected:
 
 private:
     void reload();
-
-    bool flaid_out = false;
 };

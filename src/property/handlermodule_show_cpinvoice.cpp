@@ -14,6 +14,7 @@
 #include "procs/message_format.h"
 #include "procs/procs_daycount.h"
 #include "property/datamodule_cp_site.h"
+#include "property/site_params.h"
 #include "values/params_generic.h"
 
 namespace {
@@ -98,26 +99,13 @@ const thandler_class& Thandlermodule_show_cpinvoice::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_show_cpinvoice::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_show_cpinvoice::grid() { return control<tvelmor_grid>(tag_grid); }
 
-void Thandlermodule_show_cpinvoice::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        const auto* params = dynamic_cast<const tparams_id*>(fparams.get());
-        if (!params) throw tvelmor_exception("Unassigned params in %s.handle_resize();", class_name());
-        flaid_out = true;
-        fid_account = params->fid;
-        fparams.reset();
-        if (auto* label = dynamic_cast<tvelmor_label*>(fcontrols->get_control(tag_label_account)))
-            label->set_caption(Tdatamodule_cp_site::lookup_account_name(fid_account));
-        load_lines();
-        set_focused_tag(tag_grid, true);
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_show_cpinvoice::once_laid_out() {
+    fid_account = take_params_id(*this, "Unassigned params in %s.handle_resize();");
+    control<tvelmor_label>(tag_label_account).set_caption(Tdatamodule_cp_site::lookup_account_name(fid_account));
+    load_lines();
+    set_focused_tag(tag_grid, true);
 }
 
 void Thandlermodule_show_cpinvoice::load_lines() {

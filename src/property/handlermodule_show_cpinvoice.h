@@ -35,7 +35,6 @@ public:
     // Form Tform_page_show_cpinvoice, record tparams_id (the account).
     static const thandler_class& handler_class();
 
-    void handle_resize(bool as_skip_draw) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
     void control_paint(tvelmor_control* acontrol, tvelmor_theme* atheme, const trect& arect, int32_t arow,
                        int32_t acol) override;
@@ -48,9 +47,11 @@ public:
     int32_t fid_account = 0;
     std::vector<trecord_reading> flist_lines;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void load_lines();
     void merge_row(int32_t aid_unit, const std::u16string& aname, int16_t abill_type, bool arecno_null,
                    int32_t adate, int64_t areading, int16_t abilled);
-    bool flaid_out = false;
 };

@@ -19,6 +19,7 @@
 #include "property/invoice_cpunit_data.h"
 #include "property/invoice_cpunit_draw.h"
 #include "property/invoice_cpunit_post.h"
+#include "property/site_params.h"
 #include "values/params_generic.h"
 #include "xml/datamodule_inifile.h"
 
@@ -46,29 +47,17 @@ const thandler_class& Thandlermodule_show_cpinvoice2::handler_class() {
     return c;
 }
 
-tvelmor_grid& Thandlermodule_show_cpinvoice2::grid() {
-    auto* g = dynamic_cast<tvelmor_grid*>(fcontrols->get_control(tag_grid));
-    if (!g) throw tvelmor_exception("Grid %d not found in %s.grid();", tag_grid, class_name());
-    return *g;
-}
+tvelmor_grid& Thandlermodule_show_cpinvoice2::grid() { return control<tvelmor_grid>(tag_grid); }
 
-void Thandlermodule_show_cpinvoice2::handle_resize(bool as_skip_draw) {
-    fcontrols->calculate_viewports(fgraphbox->ffont_tag, canvas(), fgraphbox->get_clientrect());
-    if (!flaid_out) {
-        const auto* params = dynamic_cast<const tparams_id*>(fparams.get());
-        if (!params) throw tvelmor_exception("Unassigned params in %s.run_task();", class_name());
-        flaid_out = true;
-        fid_unit = params->fid;
-        fparams.reset();
-        set_focused_tag(tag_grid, true);
-        get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_unit);
-        get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_billable);
-    }
-    if (!as_skip_draw) handle_paint();
+void Thandlermodule_show_cpinvoice2::once_laid_out() {
+    fid_unit = take_params_id(*this, "Unassigned params in %s.run_task();");
+    set_focused_tag(tag_grid, true);
+    get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_unit);
+    get_messages().add_message(priority_tasks, jt_run_task, fhandler_type, task_billable);
 }
 
 void Thandlermodule_show_cpinvoice2::set_label(int32_t atag, const std::u16string& acaption) {
-    if (auto* label = dynamic_cast<tvelmor_label*>(fcontrols->get_control(atag))) label->set_caption(acaption);
+    control<tvelmor_label>(atag).set_caption(acaption);
     get_messages().add_message(501, jt_draw_control, fhandler_type, atag);
 }
 

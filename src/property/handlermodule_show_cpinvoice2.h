@@ -35,7 +35,6 @@ public:
     // Form Tform_page_show_cpinvoice2, record tparams_id (the unit).
     static const thandler_class& handler_class();
 
-    void handle_resize(bool as_skip_draw) override;
     void run_task(int32_t atag, int32_t aparam) override;
     void load_data(tfb_query* aquery, int32_t atag, tdatarecord2* arecord) override;
     bool handle_keydown(uint16_t akey, tshift_state ashift, bool as_keyup) override;
@@ -66,8 +65,10 @@ public:
     // The folder the user chose for a PDF during this visit.
     std::string fpdf_folder;
 
+protected:
+    void once_laid_out() override;
+
 private:
     void set_label(int32_t atag, const std::u16string& acaption);
 
-    bool flaid_out = false;
 };

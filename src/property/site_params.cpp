@@ -4,8 +4,12 @@
 #include "values/params_generic.h"
 
 int32_t take_site_id(Thandlermodule_page& apage) {
+    return take_params_id(apage, "Unassigned Params in %s.handle_resize();");
+}
+
+int32_t take_params_id(Thandlermodule_page& apage, const char* amessage) {
     auto* params = dynamic_cast<tparams_id*>(apage.fparams.get());
-    if (!params) throw tvelmor_exception("Unassigned Params in %s.handle_resize();", apage.class_name());
+    if (!params) throw tvelmor_exception(amessage, apage.class_name());
     const int32_t id = params->fid;
     apage.fparams.reset();
     return id;

@@ -68,7 +68,7 @@ TEST_F(JobLinePages, CtrlHomeInTheNotesMovesInTheMemoAndElsewhereOpensTheOrder) 
     // The lines by line number, their cells as painted; a row outside the list shows "??".
     const int32_t count = static_cast<int32_t>(number("SELECT COUNT(*) FROM job_lns WHERE job = " + std::to_string(fjob)));
     ASSERT_EQ(count, order().flist_lines.get_count());
-    EXPECT_EQ(count, page_grid(order(), Thandlermodule_edit_jobhdr::tag_grid_lines).rowcount);
+    EXPECT_EQ(count, order().control<tvelmor_grid>(Thandlermodule_edit_jobhdr::tag_grid_lines).rowcount);
     for (int16_t row = 0; row < count; ++row) {
         SCOPED_TRACE(row);
         const int16_t lineno = static_cast<int16_t>(row + 1);

@@ -4,6 +4,7 @@
 
 #include "controls/grid_controls.h"
 #include "controls/miscobject.h"
+#include "expect_error.h"
 #include "page_fixture.h"
 
 using tstrings = std::vector<std::string>;
@@ -245,4 +246,42 @@ TEST_F(HandlerModule, AnInvisibleControlIsErasedOnlyWhenAskedTo) {
     control.visible = true;
     main_page().draw_control(102, true);
     EXPECT_EQ((tstrings{"Thandlermodule_test_a draw 102"}), event_log());
+}
+
+// A page on the fake container that logs its first-layout hook, to see when the base calls it.
+class Thandlermodule_laid_out : public Thandlermodule_page {
+public:
+    explicit Thandlermodule_laid_out(tgraphbox_generic* agraphbox)
+        : Thandlermodule_page(nullptr, ht_main, agraphbox, std::make_unique<tfake_container>()) {
+        static_cast<tfake_container&>(*fcontrols).fname = "laid_out";
+    }
+
+protected:
+    void once_laid_out() override {
+        log_event(std::string("once_laid_out, laid out ") + (is_laid_out() ? "yes" : "no"));
+    }
+};
+
+TEST_F(HandlerModule, TheFirstLayoutAloneCallsTheHookBetweenLayoutAndPaint) {
+    Thandlermodule_laid_out page(main_page().fgraphbox);
+    EXPECT_FALSE(page.is_laid_out());
+    page.handle_resize(false);
+    page.handle_resize(true);
+    page.handle_resize(false);
+    const std::string layout = event_log().front();
+    EXPECT_EQ((tstrings{layout, "once_laid_out, laid out yes", "laid_out paint", layout, layout, "laid_out paint"}),
+              event_log());
+}
+
+TEST_F(HandlerModule, AControlByTagIsOfTheKindAskedForOrTheLookupSaysWhatIsWrong) {
+    Thandlermodule_test& page = main_page();
+    EXPECT_EQ(page.fcontrols->get_control(101), &page.control<tvelmor_control_focusable>(101));
+    EXPECT_EQ(page.fcontrols->get_control(102), page.find_control<tvelmor_control>(102));
+    EXPECT_EQ(nullptr, page.find_control<tvelmor_grid>(999));
+    const std::string in_page = std::string(" in ") + page.class_name() + ".control();";
+    EXPECT_VELMOR_ERROR(page.control<tvelmor_grid>(999), ("Control 999 (tvelmor_grid) not found" + in_page).c_str());
+    // Another kind under the tag is a fault of the form, missing or not.
+    const std::string wrong_kind = "Control 101 is a tvelmor_control_focusable, not a tvelmor_grid," + in_page;
+    EXPECT_VELMOR_ERROR(page.control<tvelmor_grid>(101), wrong_kind.c_str());
+    EXPECT_VELMOR_ERROR(page.find_control<tvelmor_grid>(101), wrong_kind.c_str());
 }

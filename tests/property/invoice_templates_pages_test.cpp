@@ -93,7 +93,7 @@ TEST_F(InvoiceTemplatePages, TheLinesTabShowsEachLineAndTypesOutsideTheKnownOnes
     press(tvk::tab, ss_ctrl | ss_shift);
     EXPECT_EQ(0, templ().ftabpageno);
     // A click on a tab switches to it.
-    page_grid(templ(), Thandlermodule_edit_cpinvoice::tag_grid_tabs).col = 1;
+    templ().control<tvelmor_grid>(Thandlermodule_edit_cpinvoice::tag_grid_tabs).col = 1;
     tmsg_params_grid_moved click{gmv_cell_by_mouse};
     templ().callback_message(&click, Thandlermodule_edit_cpinvoice::tag_grid_tabs, tmsg_code::grid_moved);
     run_queue();
